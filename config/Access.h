@@ -1,0 +1,78 @@
+// Store access shapes shared by the controller's subsystems.
+//
+// Most getters differ only in where the value lives, what they answer when it
+// cannot be read and what they log; each is one `Setting` row handed to one of
+// the shapes below. Include only from the controller's own .cpp files.
+#pragma once
+
+#include <string>
+#include <type_traits>
+#include <utility>
+
+#include <boost/thread/locks.hpp>
+
+#include <kovl/config/KOVConfigController.h>
+
+namespace KOVL {
+namespace detail {
+
+// One preference as a getter sees it: section type, key, fallback and the
+// level-2 line logged when the fallback is taken (nullptr: no line).
+template <class T>
+struct Setting {
+    const char* sectionType;
+    const char* key;
+    T fallback;
+    const char* message;
+};
+
+}  // namespace detail
+
+template <class T>
+T KOVConfigController::readStore(const std::string& sectionType, const std::string& key) {
+    if constexpr (std::is_same_v<T, bool>) {
+        return configStore->readBool(sectionType, key);
+    } else if constexpr (std::is_same_v<T, int>) {
+        return configStore->readInt(sectionType, key);
+    } else {
+        static_assert(std::is_same_v<T, std::string>, "stored values are bool, int or text");
+        return configStore->readString(sectionType, key);
+    }
+}
+
+// Direct store read: the value, or the fallback after the row's message.
+template <class T>
+T KOVConfigController::readOr(const detail::Setting<T>& setting) {
+    try {
+        return readStore<T>(setting.sectionType, setting.key);
+    } catch (...) {
+        if (setting.message) logError(setting.message);
+        return setting.fallback;
+    }
+}
+
+// Read through the typed accessor, which logs its own line first and throws;
+// the row's message follows and the fallback is answered.
+template <class T>
+T KOVConfigController::accessOr(const detail::Setting<T>& setting) {
+    try {
+        if constexpr (std::is_same_v<T, bool>) {
+            return getBooleanConfiguration(setting.sectionType, setting.key);
+        } else {
+            static_assert(std::is_same_v<T, int>, "text goes through accessStringOr");
+            return getIntegerConfiguration(setting.sectionType, setting.key);
+        }
+    } catch (...) {
+        if (setting.message) logError(setting.message);
+        return setting.fallback;
+    }
+}
+
+// Runs `body` while holding the controller mutex and answers what it answers.
+template <class F>
+auto KOVConfigController::locked(F&& body) {
+    boost::unique_lock<boost::mutex> lock(mutex);
+    return std::forward<F>(body)();
+}
+
+}  // namespace KOVL

@@ -1,0 +1,49 @@
+// Delimited value lists: finding a list's delimiter, joining items for
+// storage and reading a stored list back into items.
+#include <kovl/config/KOVConfigController.h>
+
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/join.hpp>
+#include <boost/algorithm/string/split.hpp>
+#include <boost/algorithm/string/trim.hpp>
+
+namespace KOVL {
+
+std::string KOVConfigController::getDelimiter(std::string sectionType, std::string key) {
+    std::string delimiter = ",";
+    configStore->readDelimiter(sectionType, key, delimiter);
+    try {
+        // An empty value node is dropped so that the next merge starts a fresh list.
+        if (configStore->readString(sectionType, key).empty()) {
+            configStore->removeSettings({}, {{sectionType, {{key, ""}}}});
+        }
+    } catch (...) {
+        logInfo("Unable to find key in XML");
+    }
+    return delimiter;
+}
+
+std::string KOVConfigController::getValueWithDelimiter(std::string sectionType, std::string key,
+                                                       std::vector<std::string> items) {
+    return boost::algorithm::join(items, getDelimiter(sectionType, key));
+}
+
+std::string KOVConfigController::getValueWithDelimiter(std::string sectionType, std::string key,
+                                                       std::set<std::string> items) {
+    return boost::algorithm::join(items, getDelimiter(sectionType, key));
+}
+
+std::vector<std::string> KOVConfigController::readList(const std::string& sectionType, const std::string& key,
+                                                       const std::string& delimiterPath, bool trimText) {
+    std::string text = configStore->readString(sectionType, key);
+    if (trimText) boost::algorithm::trim(text);
+    if (text.empty()) return {};
+    std::string delimiter = ",";
+    configStore->readDelimiter(sectionType, delimiterPath, delimiter);
+    std::vector<std::string> items;
+    boost::algorithm::split(items, text, boost::algorithm::is_any_of(delimiter),
+                            boost::algorithm::token_compress_on);
+    return items;
+}
+
+}  // namespace KOVL

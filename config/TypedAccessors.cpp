@@ -1,0 +1,124 @@
+// Generic typed accessors and bulk changes: the logging, the "already set"
+// check, the time stamp and the result codes of every single-value setter.
+#include <kovl/config/KOVConfigController.h>
+
+#include <new>
+
+#include "config/Access.h"
+
+namespace KOVL {
+
+namespace {
+const char* const kAlreadySetSuffix = " key is already set to same value. Hence not setting it again to same value";
+const char* const kAddFailed = "Unable to add new settings in Config Controller";
+}  // namespace
+
+template <class T, class Current, class Write>
+AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& current, Write&& write,
+                                                      const std::string& alreadySet,
+                                                      const std::string& failure) {
+    try {
+        if (current() == value) {
+            if (!alreadySet.empty()) logInfo(alreadySet);
+            return AM_ALREADY_SET;
+        }
+        write();
+        updateTimeStamp();
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(failure);
+        return AM_STORE_FAILURE;
+    }
+}
+
+// The three throwing getters: log the row's line with the key, then 3004.
+#define KOVL_THROWING_GETTER(Name, Result, Read)                                                         \
+    Result KOVConfigController::Name(std::string sectionType, std::string key) {                        \
+        try {                                                                                             \
+            return static_cast<Result>(configStore->Read(sectionType, key));                              \
+        } catch (...) {                                                                                   \
+            logError("In " #Name " unable to get setting value in Config Controller for key " + key);   \
+            throw AMException(AM_INVALID_KEY, "Invalid key specified");                                   \
+        }                                                                                                 \
+    }
+
+KOVL_THROWING_GETTER(getBooleanConfiguration, bool, readBool)
+KOVL_THROWING_GETTER(getIntegerConfiguration, int, readInt)
+KOVL_THROWING_GETTER(getScanActionConfiguration, ScanAction, readInt)
+#undef KOVL_THROWING_GETTER
+
+std::string KOVConfigController::getStringConfiguration(std::string sectionType, std::string key) {
+    try {
+        return configStore->readString(sectionType, key);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (...) {
+        logError("In getStringConfiguration unable to get setting value in Config Controller for key " + key);
+        return "";
+    }
+}
+
+AM_ERROR_CODES KOVConfigController::setBooleanConfiguration(std::string sectionType, std::string key, bool value) {
+    return compareWriteStamp(
+        value, [&] { return getBooleanConfiguration(sectionType, key); },
+        [&] { configStore->writeBool("type", sectionType, key, value); }, "",
+        "In setBooleanConfiguration unable to set configuration value in Config Controller for key " + key);
+}
+
+AM_ERROR_CODES KOVConfigController::setIntegerConfiguration(std::string attrName, std::string sectionType,
+                                                            std::string key, int value) {
+    return compareWriteStamp(
+        value, [&] { return getIntegerConfiguration(sectionType, key); },
+        [&] { configStore->writeInt(attrName, sectionType, key, value); }, key + kAlreadySetSuffix,
+        "Unable to set value in setIntegerConfiguration in Config Controller");
+}
+
+AM_ERROR_CODES KOVConfigController::setStringConfiguration(std::string attrName, std::string sectionType,
+                                                           std::string key, std::string value) {
+    return compareWriteStamp(
+        value, [&] { return getStringConfiguration(sectionType, key); },
+        [&] { configStore->writeString(attrName, sectionType, key, value); }, key + kAlreadySetSuffix,
+        "Unable to set value in setStringConfiguration in Config Controller");
+}
+
+AM_ERROR_CODES KOVConfigController::setScanActionConfiguration(std::string sectionType, std::string key,
+                                                               ScanAction action) {
+    return compareWriteStamp(
+        action, [&] { return getScanActionConfiguration(sectionType, key); },
+        [&] { configStore->writeInt("type", sectionType, key, static_cast<int>(action)); }, "",
+        "In setScanActionConfiguration unable to set configuration value in Config Controller for key " + key);
+}
+
+AM_ERROR_CODES KOVConfigController::addSettings(ZUR::SettingsMap settings) {
+    return locked([&] { return addInternalSettings(settings); });
+}
+
+AM_ERROR_CODES KOVConfigController::addInternalSettings(ZUR::SettingsMap settings) {
+    try {
+        const bool merged = configStore->mergeSettings(settings);
+        if (!merged) logError(kAddFailed);
+        updateTimeStamp();
+        return merged ? AM_SUCCESS : AM_STORE_FAILURE;
+    } catch (...) {
+        logError(kAddFailed);
+        return AM_STORE_FAILURE;
+    }
+}
+
+AM_ERROR_CODES KOVConfigController::delSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) {
+    return locked([&] { return delInternalSettings(first, second); });
+}
+
+AM_ERROR_CODES KOVConfigController::delInternalSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) {
+    try {
+        const bool removed = configStore->removeSettings(first, second);
+        if (!removed) logError("Unable to delete settings from Config Controller");
+        updateTimeStamp();
+        return removed ? AM_SUCCESS : AM_STORE_FAILURE;
+    } catch (...) {
+        logError("Unknown exception was caught while deleting settings from Config Controller");
+        return AM_STORE_FAILURE;
+    }
+}
+
+}  // namespace KOVL

@@ -1,0 +1,27 @@
+// kovconfig: the preference schema defaults.
+//
+// The one table of every preference key and its default text, by section
+// type. The bootstrap completes the preferences file with it, and the build
+// generates the shipped default preferences file from it. Pure functions;
+// safe from any thread.
+#pragma once
+
+#include <string>
+
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
+namespace KOVL {
+
+// Section type -> key -> default text, for every section of the schema.
+KOVL_EXPORT ZUR::SettingsMap defaultSettings();
+
+// The defaults plus what the product ships on top of them: the prefix keyword
+// "%DEFLOGDIR%" naming the log directory.
+KOVL_EXPORT ZUR::SettingsMap shippedSettings();
+
+// Product-wide constants shared by the defaults and the getters' fallbacks.
+KOVL_EXPORT extern const char* const kDefaultLogDirKeyword;  // "%DEFLOGDIR%"
+KOVL_EXPORT extern const char* const kDefaultLogDir;         // "/var/Korvel/kov/log/tp"
+
+}  // namespace KOVL

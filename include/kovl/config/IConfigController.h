@@ -1,0 +1,162 @@
+// kovconfig: the exported configuration interface.
+//
+// IConfigController is what the product's daemons and command-line tool call
+// to read and change the threat-prevention preferences. Getters answer the
+// stored value or a fixed fallback; setters answer an AM_ERROR_CODES value.
+// Unless an operation says otherwise it does not throw. All operations may be
+// called from any thread; see KOVConfigController for the locking rules.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <kovl/config/Types.h>
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
+namespace KOVL {
+
+class KOVL_EXPORT IConfigController {
+public:
+    virtual ~IConfigController();
+
+    // Frame: management mode, running flags, change notification.
+    virtual int getManagedMode() = 0;
+    virtual void setManagedMode(int mode) = 0;
+    virtual bool isProductUnManaged() = 0;
+    virtual bool isOASRunning() = 0;
+    virtual void setOASRunning(bool running) = 0;
+    virtual bool isUpdateRunning() = 0;
+    virtual void setUpdateRunning(bool running) = 0;
+    virtual void registerCallBack(PrefCallback callback) = 0;
+    virtual void registerCallBackMap(PrefMapCallback callback) = 0;
+
+    // Bulk changes and lists.
+    virtual AM_ERROR_CODES addSettings(ZUR::SettingsMap settings) = 0;
+    virtual AM_ERROR_CODES delSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) = 0;
+    virtual std::string getValueWithDelimiter(std::string sectionType, std::string key,
+                                              std::set<std::string> items) = 0;
+
+    // On-access global settings.
+    virtual bool getOASStatus(bool& status, AM_ERROR_CODES& code) = 0;
+    virtual AM_ERROR_CODES setOASStatus(bool enable) = 0;
+    virtual long getOASMaxScanTimeout() = 0;
+    virtual AM_ERROR_CODES setOASMaxScanTimeout(long timeout) = 0;
+    virtual int getMaxRequestQueueSizeForOAS() = 0;
+    virtual int getRequestQueueSizeMonitorIntervalForOAS() = 0;
+    virtual int getRequestQueueReducePercentageForOAS() = 0;
+    virtual std::string getActionWhenRequestQueueOverflowsForOAS() = 0;
+    virtual int getMaxConcurrentODSLimit() = 0;
+    virtual int getMountMonitorInterval() = 0;
+    virtual bool getOASMgrWatchDogStatus() = 0;
+    virtual AM_ERROR_CODES setOASMgrWatchDogStatus(bool enable) = 0;
+    virtual int getOASMgrWatchDogPollingInterval() = 0;
+    virtual int getOASMgrWatchDogTimeOutInterval() = 0;
+    virtual bool useKernelModuleForFileAccess() = 0;
+    virtual bool getUseKernelModuleForFileAccess() = 0;
+    virtual AM_ERROR_CODES setUseKernelModuleForFileAccess(bool enable) = 0;
+    virtual bool getUseFanotifyForFileAccess() = 0;
+    virtual AM_ERROR_CODES setUseFanotifyForFileAccess(bool enable) = 0;
+    virtual bool getOASSupportedStatus() = 0;
+    virtual int getNetlinkRequestSocket() = 0;
+    virtual int getNetlinkResponseSocket() = 0;
+    virtual std::string getSysCallTableAddress() = 0;
+    virtual std::string getKallsymsLookUpNameAddress() = 0;
+    virtual int getFMCacheMaxLimit() = 0;
+    virtual AM_ERROR_CODES setFMCacheMaxLimit(int limit) = 0;
+    virtual int getCachePurgeLimit() = 0;
+    virtual AM_ERROR_CODES setCachePurgeLimit(int limit) = 0;
+    virtual std::string getQuarantineDir() = 0;
+    virtual AM_ERROR_CODES setQuarantineDir(std::string dir) = 0;
+
+    // Logging settings.
+    virtual bool isDebugLoggingEnabledForOAS() = 0;
+    virtual bool isDebugLoggingEnabledForMsgBus() = 0;
+    virtual bool isDebugLoggingEnabledForODS() = 0;
+    virtual bool isLimitDebugLogSizeEnabled() = 0;
+    virtual bool isActivityLoggingEnabled() = 0;
+    virtual bool isOASActivityLoggingEnabled() = 0;
+    virtual bool isLimitActivityLogSizeEnabled() = 0;
+    virtual bool isSendingEventsToZarnEnabled() = 0;
+    virtual bool isEventLoggingEnabled() = 0;
+    virtual AM_ERROR_CODES enableDebugLoggingForOAS(bool enable) = 0;
+    virtual AM_ERROR_CODES enableDebugLoggingForODS(bool enable) = 0;
+    virtual AM_ERROR_CODES enableLimitDebugLogSize(bool enable) = 0;
+    virtual AM_ERROR_CODES enableActivityLogging(bool enable) = 0;
+    virtual AM_ERROR_CODES enableOASActivityLogging(bool enable) = 0;
+    virtual AM_ERROR_CODES enableLimitActivityLogSize(bool enable) = 0;
+    virtual AM_ERROR_CODES enableSendingEventsToZarn(bool enable) = 0;
+    virtual AM_ERROR_CODES enableEventLogging(bool enable) = 0;
+    virtual int getDebugLogSize() = 0;
+    virtual AM_ERROR_CODES setDebugLogSize(int size) = 0;
+    virtual int getActivityLogSize() = 0;
+    virtual AM_ERROR_CODES setActivityLogSize(int size) = 0;
+    virtual int getZarnLogLevelForOAS() = 0;
+    virtual AM_ERROR_CODES setZarnLogLevelForOAS(int level) = 0;
+    virtual int getLogLevelForOAS() = 0;
+    virtual AM_ERROR_CODES setLogLevelForOAS(int level) = 0;
+    virtual int getZarnLogLevelForODS() = 0;
+    virtual AM_ERROR_CODES setZarnLogLevelForODS(int level) = 0;
+    virtual int getLogLevelForODS() = 0;
+    virtual AM_ERROR_CODES setLogLevelForODS(int level) = 0;
+    virtual int getDefaultMaximumLogFileSize() = 0;
+    virtual int getDefaultRotatedLogFileCount() = 0;
+    virtual std::string getLogPath() = 0;
+    virtual AM_ERROR_CODES setLogPath(std::string path) = 0;
+    virtual std::string getLogFileForFM() = 0;
+    virtual std::string getLogFileForScanFactory() = 0;
+    virtual std::string getLogFileForScanActionMgr() = 0;
+    virtual std::string getLogFileForOASMgr() = 0;
+    virtual std::string getLogFileForODSMgr() = 0;
+    virtual std::string getLogFileForODSCollector() = 0;
+
+    // Update and miscellaneous global flags.
+    virtual int getUpdateTimeOutInterval() = 0;
+    virtual bool getDefaultClientUpdateTask() = 0;
+    virtual AM_ERROR_CODES setDefaultClientUpdateTask(bool enable) = 0;
+    virtual bool getMarkerDefaultClientUpdateTask() = 0;
+    virtual AM_ERROR_CODES setMarkerDefaultClientUpdateTask(bool marker) = 0;
+    virtual std::string getDefaultClientUpdateTaskScheduleTime() = 0;
+    virtual bool getAccessProtectionStatus() = 0;
+    virtual AM_ERROR_CODES setAccessProtectionStatus(bool enable) = 0;
+    virtual bool isPostDeploymentStartup() = 0;
+    virtual AM_ERROR_CODES resetPostDeploymentStartupStatus(bool status) = 0;
+    virtual bool isAutoContentUpdateEnabled() = 0;
+    virtual AM_ERROR_CODES setAutoContentUpdateStatus(bool enable) = 0;
+
+    // On-access profiles: cached configuration, process settings, prefix keywords.
+    virtual oas_configuration* getOASConfigurationData() = 0;
+    virtual bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
+                                   std::map<std::string, std::string>& values) = 0;
+    virtual std::string getOASProcSettings() = 0;
+    virtual std::string getOASPrefixKeyword() = 0;
+    virtual int setOASPrefixKeyword(std::string keyword) = 0;
+    virtual bool isPrefixAutomaticallyEnabled() = 0;
+    virtual int setPrefixAutomatically(bool enable) = 0;
+    virtual std::map<std::string, std::string> getPrefixKeyword() = 0;
+    virtual std::set<std::string> getPrefixKeywordData(std::string name) = 0;
+
+    // Process lists of the low-risk and high-risk profiles.
+    virtual int addProcess(PROFILE_CODE code, std::set<std::string>& names) = 0;
+    virtual int deleteProcess(PROFILE_CODE code, std::string name) = 0;
+    virtual std::vector<std::string> getProcess(PROFILE_CODE code) = 0;
+    virtual std::vector<std::map<std::string, std::string>> getProcessList() = 0;
+
+    // Scan mode and file types per profile; product-wide file-type lists.
+    virtual ScanMode getScanMode(PROFILE_CODE code) = 0;
+    virtual FileTypesForScan getScanFileTypes(PROFILE_CODE code) = 0;
+    virtual bool getScanNoExtension(PROFILE_CODE code) = 0;
+    virtual bool isNetworkFilesystemScanEnable(PROFILE_CODE code) = 0;
+    virtual std::vector<std::string> getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) = 0;
+    virtual std::vector<std::string> getFileTypesToScanOnlySpecified(PROFILE_CODE code) = 0;
+    virtual std::vector<std::string> getDefaultFileTypesToScan() = 0;
+    virtual std::vector<std::string> getDefaultExcludedFSForOAS() = 0;
+
+    // Reputation service switches read into the cached on-access configuration.
+    virtual AM_ERROR_CODES getORQStatus(bool& enabled) = 0;
+    virtual AM_ERROR_CODES getORQSensitivity(int& level) = 0;
+};
+
+}  // namespace KOVL

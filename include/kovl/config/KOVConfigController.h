@@ -1,0 +1,278 @@
+// kovconfig: the configuration controller.
+//
+// KOVConfigController implements IConfigController over a configuration store.
+// Construction bootstraps the preferences file (see KOVConfigData) and reads
+// the whole on-access configuration once; it throws whatever the bootstrap
+// raises (a std::string with a fatal text) and leaves no partial object.
+//
+// Ownership: the store and the store utility pass to the controller (the
+// utility on to the store); the SSL service and the platform utilities are
+// shared; the logger is borrowed and must outlive the controller; the agent
+// adaptor is borrowed and not owned.
+//
+// Threads: every operation may be called from any thread. Single-value getters
+// take no lock. Setters serialise on one non-recursive controller mutex
+// (a few documented ones write without it); callbacks are called after that
+// mutex has been released, so a callback may call back into the controller.
+// The typed accessors and the *Internal bulk operations take no lock: they are
+// for code that already holds the mutex. The agent adaptor is guarded by a
+// process-wide mutex; no operation holds both.
+#pragma once
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <boost/thread/mutex.hpp>
+
+#include <kovl/config/IConfigController.h>
+#include <kovl/config/KOVConfigData.h>
+#include <kovl/config/TpAgentAdaptor.h>
+#include <kovl/config/Types.h>
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
+namespace KOVL {
+
+namespace detail {
+template <class T>
+struct Setting;
+}
+
+class KOVL_EXPORT KOVConfigController : public IConfigController {
+public:
+    KOVConfigController(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigStoreUtility> storeUtility,
+                        std::unique_ptr<ZUR::IConfigStore> store, std::shared_ptr<ZUR::IZlySSL> ssl,
+                        std::shared_ptr<ZUR::IZURUtils> utils, PreferenceFiles files = PreferenceFiles());
+    ~KOVConfigController() override;
+    KOVConfigController(const KOVConfigController&) = delete;
+    KOVConfigController& operator=(const KOVConfigController&) = delete;
+
+        // Frame: management mode, running flags, change notification.
+    int getManagedMode() override;
+    void setManagedMode(int mode) override;
+    bool isProductUnManaged() override;
+    bool isOASRunning() override;
+    void setOASRunning(bool running) override;
+    bool isUpdateRunning() override;
+    void setUpdateRunning(bool running) override;
+    void registerCallBack(PrefCallback callback) override;
+    void registerCallBackMap(PrefMapCallback callback) override;
+
+    // Bulk changes and lists.
+    AM_ERROR_CODES addSettings(ZUR::SettingsMap settings) override;
+    AM_ERROR_CODES delSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) override;
+    std::string getValueWithDelimiter(std::string sectionType, std::string key, std::set<std::string> items) override;
+
+    // On-access global settings.
+    bool getOASStatus(bool& status, AM_ERROR_CODES& code) override;
+    AM_ERROR_CODES setOASStatus(bool enable) override;
+    long getOASMaxScanTimeout() override;
+    AM_ERROR_CODES setOASMaxScanTimeout(long timeout) override;
+    int getMaxRequestQueueSizeForOAS() override;
+    int getRequestQueueSizeMonitorIntervalForOAS() override;
+    int getRequestQueueReducePercentageForOAS() override;
+    std::string getActionWhenRequestQueueOverflowsForOAS() override;
+    int getMaxConcurrentODSLimit() override;
+    int getMountMonitorInterval() override;
+    bool getOASMgrWatchDogStatus() override;
+    AM_ERROR_CODES setOASMgrWatchDogStatus(bool enable) override;
+    int getOASMgrWatchDogPollingInterval() override;
+    int getOASMgrWatchDogTimeOutInterval() override;
+    bool useKernelModuleForFileAccess() override;
+    bool getUseKernelModuleForFileAccess() override;
+    AM_ERROR_CODES setUseKernelModuleForFileAccess(bool enable) override;
+    bool getUseFanotifyForFileAccess() override;
+    AM_ERROR_CODES setUseFanotifyForFileAccess(bool enable) override;
+    bool getOASSupportedStatus() override;
+    int getNetlinkRequestSocket() override;
+    int getNetlinkResponseSocket() override;
+    std::string getSysCallTableAddress() override;
+    std::string getKallsymsLookUpNameAddress() override;
+    int getFMCacheMaxLimit() override;
+    AM_ERROR_CODES setFMCacheMaxLimit(int limit) override;
+    int getCachePurgeLimit() override;
+    AM_ERROR_CODES setCachePurgeLimit(int limit) override;
+    std::string getQuarantineDir() override;
+    AM_ERROR_CODES setQuarantineDir(std::string dir) override;
+
+    // Logging settings.
+    bool isDebugLoggingEnabledForOAS() override;
+    bool isDebugLoggingEnabledForMsgBus() override;
+    bool isDebugLoggingEnabledForODS() override;
+    bool isLimitDebugLogSizeEnabled() override;
+    bool isActivityLoggingEnabled() override;
+    bool isOASActivityLoggingEnabled() override;
+    bool isLimitActivityLogSizeEnabled() override;
+    bool isSendingEventsToZarnEnabled() override;
+    bool isEventLoggingEnabled() override;
+    AM_ERROR_CODES enableDebugLoggingForOAS(bool enable) override;
+    AM_ERROR_CODES enableDebugLoggingForODS(bool enable) override;
+    AM_ERROR_CODES enableLimitDebugLogSize(bool enable) override;
+    AM_ERROR_CODES enableActivityLogging(bool enable) override;
+    AM_ERROR_CODES enableOASActivityLogging(bool enable) override;
+    AM_ERROR_CODES enableLimitActivityLogSize(bool enable) override;
+    AM_ERROR_CODES enableSendingEventsToZarn(bool enable) override;
+    AM_ERROR_CODES enableEventLogging(bool enable) override;
+    int getDebugLogSize() override;
+    AM_ERROR_CODES setDebugLogSize(int size) override;
+    int getActivityLogSize() override;
+    AM_ERROR_CODES setActivityLogSize(int size) override;
+    int getZarnLogLevelForOAS() override;
+    AM_ERROR_CODES setZarnLogLevelForOAS(int level) override;
+    int getLogLevelForOAS() override;
+    AM_ERROR_CODES setLogLevelForOAS(int level) override;
+    int getZarnLogLevelForODS() override;
+    AM_ERROR_CODES setZarnLogLevelForODS(int level) override;
+    int getLogLevelForODS() override;
+    AM_ERROR_CODES setLogLevelForODS(int level) override;
+    int getDefaultMaximumLogFileSize() override;
+    int getDefaultRotatedLogFileCount() override;
+    std::string getLogPath() override;
+    AM_ERROR_CODES setLogPath(std::string path) override;
+    std::string getLogFileForFM() override;
+    std::string getLogFileForScanFactory() override;
+    std::string getLogFileForScanActionMgr() override;
+    std::string getLogFileForOASMgr() override;
+    std::string getLogFileForODSMgr() override;
+    std::string getLogFileForODSCollector() override;
+
+    // Update and miscellaneous global flags.
+    int getUpdateTimeOutInterval() override;
+    bool getDefaultClientUpdateTask() override;
+    AM_ERROR_CODES setDefaultClientUpdateTask(bool enable) override;
+    bool getMarkerDefaultClientUpdateTask() override;
+    AM_ERROR_CODES setMarkerDefaultClientUpdateTask(bool marker) override;
+    std::string getDefaultClientUpdateTaskScheduleTime() override;
+    bool getAccessProtectionStatus() override;
+    AM_ERROR_CODES setAccessProtectionStatus(bool enable) override;
+    bool isPostDeploymentStartup() override;
+    AM_ERROR_CODES resetPostDeploymentStartupStatus(bool status) override;
+    bool isAutoContentUpdateEnabled() override;
+    AM_ERROR_CODES setAutoContentUpdateStatus(bool enable) override;
+
+    // On-access profiles: cached configuration, process settings, prefix keywords.
+    oas_configuration* getOASConfigurationData() override;
+    bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested, std::map<std::string, std::string>& values) override;
+    std::string getOASProcSettings() override;
+    std::string getOASPrefixKeyword() override;
+    int setOASPrefixKeyword(std::string keyword) override;
+    bool isPrefixAutomaticallyEnabled() override;
+    int setPrefixAutomatically(bool enable) override;
+    std::map<std::string, std::string> getPrefixKeyword() override;
+    std::set<std::string> getPrefixKeywordData(std::string name) override;
+
+    // Process lists of the low-risk and high-risk profiles.
+    int addProcess(PROFILE_CODE code, std::set<std::string>& names) override;
+    int deleteProcess(PROFILE_CODE code, std::string name) override;
+    std::vector<std::string> getProcess(PROFILE_CODE code) override;
+    std::vector<std::map<std::string, std::string>> getProcessList() override;
+
+    // Scan mode and file types per profile; product-wide file-type lists.
+    ScanMode getScanMode(PROFILE_CODE code) override;
+    FileTypesForScan getScanFileTypes(PROFILE_CODE code) override;
+    bool getScanNoExtension(PROFILE_CODE code) override;
+    bool isNetworkFilesystemScanEnable(PROFILE_CODE code) override;
+    std::vector<std::string> getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) override;
+    std::vector<std::string> getFileTypesToScanOnlySpecified(PROFILE_CODE code) override;
+    std::vector<std::string> getDefaultFileTypesToScan() override;
+    std::vector<std::string> getDefaultExcludedFSForOAS() override;
+
+    // Reputation service switches read into the cached on-access configuration.
+    AM_ERROR_CODES getORQStatus(bool& enabled) override;
+    AM_ERROR_CODES getORQSensitivity(int& level) override;
+
+    // Agent adaptor (not owned); stored under the process-wide adaptor mutex.
+    void setAgentAdaptor(TpAgentAdaptor* adaptor);
+    // Whole seconds since the epoch; throws boost::bad_lexical_cast past 2038.
+    int getTimeStamp();
+    // Writes getTimeStamp() to "DNDGlobalSettings.LastUpdatedTimeStamp"; throws on failure.
+    void updateTimeStamp();
+
+    // Generic typed accessors. No lock; the Boolean, Integer and ScanAction
+    // getters throw AMException(AM_INVALID_KEY) when the value cannot be read.
+    bool getBooleanConfiguration(std::string sectionType, std::string key);
+    int getIntegerConfiguration(std::string sectionType, std::string key);
+    ScanAction getScanActionConfiguration(std::string sectionType, std::string key);
+    std::string getStringConfiguration(std::string sectionType, std::string key);
+    AM_ERROR_CODES setBooleanConfiguration(std::string sectionType, std::string key, bool value);
+    AM_ERROR_CODES setIntegerConfiguration(std::string attrName, std::string sectionType, std::string key,
+                                           int value);
+    AM_ERROR_CODES setStringConfiguration(std::string attrName, std::string sectionType, std::string key,
+                                          std::string value);
+    AM_ERROR_CODES setScanActionConfiguration(std::string sectionType, std::string key, ScanAction action);
+    AM_ERROR_CODES addInternalSettings(ZUR::SettingsMap settings);
+    AM_ERROR_CODES delInternalSettings(ZUR::SettingsMap first, ZUR::SettingsMap second);
+
+    // Delimited lists. No lock; getDelimiter lets readDelimiter's failure out.
+    std::string getDelimiter(std::string sectionType, std::string key);
+    std::string getValueWithDelimiter(std::string sectionType, std::string key, std::vector<std::string> items);
+    using IConfigController::getValueWithDelimiter;
+
+    // On-access profile reading.
+    void readOASProfileDataFromConfigStore(PROFILE_CODE code, oas_profile& record);
+    bool getOASMultipleProfilesEnabled();
+    int setMultipleProfilesEnabled(bool enable);
+    int getScanManagerThreads();
+    int setScanManagerThreads(int threads);
+
+    // Scan mode and file types; no lock (callers hold the controller mutex).
+    // A profile text that is not a number throws boost::bad_lexical_cast.
+    int setScanMode(std::string profile, ScanMode mode);
+    int setScanFileTypes(std::string profile, FileTypesForScan types);
+
+private:
+    // Store access shapes shared by the getters and setters of every subsystem
+    // (defined in config/Access.h).
+    template <class T>
+    T readStore(const std::string& sectionType, const std::string& key);
+    template <class T>
+    T readOr(const detail::Setting<T>& setting);
+    template <class T>
+    T accessOr(const detail::Setting<T>& setting);
+    std::string accessStringOr(const detail::Setting<std::string>& setting);
+    template <class F>
+    auto locked(F&& body);
+    // The generic setters' pattern: compare, write when different, stamp.
+    // An empty `alreadySet` logs nothing on 3018.
+    template <class T, class Current, class Write>
+    AM_ERROR_CODES compareWriteStamp(const T& value, Current&& current, Write&& write,
+                                     const std::string& alreadySet, const std::string& failure);
+    // Reads a delimited list; trims the text first when asked. Throws on failure.
+    std::vector<std::string> readList(const std::string& sectionType, const std::string& key,
+                                      const std::string& delimiterPath, bool trimText);
+
+    void logError(const std::string& message);
+    void logInfo(const std::string& message);
+    // Calls the preference callback (if any) after logging `line`; answers
+    // whether one was registered.
+    bool notify(KOVPrefType type, const std::string& line);
+
+    std::string componentName;
+    ZUR::ILogger& logger;
+    int exclusionMode;
+    bool folderExclusion;
+    std::atomic<PrefCallback> prefCallback;
+    std::atomic<PrefMapCallback> prefMapCallback;
+    std::unique_ptr<IConfigurationData> configData;
+    std::shared_ptr<ZUR::IConfigStore> configStore;
+    std::shared_ptr<ZUR::IZlySSL> ssl;
+    std::shared_ptr<ZUR::IZURUtils> utils;
+    oas_configuration oasConfig;
+    std::map<PROFILE_CODE, oas_profile*> profileIndex;
+    std::set<std::string> zarnExclusionKeys;
+    std::atomic<int> managedMode;
+    std::atomic<bool> oasRunning;
+    std::atomic<bool> updateRunning;
+    TpAgentAdaptor* agentAdaptor;
+    boost::mutex mutex;
+
+    static boost::mutex m_agentAdaptorMutex;
+
+    friend struct ControllerProbe;  // white-box access for the test suite
+};
+
+}  // namespace KOVL

@@ -1,0 +1,44 @@
+// kovconfig: the preference bootstrap.
+//
+// KOVConfigData makes sure the configuration store holds a complete set of
+// preferences before the controller answers anything: it restores the
+// preferences file from the shipped defaults when it is missing or unusable,
+// hands the store its utility and loads the file completed by the defaults
+// table. All work happens in the constructor, which throws a std::string with
+// a fatal text (after logging it) when the store cannot be made usable.
+// Not thread-safe during construction; holds nothing afterwards.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <kovl/config/Types.h>
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
+namespace KOVL {
+
+class KOVL_EXPORT IConfigurationData {
+public:
+    virtual ~IConfigurationData();
+};
+
+class KOVL_EXPORT KOVConfigData : public IConfigurationData {
+public:
+    KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigStoreUtility> storeUtility,
+                  std::shared_ptr<ZUR::IConfigStore> store, PreferenceFiles files = PreferenceFiles());
+    ~KOVConfigData() override;
+
+    // Copies the shipped defaults over the preferences file; false on any failure.
+    bool copyDefaultPrefs();
+
+    // File systems that on-access scanning excludes when the stored list
+    // cannot be read. Every construction appends the built-in names again.
+    static std::vector<std::string> defExcludedFSForOAS;
+
+private:
+    PreferenceFiles files_;
+};
+
+}  // namespace KOVL

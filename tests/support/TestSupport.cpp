@@ -1,0 +1,197 @@
+#include "support/TestSupport.h"
+
+#include <stdexcept>
+
+#ifndef KOVCONFIG_SHIPPED_PREFS
+#error "the build passes the path of the generated shipped preferences"
+#endif
+
+namespace kovtest {
+
+std::ostream& operator<<(std::ostream& os, const LogLine& line) {
+    return os << "{" << line.level << ", " << line.component << ", \"" << line.message << "\"}";
+}
+
+void RecordingLogger::logMessage(int level, std::string component, std::string message) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    lines_.push_back({level, std::move(component), std::move(message)});
+}
+
+std::vector<LogLine> RecordingLogger::lines() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lines_;
+}
+
+void RecordingLogger::clear() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    lines_.clear();
+}
+
+std::vector<LogLine> RecordingLogger::controllerLines() const {
+    std::vector<LogLine> result;
+    for (const LogLine& line : lines()) {
+        if (line.component == "ConfigController") result.push_back(line);
+    }
+    return result;
+}
+
+FaultInjectingStore::FaultInjectingStore(std::shared_ptr<ZUR::IConfigStore> inner) : inner_(std::move(inner)) {}
+
+void FaultInjectingStore::failKey(const std::string& key) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    failing_.insert(key);
+}
+
+void FaultInjectingStore::failWritesOf(const std::string& key) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    failingWrites_.insert(key);
+}
+
+void FaultInjectingStore::failEverything(bool on) { failAll_ = on; }
+
+void FaultInjectingStore::failBulk(bool on) { failBulk_ = on; }
+
+void FaultInjectingStore::clearFaults() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    failing_.clear();
+    failingWrites_.clear();
+    failAll_ = false;
+    failBulk_ = false;
+}
+
+void FaultInjectingStore::checkRead(const std::string& key) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (failAll_ || failing_.count(key)) throw std::runtime_error("injected read failure: " + key);
+}
+
+void FaultInjectingStore::checkWrite(const std::string& key) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (failAll_ || failing_.count(key) || failingWrites_.count(key)) {
+        throw std::runtime_error("injected write failure: " + key);
+    }
+}
+
+bool FaultInjectingStore::readBool(std::string sectionType, std::string key) {
+    checkRead(key);
+    return inner_->readBool(sectionType, key);
+}
+
+int FaultInjectingStore::readInt(std::string sectionType, std::string key) {
+    checkRead(key);
+    return inner_->readInt(sectionType, key);
+}
+
+std::string FaultInjectingStore::readString(std::string sectionType, std::string key) {
+    checkRead(key);
+    return inner_->readString(sectionType, key);
+}
+
+bool FaultInjectingStore::keyExists(std::string sectionType, std::string key) {
+    checkRead(key);
+    return inner_->keyExists(sectionType, key);
+}
+
+void FaultInjectingStore::writeBool(std::string attrName, std::string sectionType, std::string key, bool value) {
+    checkWrite(key);
+    inner_->writeBool(attrName, sectionType, key, value);
+    ++writes_;
+}
+
+void FaultInjectingStore::writeInt(std::string attrName, std::string sectionType, std::string key, int value) {
+    checkWrite(key);
+    inner_->writeInt(attrName, sectionType, key, value);
+    ++writes_;
+}
+
+std::map<std::string, std::string> FaultInjectingStore::readAttributeMap(std::string key, std::string attrName) {
+    checkRead(key);
+    return inner_->readAttributeMap(key, attrName);
+}
+
+void FaultInjectingStore::writeString(std::string attrName, std::string sectionType, std::string key,
+                                      std::string value) {
+    checkWrite(key);
+    inner_->writeString(attrName, sectionType, key, value);
+    ++writes_;
+}
+
+bool FaultInjectingStore::mergeSettings(ZUR::SettingsMap settings) {
+    for (const auto& section : settings) {
+        for (const auto& entry : section.second) checkWrite(entry.first);
+    }
+    if (failBulk_) return false;
+    const bool merged = inner_->mergeSettings(settings);
+    ++writes_;
+    return merged;
+}
+
+bool FaultInjectingStore::removeSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) {
+    for (const auto& section : second) {
+        for (const auto& entry : section.second) checkWrite(entry.first);
+    }
+    if (failBulk_) return false;
+    const bool removed = inner_->removeSettings(first, second);
+    ++writes_;
+    return removed;
+}
+
+void FaultInjectingStore::readDelimiter(std::string sectionType, std::string path, std::string& delimiter) {
+    checkRead(path);
+    inner_->readDelimiter(sectionType, path, delimiter);
+}
+
+void FaultInjectingStore::attachUtility(std::shared_ptr<ZUR::IConfigStoreUtility> utility) {
+    inner_->attachUtility(std::move(utility));
+}
+
+bool FaultInjectingStore::loadPreferences(std::string path, ZUR::SettingsMap defaults) {
+    return inner_->loadPreferences(path, defaults);
+}
+
+bool FaultInjectingStore::readTypedSection(std::string sectionType, ZUR::SettingsMap& nested,
+                                           std::map<std::string, std::string>& values) {
+    checkRead(sectionType);
+    return inner_->readTypedSection(sectionType, nested, values);
+}
+
+ZUR::SettingsMap FaultInjectingStore::readAllSettings() {
+    if (failAll_) throw std::runtime_error("injected read failure");
+    return inner_->readAllSettings();
+}
+
+TempDir::TempDir()
+    : path_(boost::filesystem::temp_directory_path() / boost::filesystem::unique_path("kovconfig-%%%%-%%%%-%%%%")) {
+    boost::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    boost::system::error_code ignored;
+    boost::filesystem::remove_all(path_, ignored);
+}
+
+std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }
+
+KOVL::PreferenceFiles ControllerTest::files() const {
+    KOVL::PreferenceFiles files;
+    files.current = dir.file("prefs.xml");
+    files.shipped = shippedPrefs();
+    return files;
+}
+
+void ControllerTest::SetUp() {
+    auto faulty = std::make_unique<FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
+    store = faulty.get();
+    controller = std::make_unique<KOVL::KOVConfigController>(
+        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::move(faulty), nullptr, nullptr, files());
+}
+
+void ControllerTest::TearDown() {
+    controller.reset();
+    store = nullptr;
+}
+
+std::string ControllerTest::stored(const std::string& sectionType, const std::string& key) {
+    return store->inner().readString(sectionType, key);
+}
+
+}  // namespace kovtest
