@@ -1,6 +1,7 @@
 // kovconfig: umbrella header. Includes every public header of the library.
 #pragma once
 
+#include <kovl/cli/AMCliStringConstants.h>
 #include <kovl/config/Defaults.h>
 #include <kovl/config/IConfigController.h>
 #include <kovl/config/KOVConfigController.h>
