@@ -1,0 +1,569 @@
+// kovconfig: the XML configuration store.
+//
+// Locking: `changeMutex` serialises loads, changes and reloads within the
+// process; the flock on "<file>.lock" serialises changes between processes.
+// `stateMutex` only guards the pointer to the current document: readers share
+// it while they read, a change builds the next document on a copy, writes the
+// file, and then swaps the pointer in under a short exclusive hold. Readers
+// therefore never wait for a disk write, and a failed write leaves the current
+// document untouched.
+#include <kovl/platform/XmlConfigStore.h>
+
+#include <algorithm>
+#include <atomic>
+#include <boost/optional.hpp>
+#include <charconv>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <shared_mutex>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "platform/XmlConfigStoreFile.h"
+#include "platform/XmlConfigStoreTree.h"
+
+namespace ZUR {
+
+using xmlstore::Document;
+using xmlstore::FileId;
+using xmlstore::Key;
+using xmlstore::Tree;
+
+namespace {
+
+// How often reads look for a change committed by another process.
+constexpr std::int64_t kRecheckNanos = 200 * 1000 * 1000;
+
+std::int64_t steadyNanos() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+[[noreturn]] void fail(const std::string& message) {
+    throw std::runtime_error("XmlConfigStore: " + message);
+}
+
+[[noreturn]] void reject(const std::string& message) {
+    throw std::invalid_argument("XmlConfigStore: " + message);
+}
+
+Key parseKey(const std::string& key) {
+    Key parsed;
+    if (!xmlstore::splitKey(key, parsed)) fail("malformed key '" + key + "'");
+    return parsed;
+}
+
+const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
+    const Tree* section = doc.section(type, key.section);
+    if (section == nullptr) fail("no section " + key.section + " of type '" + type + "'");
+    return *section;
+}
+
+const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
+    const Key parsed = parseKey(key);
+    const Tree* node = xmlstore::findPath(requireSection(doc, type, parsed), parsed.path, parsed.path.size());
+    if (node == nullptr) fail("no key " + key + " in the section of type '" + type + "'");
+    return *node;
+}
+
+bool toBool(const std::string& text, const std::string& key) {
+    if (text == "1" || text == "true") return true;
+    if (text == "0" || text == "false") return false;
+    fail("key " + key + " holds '" + text + "', not a boolean");
+}
+
+int toInt(const std::string& text, const std::string& key) {
+    // Decimal digits with an optional leading '-', fitting an int: nothing else
+    // (from_chars takes no blanks and no '+').
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+        fail("key " + key + " holds '" + text + "', not an int");
+    }
+    return value;
+}
+
+}  // namespace
+
+XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth)
+    : maxFileBytes_(maxFileBytes), maxDepth_(maxDepth) {
+    if (maxFileBytes == 0) reject("the file size limit must be positive");
+    if (maxDepth < 1) reject("the nesting limit must be at least 1");
+}
+
+struct XmlConfigStore::Impl {
+    std::mutex changeMutex;
+    std::shared_mutex stateMutex;
+    std::unique_ptr<Document> doc;  // null until loaded; replaced under stateMutex
+
+    // Guarded by changeMutex.
+    std::string path;
+    FileId diskId;      // the file version `doc` was read from or written as
+    FileId rejectedId;  // a version found unusable, not to be parsed again
+    std::shared_ptr<IConfigStoreUtility> utility;
+    std::size_t maxFileBytes = XmlConfigStoreUtility().maxFileBytes();
+    int maxDepth = XmlConfigStoreUtility().maxDepth();
+
+    std::atomic<bool> loaded{false};
+    std::atomic<std::int64_t> lastCheck{0};
+
+    // ---- reads ----------------------------------------------------------
+
+    template <class Read>
+    auto read(Read&& readDoc) -> decltype(readDoc(std::declval<const Document&>())) {
+        refreshIfDue();
+        std::shared_lock<std::shared_mutex> lock(stateMutex);
+        if (!doc) fail("the preferences are not loaded");
+        return readDoc(static_cast<const Document&>(*doc));
+    }
+
+    // Picks up a change another process committed, at most once per interval.
+    // A read never fails because of this: it answers from the last good copy.
+    void refreshIfDue() {
+        if (!loaded.load(std::memory_order_acquire)) return;
+        const std::int64_t now = steadyNanos();
+        std::int64_t last = lastCheck.load(std::memory_order_relaxed);
+        if (now - last < kRecheckNanos) return;
+        if (!lastCheck.compare_exchange_strong(last, now)) return;  // another reader checks
+        // A load or change in progress brings the document up to date itself.
+        std::unique_lock<std::mutex> guard(changeMutex, std::try_to_lock);
+        if (!guard.owns_lock() || !loaded.load()) return;
+        try {
+            syncWithDisk();
+        } catch (const std::exception&) {
+        }
+    }
+
+    // ---- file ------------------------------------------------------------
+
+    // Reads and parses the file; null when it is missing or unusable.
+    std::unique_ptr<Document> readFile(FileId& id) const {
+        std::string text;
+        if (xmlstore::readBoundedFile(path, maxFileBytes, text, id) != xmlstore::ReadStatus::ok)
+            return nullptr;
+        std::unique_ptr<Document> parsed;
+        if (Document::parse(text, maxDepth, parsed) != Document::ParseStatus::ok) return nullptr;
+        return parsed;
+    }
+
+    void install(std::unique_ptr<Document> next) {
+        {
+            std::unique_lock<std::shared_mutex> lock(stateMutex);
+            doc.swap(next);
+        }
+        // The previous document is destroyed here, outside the exclusive hold.
+    }
+
+    // Replaces the document by the file's current version if another process
+    // replaced the file. A missing or unusable file leaves the document as it
+    // is; the next change writes it out again. Requires changeMutex.
+    void syncWithDisk() {
+        lastCheck.store(steadyNanos(), std::memory_order_relaxed);
+        const FileId current = xmlstore::statFile(path);
+        if (!current.valid || current == diskId || current == rejectedId) return;
+        FileId id;
+        std::unique_ptr<Document> fresh = readFile(id);
+        if (!fresh) {
+            rejectedId = current;
+            return;
+        }
+        diskId = id;
+        install(std::move(fresh));
+    }
+
+    // Writes `next` durably and makes it current. Throws, leaving the current
+    // document as it was, when the file cannot be written. Requires
+    // changeMutex and the file lock.
+    void commit(std::unique_ptr<Document> next) {
+        next->dropLayoutText();
+        const std::string text = next->serialise();
+        if (text.size() > maxFileBytes) fail("the preferences would exceed the file size limit");
+        // Should the directory fsync fail after the rename, the file holds the
+        // change while the document does not; diskId still names the old
+        // version, so the next check reads the file back.
+        xmlstore::replaceFileDurably(path, text);
+        diskId = xmlstore::statFile(path);
+        install(std::move(next));
+    }
+
+    // Runs `apply` on a copy of the document with the file lock held and the
+    // document current, and commits the copy when `apply` reports a
+    // modification. Throws when not loaded, when the lock cannot be taken or
+    // the file cannot be written; the document is then unchanged.
+    template <class Apply>
+    void change(Apply&& apply) {
+        std::lock_guard<std::mutex> guard(changeMutex);
+        if (!loaded.load()) fail("the preferences are not loaded");
+        xmlstore::FileLock fileLock(path + ".lock");
+        syncWithDisk();
+        // Only holders of changeMutex replace `doc`, so it can be read here
+        // without stateMutex.
+        std::unique_ptr<Document> next = doc->clone();
+        if (apply(*next)) commit(std::move(next));
+    }
+
+    // ---- changes -----------------------------------------------------------
+
+    void writeValue(const std::string& attrName, const std::string& type, const std::string& key,
+                    const std::string& value) {
+        if (attrName != "type")
+            reject("sections are addressed by the attribute 'type', not '" + attrName + "'");
+        Key parsed;
+        if (!xmlstore::splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
+        if (value.find('\0') != std::string::npos) reject("a value cannot hold a NUL character");
+        if (parsed.namesSectionType() && value != type) reject("a section's type cannot be changed");
+        change([&](Document& next) {
+            if (!xmlstore::isCreatableKey(parsed, maxDepth)) reject("key '" + key + "' cannot be stored");
+            Tree* section = next.section(type, parsed.section);
+            if (section == nullptr) fail("no section " + parsed.section + " of type '" + type + "'");
+            bool created = false;
+            Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
+            if (!created && node.data() == value) return false;
+            node.data() = value;
+            return true;
+        });
+    }
+
+    // Sets or adds one merged entry; false when the entry cannot be stored.
+    bool mergeEntry(Document& next, const std::string& type, const std::string& key, const std::string& value,
+                    bool& modified) const {
+        Key parsed;
+        if (!xmlstore::splitKey(key, parsed) || !xmlstore::isCreatableKey(parsed, maxDepth)) return false;
+        if (value.find('\0') != std::string::npos) return false;
+        if (parsed.namesSectionType() && value != type) return false;
+        if (parsed.path.empty() && !value.empty()) return false;  // a section holds no text
+        Tree* section = next.section(type, parsed.section);
+        if (section == nullptr) {
+            section = &next.addSection(parsed.section, type);
+            modified = true;
+        }
+        if (parsed.path.empty()) return true;
+        bool created = false;
+        Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
+        std::string merged = value;
+        if (!created && !node.data().empty() && !value.empty()) {
+            if (const auto delimiter = xmlstore::listDelimiter(*section, parsed)) {
+                merged = xmlstore::appendItems(node.data(), value, *delimiter);
+            }
+        }
+        if (created || node.data() != merged) {
+            node.data() = std::move(merged);
+            modified = true;
+        }
+        return true;
+    }
+
+    // Removes one entry; false when its section is missing or the entry names
+    // the section's type.
+    bool removeEntry(Document& next, const SettingsMap& first, const std::string& type,
+                     const std::string& key, const std::string& value, bool& modified) const {
+        Key parsed;
+        if (!xmlstore::splitKey(key, parsed)) return false;
+        Tree* section = next.section(type, parsed.section);
+        if (section == nullptr) return false;
+        if (parsed.namesSectionType()) return false;
+
+        const auto firstSection = first.find(type);
+        if (firstSection != first.end()) {
+            const auto remainder = firstSection->second.find(key);
+            if (remainder != firstSection->second.end()) {
+                if (parsed.path.empty() || !xmlstore::isCreatableKey(parsed, maxDepth) ||
+                    remainder->second.find('\0') != std::string::npos) {
+                    return false;
+                }
+                bool created = false;
+                Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
+                if (created || node.data() != remainder->second) {
+                    node.data() = remainder->second;
+                    modified = true;
+                }
+                return true;
+            }
+        }
+        if (parsed.path.empty()) {  // the whole section
+            next.dropSection(type, parsed.section);
+            modified = true;
+            return true;
+        }
+        Tree* node = xmlstore::findPath(*section, parsed.path, parsed.path.size());
+        if (node == nullptr) return true;  // already gone
+        if (!parsed.namesAttribute()) {
+            const auto delimiter = xmlstore::listDelimiter(*section, parsed);
+            const std::vector<std::string> unwanted =
+                delimiter ? xmlstore::splitItems(value, *delimiter) : std::vector<std::string>();
+            if (delimiter && !unwanted.empty()) {
+                const std::vector<std::string> listed = xmlstore::splitItems(node->data(), *delimiter);
+                const auto isListed = [&](const std::string& item) {
+                    return std::find(listed.begin(), listed.end(), item) != listed.end();
+                };
+                if (std::all_of(unwanted.begin(), unwanted.end(), isListed)) {
+                    std::string remaining;
+                    for (const std::string& item : listed) {
+                        if (std::find(unwanted.begin(), unwanted.end(), item) != unwanted.end()) continue;
+                        if (!remaining.empty()) remaining += *delimiter;
+                        remaining += item;
+                    }
+                    if (!remaining.empty()) {
+                        node->data() = remaining;
+                        modified = true;
+                        return true;
+                    }
+                }
+            }
+        }
+        xmlstore::erasePath(*section, parsed.path);
+        modified = true;
+        return true;
+    }
+
+    // Adds the defaults missing from `next`: sections, keys and attributes.
+    // Existing values, lists included, are never touched.
+    bool addMissingDefaults(Document& next, const SettingsMap& defaults) const {
+        bool added = false;
+        for (const auto& typed : defaults) {
+            for (const auto& entry : typed.second) {
+                Key parsed;
+                if (!xmlstore::splitKey(entry.first, parsed) || !xmlstore::isCreatableKey(parsed, maxDepth) ||
+                    entry.second.find('\0') != std::string::npos) {
+                    continue;
+                }
+                Tree* section = next.section(typed.first, parsed.section);
+                if (section == nullptr) {
+                    section = &next.addSection(parsed.section, typed.first);
+                    added = true;
+                }
+                if (parsed.path.empty()) continue;
+                bool created = false;
+                Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
+                if (created) {
+                    node.data() = entry.second;
+                    added = true;
+                }
+            }
+        }
+        return added;
+    }
+
+    // Completes the freshly loaded document with the missing defaults and
+    // writes the file when anything was added. Should the file not be
+    // writable, the defaults are still served from memory and reach the file
+    // with the next change that is written. Requires changeMutex.
+    void completeWithDefaults(const SettingsMap& defaults) {
+        std::unique_ptr<Document> next = doc->clone();
+        if (!addMissingDefaults(*next, defaults)) return;
+        try {
+            xmlstore::FileLock fileLock(path + ".lock");
+            syncWithDisk();  // another process may have completed the file already
+            next = doc->clone();
+            if (addMissingDefaults(*next, defaults)) commit(std::move(next));
+        } catch (const std::exception&) {
+            next = doc->clone();
+            addMissingDefaults(*next, defaults);
+            install(std::move(next));
+        }
+    }
+};
+
+XmlConfigStore::XmlConfigStore() : impl_(std::make_unique<Impl>()) {}
+
+XmlConfigStore::~XmlConfigStore() = default;
+
+bool XmlConfigStore::readBool(std::string sectionType, std::string key) {
+    const std::string text =
+        impl_->read([&](const Document& doc) { return requireNode(doc, sectionType, key).data(); });
+    return toBool(text, key);
+}
+
+int XmlConfigStore::readInt(std::string sectionType, std::string key) {
+    const std::string text =
+        impl_->read([&](const Document& doc) { return requireNode(doc, sectionType, key).data(); });
+    return toInt(text, key);
+}
+
+std::string XmlConfigStore::readString(std::string sectionType, std::string key) {
+    return impl_->read([&](const Document& doc) { return requireNode(doc, sectionType, key).data(); });
+}
+
+bool XmlConfigStore::keyExists(std::string sectionType, std::string key) {
+    return impl_->read([&](const Document& doc) {
+        Key parsed;
+        if (!xmlstore::splitKey(key, parsed)) return false;
+        const Tree* section = doc.section(sectionType, parsed.section);
+        return section != nullptr && xmlstore::findPath(*section, parsed.path, parsed.path.size()) != nullptr;
+    });
+}
+
+void XmlConfigStore::writeBool(std::string attrName, std::string sectionType, std::string key, bool value) {
+    impl_->writeValue(attrName, sectionType, key, value ? "1" : "0");
+}
+
+void XmlConfigStore::writeInt(std::string attrName, std::string sectionType, std::string key, int value) {
+    impl_->writeValue(attrName, sectionType, key, std::to_string(value));
+}
+
+void XmlConfigStore::writeString(std::string attrName, std::string sectionType, std::string key,
+                                 std::string value) {
+    impl_->writeValue(attrName, sectionType, key, value);
+}
+
+std::map<std::string, std::string> XmlConfigStore::readAttributeMap(std::string key, std::string attrName) {
+    return impl_->read([&](const Document& doc) {
+        const Key parsed = parseKey(key);
+        const Tree* section = doc.firstSectionNamed(parsed.section);
+        const Tree* node =
+            section == nullptr ? nullptr : xmlstore::findPath(*section, parsed.path, parsed.path.size());
+        if (node == nullptr) fail("no node " + key);
+        std::map<std::string, std::string> result;
+        for (const auto& child : *node) {
+            if (child.first.empty() || child.first[0] == '<') continue;
+            const Tree* attr = xmlstore::attributeOf(child.second, attrName);
+            result.emplace(child.second.data(), attr == nullptr ? std::string() : attr->data());
+        }
+        return result;
+    });
+}
+
+// True when every entry was added or set. Entries that cannot be stored (a
+// malformed key, one nested too deeply, a NUL in the value, a change of a
+// section's type) are skipped and make the answer false; the others are
+// still merged. False, with nothing changed, when the file cannot be written.
+bool XmlConfigStore::mergeSettings(SettingsMap settings) {
+    bool allStored = true;
+    try {
+        impl_->change([&](Document& next) {
+            bool modified = false;
+            for (const auto& typed : settings) {
+                for (const auto& entry : typed.second) {
+                    if (!impl_->mergeEntry(next, typed.first, entry.first, entry.second, modified)) {
+                        allStored = false;
+                    }
+                }
+            }
+            return modified;
+        });
+    } catch (const std::exception&) {
+        return false;
+    }
+    return allStored;
+}
+
+// True when every entry of `second` was handled. An entry whose section is
+// missing, or which would remove a section's type, is skipped and makes the
+// answer false; a key already absent counts as removed. False, with nothing
+// changed, when the file cannot be written.
+bool XmlConfigStore::removeSettings(SettingsMap first, SettingsMap second) {
+    bool allDone = true;
+    try {
+        impl_->change([&](Document& next) {
+            bool modified = false;
+            for (const auto& typed : second) {
+                for (const auto& entry : typed.second) {
+                    if (!impl_->removeEntry(next, first, typed.first, entry.first, entry.second, modified)) {
+                        allDone = false;
+                    }
+                }
+            }
+            return modified;
+        });
+    } catch (const std::exception&) {
+        return false;
+    }
+    return allDone;
+}
+
+void XmlConfigStore::readDelimiter(std::string sectionType, std::string path, std::string& delimiter) {
+    static const std::string kRootPrefix = "preferences.";
+    if (path.compare(0, kRootPrefix.size(), kRootPrefix) == 0) path.erase(0, kRootPrefix.size());
+    const boost::optional<std::string> found = impl_->read([&](const Document& doc) {
+        const Key parsed = parseKey(path);
+        const Tree& section = requireSection(doc, sectionType, parsed);
+        // The list node: the owner of the delimiter attribute, or the parent
+        // of the value node.
+        std::size_t depth = parsed.path.size();
+        if (parsed.namesAttribute()) {
+            depth -= 2;
+        } else if (depth > 0) {
+            depth -= 1;
+        }
+        const Tree* list = xmlstore::findPath(section, parsed.path, depth);
+        const Tree* attr = list == nullptr ? nullptr : xmlstore::attributeOf(*list, "delimiter");
+        return attr == nullptr ? boost::optional<std::string>() : boost::optional<std::string>(attr->data());
+    });
+    if (found) delimiter = *found;
+}
+
+void XmlConfigStore::attachUtility(std::shared_ptr<IConfigStoreUtility> utility) {
+    if (!utility) throw std::invalid_argument("XmlConfigStore: no utility given");
+    std::lock_guard<std::mutex> guard(impl_->changeMutex);
+    if (const auto* limits = dynamic_cast<const XmlConfigStoreUtility*>(utility.get())) {
+        impl_->maxFileBytes = limits->maxFileBytes();
+        impl_->maxDepth = limits->maxDepth();
+    }
+    impl_->utility = std::move(utility);
+}
+
+// A failed load leaves the store unloaded: reads throw until a load succeeds.
+bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
+    Impl& impl = *impl_;
+    std::lock_guard<std::mutex> guard(impl.changeMutex);
+    impl.loaded.store(false);
+    impl.install(nullptr);
+    impl.path = std::move(path);
+    impl.diskId = FileId{};
+    impl.rejectedId = FileId{};
+    try {
+        FileId id;
+        std::unique_ptr<Document> loaded = impl.readFile(id);
+        if (!loaded) return false;
+        impl.diskId = id;
+        impl.install(std::move(loaded));
+        impl.lastCheck.store(steadyNanos());
+        impl.loaded.store(true);
+        if (!defaults.empty()) impl.completeWithDefaults(defaults);
+    } catch (const std::exception&) {
+        // Out of memory while loading: report the file as not loaded.
+        impl.loaded.store(false);
+        impl.install(nullptr);
+        return false;
+    }
+    return true;
+}
+
+bool XmlConfigStore::readTypedSection(std::string sectionType, SettingsMap& nested,
+                                      std::map<std::string, std::string>& values) {
+    return impl_->read([&](const Document& doc) {
+        const Tree* section = doc.firstSectionOfType(sectionType);
+        if (section == nullptr) return false;
+        SettingsMap foundNested;
+        std::map<std::string, std::string> foundValues;
+        for (const auto& child : *section) {
+            if (child.first.empty() || child.first[0] == '<') continue;
+            const bool elements = xmlstore::hasElementChildren(child.second);
+            if (!elements) foundValues.emplace(child.first, child.second.data());
+            if (!child.second.empty() && foundNested.find(child.first) == foundNested.end()) {
+                xmlstore::flattenChildren(child.second, "", foundNested[child.first]);
+            }
+        }
+        nested.swap(foundNested);
+        values.swap(foundValues);
+        return true;
+    });
+}
+
+SettingsMap XmlConfigStore::readAllSettings() {
+    return impl_->read([](const Document& doc) {
+        SettingsMap all;
+        for (const auto& child : doc.preferences()) {
+            if (child.first.empty() || child.first[0] == '<') continue;
+            const Tree* type = xmlstore::attributeOf(child.second, "type");
+            if (type != nullptr) xmlstore::flattenNode(child.second, child.first, all[type->data()]);
+        }
+        return all;
+    });
+}
+
+}  // namespace ZUR

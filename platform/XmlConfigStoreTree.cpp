@@ -1,0 +1,380 @@
+// kovconfig: the in-memory preferences document of the XML configuration store.
+#include "platform/XmlConfigStoreTree.h"
+
+#include <algorithm>
+#include <boost/property_tree/xml_parser.hpp>
+#include <set>
+#include <sstream>
+
+namespace ZUR {
+namespace xmlstore {
+
+const std::string kAttr = "<xmlattr>";
+
+namespace {
+
+const std::string kRootName = "preferences";
+
+bool isBlank(const std::string& text) {
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+bool isNameStart(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
+}
+
+bool isNameChar(unsigned char c) {
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+
+bool isXmlName(const std::string& text) {
+    if (text.empty() || !isNameStart(static_cast<unsigned char>(text[0]))) return false;
+    return std::all_of(text.begin() + 1, text.end(),
+                       [](char c) { return isNameChar(static_cast<unsigned char>(c)); });
+}
+
+std::string join(const std::string& prefix, const std::string& name) {
+    return prefix.empty() ? name : prefix + "." + name;
+}
+
+bool startsWith(const std::string& text, std::size_t at, const char* what) {
+    return text.compare(at, std::char_traits<char>::length(what), what) == 0;
+}
+
+enum class ScanStatus { ok, malformed, tooDeep };
+
+// Measures the element nesting of an XML text without building anything.
+// Markup that cannot open an element (comments, CDATA, processing
+// instructions, a DOCTYPE) is skipped; quoted attribute values may hold '>'.
+// Each "</" closes one level, as it does for the parser.
+ScanStatus scanNesting(const std::string& text, int maxDepth) {
+    int depth = 0;
+    std::size_t at = 0;
+    const std::size_t size = text.size();
+    while ((at = text.find('<', at)) != std::string::npos) {
+        std::size_t end;
+        if (startsWith(text, at, "<!--")) {
+            end = text.find("-->", at + 4);
+            if (end == std::string::npos) return ScanStatus::malformed;
+            at = end + 3;
+            continue;
+        }
+        if (startsWith(text, at, "<![CDATA[")) {
+            end = text.find("]]>", at + 9);
+            if (end == std::string::npos) return ScanStatus::malformed;
+            at = end + 3;
+            continue;
+        }
+        if (startsWith(text, at, "<?")) {
+            end = text.find("?>", at + 2);
+            if (end == std::string::npos) return ScanStatus::malformed;
+            at = end + 2;
+            continue;
+        }
+        if (startsWith(text, at, "<!")) {
+            int brackets = 0;
+            for (end = at + 2; end < size; ++end) {
+                if (text[end] == '[') ++brackets;
+                if (text[end] == ']') --brackets;
+                if (text[end] == '>' && brackets <= 0) break;
+            }
+            if (end >= size) return ScanStatus::malformed;
+            at = end + 1;
+            continue;
+        }
+        if (startsWith(text, at, "</")) {
+            end = text.find('>', at + 2);
+            if (end == std::string::npos || --depth < 0) return ScanStatus::malformed;
+            at = end + 1;
+            continue;
+        }
+        char quote = 0;
+        for (end = at + 1; end < size; ++end) {
+            const char c = text[end];
+            if (quote != 0) {
+                if (c == quote) quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '>') {
+                break;
+            }
+        }
+        if (end >= size) return ScanStatus::malformed;
+        if (depth + 1 > maxDepth) return ScanStatus::tooDeep;
+        if (text[end - 1] != '/') ++depth;
+        at = end + 1;
+    }
+    return ScanStatus::ok;
+}
+
+void dropLayoutTextBelow(Tree& node) {
+    bool elements = false;
+    for (auto& child : node) {
+        if (child.first == kAttr) continue;
+        elements = true;
+        dropLayoutTextBelow(child.second);
+    }
+    if (elements && !node.data().empty() && isBlank(node.data())) node.data().clear();
+}
+
+bool mixesTextAndElements(const Tree& node) {
+    if (!node.data().empty() && hasElementChildren(node)) return true;
+    for (const auto& child : node) {
+        if (child.first != kAttr && mixesTextAndElements(child.second)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool splitKey(const std::string& text, Key& key) {
+    key = Key{};
+    std::size_t begin = 0;
+    bool first = true;
+    for (;;) {
+        const std::size_t dot = text.find('.', begin);
+        const std::size_t end = dot == std::string::npos ? text.size() : dot;
+        if (end == begin) return false;
+        std::string component = text.substr(begin, end - begin);
+        if (first) {
+            if (component[0] == '<') return false;
+            key.section = std::move(component);
+            first = false;
+        } else {
+            key.path.push_back(std::move(component));
+        }
+        if (dot == std::string::npos) return true;
+        begin = dot + 1;
+    }
+}
+
+bool isCreatableKey(const Key& key, int maxDepth) {
+    if (!isXmlName(key.section)) return false;
+    int depth = 2;  // <preferences> and the section
+    for (std::size_t i = 0; i < key.path.size(); ++i) {
+        const std::string& component = key.path[i];
+        if (component == kAttr)
+            return i + 2 == key.path.size() && isXmlName(key.path[i + 1]) && depth <= maxDepth;
+        if (!isXmlName(component)) return false;
+        ++depth;
+    }
+    return depth <= maxDepth;
+}
+
+const Tree* findPath(const Tree& base, const std::vector<std::string>& path, std::size_t count) {
+    const Tree* node = &base;
+    for (std::size_t i = 0; i < count && i < path.size(); ++i) {
+        const auto found = node->find(path[i]);
+        if (found == node->not_found()) return nullptr;
+        node = &found->second;
+    }
+    return node;
+}
+
+Tree* findPath(Tree& base, const std::vector<std::string>& path, std::size_t count) {
+    return const_cast<Tree*>(findPath(static_cast<const Tree&>(base), path, count));
+}
+
+Tree& ensurePath(Tree& base, const std::vector<std::string>& path, bool& created) {
+    created = false;
+    Tree* node = &base;
+    for (const std::string& component : path) {
+        const auto found = node->find(component);
+        if (found != node->not_found()) {
+            node = &found->second;
+            continue;
+        }
+        // Attributes go first, as the parser places them.
+        const auto inserted = component == kAttr ? node->push_front(Tree::value_type(component, Tree()))
+                                                 : node->push_back(Tree::value_type(component, Tree()));
+        node = &inserted->second;
+        created = true;
+    }
+    return *node;
+}
+
+void erasePath(Tree& base, const std::vector<std::string>& path) {
+    if (path.empty()) return;
+    Tree* parent = findPath(base, path, path.size() - 1);
+    if (parent == nullptr) return;
+    const auto found = parent->find(path.back());
+    if (found == parent->not_found()) return;
+    parent->erase(parent->to_iterator(found));
+    if (path.size() >= 2 && path[path.size() - 2] == kAttr && parent->empty()) {
+        std::vector<std::string> attrs(path.begin(), path.end() - 1);
+        erasePath(base, attrs);
+    }
+}
+
+const Tree* attributeOf(const Tree& node, const std::string& name) {
+    const auto attrs = node.find(kAttr);
+    if (attrs == node.not_found()) return nullptr;
+    const auto found = attrs->second.find(name);
+    return found == attrs->second.not_found() ? nullptr : &found->second;
+}
+
+bool hasElementChildren(const Tree& node) {
+    return std::any_of(node.begin(), node.end(), [](const Tree::value_type& c) { return c.first != kAttr; });
+}
+
+boost::optional<std::string> listDelimiter(const Tree& section, const Key& key) {
+    if (key.path.empty() || key.namesAttribute() || key.path.back() == kAttr) return boost::none;
+    const Tree* parent = findPath(section, key.path, key.path.size() - 1);
+    if (parent == nullptr) return boost::none;
+    const Tree* delimiter = attributeOf(*parent, "delimiter");
+    if (delimiter == nullptr) return boost::none;
+    return delimiter->data().empty() ? std::string(",") : delimiter->data();
+}
+
+std::vector<std::string> splitItems(const std::string& text, const std::string& delimiter) {
+    std::vector<std::string> items;
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        std::size_t end = text.find_first_of(delimiter, begin);
+        if (end == std::string::npos) end = text.size();
+        if (end > begin) items.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return items;
+}
+
+std::string appendItems(const std::string& existing, const std::string& incoming,
+                        const std::string& delimiter) {
+    const std::vector<std::string> listed = splitItems(existing, delimiter);
+    std::set<std::string> known(listed.begin(), listed.end());
+    std::string result = existing;
+    for (const std::string& item : splitItems(incoming, delimiter)) {
+        if (!known.insert(item).second) continue;
+        const bool endsWithDelimiter =
+            result.size() >= delimiter.size() &&
+            result.compare(result.size() - delimiter.size(), delimiter.size(), delimiter) == 0;
+        if (!result.empty() && !endsWithDelimiter) result += delimiter;
+        result += item;
+    }
+    return result;
+}
+
+void flattenChildren(const Tree& node, const std::string& prefix, std::map<std::string, std::string>& out) {
+    for (const auto& child : node) {
+        if (child.first == kAttr) {
+            const std::string attrPrefix = join(prefix, kAttr) + ".";
+            for (const auto& attr : child.second) out.emplace(attrPrefix + attr.first, attr.second.data());
+        } else if (!child.first.empty() && child.first[0] != '<') {
+            flattenNode(child.second, join(prefix, child.first), out);
+        }
+    }
+}
+
+void flattenNode(const Tree& node, const std::string& key, std::map<std::string, std::string>& out) {
+    if (node.empty() || !node.data().empty()) out.emplace(key, node.data());
+    flattenChildren(node, key, out);
+}
+
+Tree* Document::section(const std::string& type, const std::string& name) {
+    return const_cast<Tree*>(static_cast<const Document*>(this)->section(type, name));
+}
+
+const Tree* Document::section(const std::string& type, const std::string& name) const {
+    const auto found = byType_.find(type);
+    if (found == byType_.end()) return nullptr;
+    for (const auto& entry : found->second) {
+        if (entry.first == name) return entry.second;
+    }
+    return nullptr;
+}
+
+const Tree* Document::firstSectionOfType(const std::string& type) const {
+    const auto found = byType_.find(type);
+    return found == byType_.end() || found->second.empty() ? nullptr : found->second.front().second;
+}
+
+const Tree* Document::firstSectionNamed(const std::string& name) const {
+    for (const auto& child : *prefs_) {
+        if (child.first == name) return &child.second;
+    }
+    return nullptr;
+}
+
+Tree& Document::addSection(const std::string& name, const std::string& type) {
+    Tree attrs;
+    attrs.push_back(Tree::value_type("type", Tree(type)));
+    Tree& node = prefs_->push_back(Tree::value_type(name, Tree()))->second;
+    node.push_back(Tree::value_type(kAttr, std::move(attrs)));
+    byType_[type].emplace_back(name, &node);
+    return node;
+}
+
+void Document::dropSection(const std::string& type, const std::string& name) {
+    Tree* node = section(type, name);
+    if (node == nullptr) return;
+    for (auto it = prefs_->begin(); it != prefs_->end(); ++it) {
+        if (&it->second == node) {
+            prefs_->erase(it);
+            break;
+        }
+    }
+    reindex();
+}
+
+std::unique_ptr<Document> Document::clone() const {
+    auto copy = std::make_unique<Document>();
+    Tree root(root_);
+    copy->adopt(std::move(root));
+    return copy;
+}
+
+void Document::dropLayoutText() {
+    dropLayoutTextBelow(root_);
+}
+
+std::string Document::serialise() const {
+    std::ostringstream out;
+    const int indent = mixesTextAndElements(root_) ? 0 : 4;
+    boost::property_tree::write_xml(out, root_,
+                                    boost::property_tree::xml_writer_make_settings<std::string>(' ', indent));
+    return out.str();
+}
+
+Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std::unique_ptr<Document>& out) {
+    out.reset();
+    // The parser reads a NUL as the end of the text.
+    if (text.find('\0') != std::string::npos) return ParseStatus::malformed;
+    switch (scanNesting(text, maxDepth)) {
+        case ScanStatus::malformed:
+            return ParseStatus::malformed;
+        case ScanStatus::tooDeep:
+            return ParseStatus::tooDeep;
+        case ScanStatus::ok:
+            break;
+    }
+    Tree root;
+    try {
+        std::istringstream in(text);
+        boost::property_tree::read_xml(in, root, boost::property_tree::xml_parser::no_comments);
+    } catch (const std::exception&) {
+        return ParseStatus::malformed;
+    }
+    if (root.size() != 1 || root.front().first != kRootName) return ParseStatus::wrongRoot;
+    dropLayoutTextBelow(root);
+    out = std::make_unique<Document>();
+    out->adopt(std::move(root));
+    return ParseStatus::ok;
+}
+
+void Document::adopt(Tree&& root) {
+    root_.swap(root);
+    prefs_ = &root_.front().second;
+    reindex();
+}
+
+void Document::reindex() {
+    byType_.clear();
+    for (auto& child : *prefs_) {
+        if (child.first.empty() || child.first[0] == '<') continue;
+        const Tree* type = attributeOf(child.second, "type");
+        if (type != nullptr) byType_[type->data()].emplace_back(child.first, &child.second);
+    }
+}
+
+}  // namespace xmlstore
+}  // namespace ZUR

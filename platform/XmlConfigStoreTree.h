@@ -1,0 +1,113 @@
+// kovconfig: the in-memory preferences document of the XML configuration
+// store (private).
+//
+// A Document owns the parsed tree (one root child "preferences") and an index
+// of its sections by their `type` attribute. Keys are split once into a Key
+// and resolved component by component.
+#pragma once
+
+#include <boost/optional.hpp>
+#include <boost/property_tree/ptree.hpp>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace ZUR {
+namespace xmlstore {
+
+using Tree = boost::property_tree::ptree;
+
+extern const std::string kAttr;  // "<xmlattr>": the child holding a node's attributes
+
+// "S.A.<xmlattr>.d" -> section "S", path {"A", "<xmlattr>", "d"}.
+struct Key {
+    std::string section;
+    std::vector<std::string> path;
+
+    bool namesAttribute() const { return path.size() >= 2 && path[path.size() - 2] == kAttr; }
+    bool namesSectionType() const { return path.size() == 2 && path[0] == kAttr && path[1] == "type"; }
+};
+
+// False when the text has an empty component or names no element.
+bool splitKey(const std::string& text, Key& key);
+
+// Whether a key may be created in a file: every component is an XML name,
+// "<xmlattr>" only before the last component, and the element nesting
+// (counting <preferences> as 1) stays within maxDepth.
+bool isCreatableKey(const Key& key, int maxDepth);
+
+// Node lookups below `base`, following the first `count` components of `path`
+// (the first child of each name).
+const Tree* findPath(const Tree& base, const std::vector<std::string>& path, std::size_t count);
+Tree* findPath(Tree& base, const std::vector<std::string>& path, std::size_t count);
+// Finds or creates the node at `path`; `created` tells whether it was missing.
+Tree& ensurePath(Tree& base, const std::vector<std::string>& path, bool& created);
+// Removes the node at `path`, and "<xmlattr>" when its last attribute goes.
+void erasePath(Tree& base, const std::vector<std::string>& path);
+
+const Tree* attributeOf(const Tree& node, const std::string& name);
+bool hasElementChildren(const Tree& node);
+
+// Lists: a value node whose parent carries a `delimiter` attribute holds all
+// items joined with that delimiter (an empty delimiter means ",").
+boost::optional<std::string> listDelimiter(const Tree& section, const Key& key);
+// Splits at any character of the delimiter; empty items are dropped.
+std::vector<std::string> splitItems(const std::string& text, const std::string& delimiter);
+// `existing` followed by the items of `incoming` it does not list yet.
+std::string appendItems(const std::string& existing, const std::string& incoming,
+                        const std::string& delimiter);
+
+// Flattened keys: every attribute as "...<xmlattr>.X", every leaf and every
+// node holding text as its path.
+void flattenChildren(const Tree& node, const std::string& prefix, std::map<std::string, std::string>& out);
+void flattenNode(const Tree& node, const std::string& key, std::map<std::string, std::string>& out);
+
+class Document {
+public:
+    Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    const Tree& preferences() const { return *prefs_; }
+    Tree& preferences() { return *prefs_; }
+
+    // The section named `name` whose type is `type`.
+    Tree* section(const std::string& type, const std::string& name);
+    const Tree* section(const std::string& type, const std::string& name) const;
+    // The first section (in file order) whose type is `type`, whatever its name.
+    const Tree* firstSectionOfType(const std::string& type) const;
+    // The first section (in file order) named `name`, whatever its type.
+    const Tree* firstSectionNamed(const std::string& name) const;
+
+    Tree& addSection(const std::string& name, const std::string& type);
+    void dropSection(const std::string& type, const std::string& name);
+
+    std::unique_ptr<Document> clone() const;
+    // Drops the indentation text that parsing leaves in nodes with element
+    // children, so layout never turns into data.
+    void dropLayoutText();
+
+    // The file text; indented unless a node mixes text and elements, whose
+    // text indentation would alter.
+    std::string serialise() const;
+
+    enum class ParseStatus { ok, malformed, tooDeep, wrongRoot };
+    // Parses a preferences file after checking its nesting with a cheap scan,
+    // so the recursive parser never sees more than maxDepth levels.
+    static ParseStatus parse(const std::string& text, int maxDepth, std::unique_ptr<Document>& out);
+
+private:
+    void adopt(Tree&& root);
+    void reindex();
+
+    Tree root_;
+    Tree* prefs_ = nullptr;
+    // type -> sections of that type in file order, with their element names.
+    std::unordered_map<std::string, std::vector<std::pair<std::string, Tree*>>> byType_;
+};
+
+}  // namespace xmlstore
+}  // namespace ZUR

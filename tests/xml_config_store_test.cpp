@@ -1,0 +1,575 @@
+// Tests of ZUR::XmlConfigStore: values, keys, merge/remove rules, loading,
+// durability, rollback and concurrency between threads and processes.
+#include <gtest/gtest.h>
+#include <kovl/platform/XmlConfigStore.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <boost/filesystem.hpp>
+#include <chrono>
+#include <climits>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+namespace fs = boost::filesystem;
+using ZUR::SettingsMap;
+using ZUR::XmlConfigStore;
+using Strings = std::map<std::string, std::string>;
+
+namespace {
+
+const char* const kGuid = "{5C1A0D2E-7B1F-4C55-9A0E-3D2B6F1E8A47}";  // the ODSProfile of kSample
+
+const std::string kSample = R"(<?xml version="1.0" encoding="utf-8"?>
+<preferences>
+    <DNDOASGlobalSettings type="51">
+        <ScanArchiveEnabled>0</ScanArchiveEnabled>
+        <MaxScanTime>45</MaxScanTime>
+        <Label>global</Label>
+    </DNDOASGlobalSettings>
+    <DNDOASProfile type="1">
+        <ScanArchiveEnabled>1</ScanArchiveEnabled>
+        <ProcessList delimiter=",">
+            <Process>a,b</Process>
+        </ProcessList>
+    </DNDOASProfile>
+    <DNDOASProfile type="2">
+        <ProcessList delimiter=";"><Process>x;y</Process></ProcessList>
+    </DNDOASProfile>
+    <DNDAPGlobalExclusions type="60">
+        <APExclusions delimiter="|"><Exclusion>/tmp/a|/tmp/b|/tmp/a</Exclusion></APExclusions>
+        <Other>plain</Other>
+    </DNDAPGlobalExclusions>
+    <DNDGlobalSettings type="52">
+        <ExtraDATVirusList delimiter=":"><VirusName>v1:v2</VirusName></ExtraDATVirusList>
+        <PlainList><Item>i</Item></PlainList>
+    </DNDGlobalSettings>
+    <ODSProfile type="{5C1A0D2E-7B1F-4C55-9A0E-3D2B6F1E8A47}">
+        <Name>Weekly</Name>
+        <LastRunSummary><NoOfFiles>12</NoOfFiles></LastRunSummary>
+    </ODSProfile>
+    <DNDProductDefaultSettings type="70">
+        <PrefixKeyword>
+            <Keyword id="1">alpha</Keyword>
+            <Keyword id="2">beta</Keyword>
+            <Keyword>gamma</Keyword>
+        </PrefixKeyword>
+    </DNDProductDefaultSettings>
+</preferences>
+)";
+
+struct FileStat {
+    ino_t ino;
+    long long mtimeNs;
+    unsigned mode;
+};
+
+}  // namespace
+
+class XmlConfigStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / fs::unique_path("kovconfig-store-%%%%-%%%%-%%%%");
+        fs::create_directories(dir_);
+        path_ = (dir_ / "prefs.xml").string();
+        writeFile(path_, kSample);
+    }
+    void TearDown() override {
+        boost::system::error_code ec;
+        fs::remove_all(dir_, ec);
+        fs::remove_all(dir_.string() + ".moved", ec);
+    }
+
+    static void writeFile(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    }
+    static std::string readFile(const std::string& path) {
+        std::ostringstream out;
+        out << std::ifstream(path, std::ios::binary).rdbuf();
+        return out.str();
+    }
+    static FileStat statOf(const std::string& path) {
+        struct stat st {};
+        EXPECT_EQ(0, ::stat(path.c_str(), &st));
+        return {st.st_ino, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec, st.st_mode & 0777u};
+    }
+    std::unique_ptr<XmlConfigStore> open(const SettingsMap& defaults = {}) {
+        auto store = std::make_unique<XmlConfigStore>();
+        EXPECT_TRUE(store->loadPreferences(path_, defaults));
+        return store;
+    }
+    std::vector<std::string> dirEntries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+TEST_F(XmlConfigStoreTest, TrickyValuesRoundTripByteForByte) {
+    const std::vector<std::string> values = {
+        "  lead and trail  ", "inner   blanks", "<&\"'>]]>", "Grüße € 日本", "", "   ",
+        "\ttab\nnew line\n",  "a.b=c;d"};
+    auto store = open();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        store->writeString("type", "51", "DNDOASGlobalSettings.Value" + std::to_string(i), values[i]);
+    }
+    store->writeString("type", "1", "DNDOASProfile.ProcessList.<xmlattr>.note", " <\"&'> ");
+    const std::string written = readFile(path_);
+
+    auto second = open();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(values[i], second->readString("51", "DNDOASGlobalSettings.Value" + std::to_string(i))) << i;
+    }
+    EXPECT_EQ(" <\"&'> ", second->readString("1", "DNDOASProfile.ProcessList.<xmlattr>.note"));
+    // Indentation is layout, never data, and does not pile up across rewrites.
+    EXPECT_EQ("", second->readString("1", "DNDOASProfile.ProcessList"));
+    second->writeString("type", "51", "DNDOASGlobalSettings.Label", "changed");
+    second->writeString("type", "51", "DNDOASGlobalSettings.Label", "global");
+    EXPECT_EQ(written, readFile(path_));
+}
+
+TEST_F(XmlConfigStoreTest, ReadIntAndReadBoolAcceptOnlyExactText) {
+    const std::vector<std::pair<std::string, int>> goodInts = {
+        {"0", 0}, {"42", 42}, {"-17", -17}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}};
+    const std::vector<std::string> badInts = {"",  " 1",   "1 ",  "12abc",       "+5",         "2147483648",
+                                              "-", "0x10", "1.5", "-2147483649", "99999999999"};
+    const std::vector<std::pair<std::string, bool>> goodBools = {
+        {"0", false}, {"1", true}, {"true", true}, {"false", false}};
+    const std::vector<std::string> badBools = {"", "yes", "TRUE", " 1", "2", "01", "on"};
+    auto store = open();
+    const std::string key = "DNDOASGlobalSettings.Probe";
+    const auto put = [&](const std::string& text) { store->writeString("type", "51", key, text); };
+    for (const auto& c : goodInts) {
+        put(c.first);
+        EXPECT_EQ(c.second, store->readInt("51", key)) << c.first;
+    }
+    for (const auto& text : badInts) {
+        put(text);
+        EXPECT_THROW(store->readInt("51", key), std::runtime_error) << "'" << text << "'";
+    }
+    for (const auto& c : goodBools) {
+        put(c.first);
+        EXPECT_EQ(c.second, store->readBool("51", key)) << c.first;
+    }
+    for (const auto& text : badBools) {
+        put(text);
+        EXPECT_THROW(store->readBool("51", key), std::runtime_error) << "'" << text << "'";
+    }
+    store->writeBool("type", "51", key, true);
+    EXPECT_EQ("1", store->readString("51", key));
+    store->writeInt("type", "51", key, -305);
+    EXPECT_EQ("-305", store->readString("51", key));
+}
+
+TEST_F(XmlConfigStoreTest, MissingSectionOrKeyThrowsAndKeyExistsAnswers) {
+    auto store = open();
+    const std::vector<std::pair<std::string, std::string>> missing = {
+        {"999", "DNDOASProfile.ScanArchiveEnabled"},    // no section of that type
+        {"51", "DNDOASProfile.ScanArchiveEnabled"},     // type exists under another name
+        {"1", "DNDOASProfile.NoSuchKey"},               // missing key
+        {"1", "DNDOASProfile.ProcessList.<xmlattr>.x"}  // missing attribute
+    };
+    for (const auto& m : missing) {
+        EXPECT_THROW(store->readString(m.first, m.second), std::runtime_error) << m.second;
+        EXPECT_THROW(store->readInt(m.first, m.second), std::runtime_error) << m.second;
+        EXPECT_THROW(store->readBool(m.first, m.second), std::runtime_error) << m.second;
+        EXPECT_FALSE(store->keyExists(m.first, m.second)) << m.second;
+    }
+    EXPECT_TRUE(store->keyExists("1", "DNDOASProfile.ScanArchiveEnabled"));
+    EXPECT_TRUE(store->keyExists("2", "DNDOASProfile.ProcessList.<xmlattr>.delimiter"));
+    EXPECT_EQ("51", store->readString("51", "DNDOASGlobalSettings.<xmlattr>.type"));
+    EXPECT_TRUE(store->readBool("1", "DNDOASProfile.ScanArchiveEnabled"));
+    EXPECT_FALSE(store->readBool("51", "DNDOASGlobalSettings.ScanArchiveEnabled"));
+}
+
+TEST_F(XmlConfigStoreTest, WriteRequiresTypeAttributeAndExistingSection) {
+    auto store = open();
+    const std::string before = readFile(path_);
+    EXPECT_THROW(store->writeString("name", "1", "DNDOASProfile.New", "v"), std::exception);
+    EXPECT_THROW(store->writeString("type", "999", "DNDOASProfile.New", "v"), std::exception);
+    EXPECT_THROW(store->writeInt("type", "51", "DNDOASProfile.New", 1), std::exception);
+    EXPECT_THROW(store->writeBool("type", "1", "DNDOASProfile.Bad Name", true), std::exception);
+    EXPECT_FALSE(store->keyExists("1", "DNDOASProfile.New"));
+    EXPECT_EQ(before, readFile(path_));
+
+    store->writeInt("type", "1", "DNDOASProfile.New.Deep", 5);
+    EXPECT_EQ(5, store->readInt("1", "DNDOASProfile.New.Deep"));
+    EXPECT_EQ(5, open()->readInt("1", "DNDOASProfile.New.Deep"));
+}
+
+TEST_F(XmlConfigStoreTest, MergeCreatesSectionsKeysAttributesAndAppendsListItems) {
+    auto store = open();
+    EXPECT_TRUE(store->mergeSettings({
+        {"{0001}", {{"UpdateProfile.Name", "Daily"}, {"UpdateProfile.Source.<xmlattr>.kind", "http"}}},
+        {"51", {{"DNDOASGlobalSettings.Label", "other"}, {"DNDOASGlobalSettings.Added", "x"}}},
+        {"1", {{"DNDOASProfile.ProcessList.Process", "b,c,,a,d,c"}}},
+        {"2", {{"DNDOASProfile.ProcessList.Process", "y;z"}}},
+        {"60", {{"DNDAPGlobalExclusions.Other", "plain,more"}}},
+    }));
+    const std::vector<std::tuple<std::string, std::string, std::string>> expected = {
+        {"{0001}", "UpdateProfile.Name", "Daily"},
+        {"{0001}", "UpdateProfile.<xmlattr>.type", "{0001}"},
+        {"{0001}", "UpdateProfile.Source.<xmlattr>.kind", "http"},
+        {"51", "DNDOASGlobalSettings.Label", "other"},  // not a list: set
+        {"51", "DNDOASGlobalSettings.Added", "x"},
+        {"1", "DNDOASProfile.ProcessList.Process", "a,b,c,d"},
+        {"2", "DNDOASProfile.ProcessList.Process", "x;y;z"},
+        {"60", "DNDAPGlobalExclusions.Other", "plain,more"},
+    };
+    auto second = open();
+    for (const auto& e : expected) {
+        EXPECT_EQ(std::get<2>(e), store->readString(std::get<0>(e), std::get<1>(e))) << std::get<1>(e);
+        EXPECT_EQ(std::get<2>(e), second->readString(std::get<0>(e), std::get<1>(e))) << std::get<1>(e);
+    }
+    // Entries that cannot be stored make the answer false; the others are kept.
+    EXPECT_FALSE(store->mergeSettings(
+        {{"51", {{"DNDOASGlobalSettings.bad name", "v"}, {"DNDOASGlobalSettings.Fine", "f"}}}}));
+    EXPECT_EQ("f", store->readString("51", "DNDOASGlobalSettings.Fine"));
+}
+
+TEST_F(XmlConfigStoreTest, RemoveSettingsFollowsItsRules) {
+    using Expect = std::tuple<std::string, std::string, const char*>;  // null: key absent
+    const std::string exclusion = "DNDAPGlobalExclusions.APExclusions.Exclusion";
+    const std::string process2 = "DNDOASProfile.ProcessList.Process";
+    struct Case {
+        const char* name;
+        SettingsMap first, second;
+        bool result;
+        std::vector<Expect> expected;
+    };
+    const std::vector<Case> cases = {
+        {"first map gives the remainder",
+         {{"60", {{exclusion, "/tmp/b"}}}},
+         {{"60", {{exclusion, "/tmp/a"}}}},
+         true,
+         {Expect{"60", exclusion, "/tmp/b"}}},
+        {"attribute",
+         {},
+         {{"2", {{"DNDOASProfile.ProcessList.<xmlattr>.delimiter", ""}}}},
+         true,
+         {Expect{"2", "DNDOASProfile.ProcessList.<xmlattr>.delimiter", nullptr},
+          Expect{"2", process2, "x;y"}}},
+        {"items, all occurrences",
+         {},
+         {{"60", {{exclusion, "/tmp/a"}}}},
+         true,
+         {Expect{"60", exclusion, "/tmp/b"}}},
+        {"last items drop the node",
+         {},
+         {{"2", {{process2, "y;x"}}}},
+         true,
+         {Expect{"2", process2, nullptr}, Expect{"2", "DNDOASProfile.ProcessList.<xmlattr>.delimiter", ";"}}},
+        {"unrelated value drops the node",
+         {},
+         {{"60", {{exclusion, "/tmp/a|/tmp/zzz"}}}},
+         true,
+         {Expect{"60", exclusion, nullptr}}},
+        {"plain node",
+         {},
+         {{"51", {{"DNDOASGlobalSettings.Label", ""}}}},
+         true,
+         {Expect{"51", "DNDOASGlobalSettings.Label", nullptr},
+          Expect{"51", "DNDOASGlobalSettings.MaxScanTime", "45"}}},
+        {"absent key counts as removed", {}, {{"51", {{"DNDOASGlobalSettings.Gone", ""}}}}, true, {}},
+        {"missing section",
+         {},
+         {{"999", {{"DNDOASProfile.X", ""}}}, {"1", {{process2, "a"}}}},
+         false,
+         {Expect{"1", process2, "b"}}},
+    };
+    for (const auto& c : cases) {
+        writeFile(path_, kSample);
+        auto store = open();
+        EXPECT_EQ(c.result, store->removeSettings(c.first, c.second)) << c.name;
+        auto reloaded = open();
+        for (const auto& e : c.expected) {
+            for (XmlConfigStore* s : {store.get(), reloaded.get()}) {
+                if (std::get<2>(e) == nullptr) {
+                    EXPECT_FALSE(s->keyExists(std::get<0>(e), std::get<1>(e))) << c.name;
+                } else {
+                    EXPECT_EQ(std::get<2>(e), s->readString(std::get<0>(e), std::get<1>(e))) << c.name;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(XmlConfigStoreTest, ReadDelimiterPathForms) {
+    auto store = open();
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"DNDGlobalSettings.ExtraDATVirusList.VirusName", ":"},
+        {"preferences.DNDGlobalSettings.ExtraDATVirusList.VirusName", ":"},
+        {"DNDGlobalSettings.ExtraDATVirusList.<xmlattr>.delimiter", ":"},
+        {"DNDGlobalSettings.ExtraDATVirusList.NotThere", ":"},  // the list, not the value, carries it
+        {"DNDGlobalSettings.PlainList.Item", "#"},              // no delimiter attribute: unchanged
+        {"DNDGlobalSettings.NoList.Value", "#"},                // no list node: unchanged
+    };
+    for (const auto& c : cases) {
+        std::string delimiter = "#";
+        store->readDelimiter("52", c.first, delimiter);
+        EXPECT_EQ(c.second, delimiter) << c.first;
+    }
+    std::string delimiter = "#";
+    store->readDelimiter("60", "DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter", delimiter);
+    EXPECT_EQ("|", delimiter);
+    EXPECT_THROW(store->readDelimiter("999", "DNDGlobalSettings.ExtraDATVirusList.VirusName", delimiter),
+                 std::runtime_error);
+}
+
+TEST_F(XmlConfigStoreTest, SectionAndAttributeMapShapes) {
+    auto store = open();
+    SettingsMap nested;
+    Strings values;
+    ASSERT_TRUE(store->readTypedSection("1", nested, values));
+    EXPECT_EQ((Strings{{"ScanArchiveEnabled", "1"}}), values);
+    EXPECT_EQ((SettingsMap{{"ProcessList", {{"Process", "a,b"}, {"<xmlattr>.delimiter", ","}}}}), nested);
+    ASSERT_TRUE(store->readTypedSection(kGuid, nested, values));
+    EXPECT_EQ((Strings{{"Name", "Weekly"}}), values);
+    EXPECT_EQ((Strings{{"NoOfFiles", "12"}}), nested["LastRunSummary"]);
+    EXPECT_FALSE(store->readTypedSection("999", nested, values));
+
+    const SettingsMap all = store->readAllSettings();
+    EXPECT_EQ(7u, all.size());
+    EXPECT_EQ((Strings{{"DNDOASProfile.<xmlattr>.type", "1"},
+                       {"DNDOASProfile.ScanArchiveEnabled", "1"},
+                       {"DNDOASProfile.ProcessList.<xmlattr>.delimiter", ","},
+                       {"DNDOASProfile.ProcessList.Process", "a,b"}}),
+              all.at("1"));
+    EXPECT_EQ("12", all.at(kGuid).at("ODSProfile.LastRunSummary.NoOfFiles"));
+
+    EXPECT_EQ((Strings{{"alpha", "1"}, {"beta", "2"}, {"gamma", ""}}),
+              store->readAttributeMap("DNDProductDefaultSettings.PrefixKeyword", "id"));
+    EXPECT_THROW(store->readAttributeMap("DNDProductDefaultSettings.Nothing", "id"), std::runtime_error);
+    EXPECT_THROW(store->readAttributeMap("NoSection.PrefixKeyword", "id"), std::runtime_error);
+}
+
+TEST_F(XmlConfigStoreTest, LoadRejectsUnusableFilesAndStaysUnloaded) {
+    std::string deep = "<preferences>";
+    for (int i = 0; i < 40; ++i) deep += "<a>";
+    for (int i = 0; i < 40; ++i) deep += "</a>";
+    deep += "</preferences>";
+    const std::vector<std::pair<const char*, const char*>> files = {
+        {"empty", ""},
+        {"malformed", "<preferences><a></preferences"},
+        {"unclosed", "<preferences><a type=\"1\">"},
+        {"wrong root", "<settings><a type=\"1\"/></settings>"},
+        {"two roots", "<preferences/><preferences/>"},
+        {"too deep", deep.c_str()},
+    };
+    for (const auto& f : files) {
+        writeFile(path_, f.second);
+        XmlConfigStore store;
+        EXPECT_FALSE(store.loadPreferences(path_, {})) << f.first;
+        EXPECT_THROW(store.readString("51", "DNDOASGlobalSettings.Label"), std::runtime_error) << f.first;
+        EXPECT_THROW(store.writeString("type", "51", "DNDOASGlobalSettings.Label", "x"), std::exception);
+        EXPECT_FALSE(store.mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "x"}}}})) << f.first;
+        EXPECT_FALSE(store.removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}})) << f.first;
+    }
+    XmlConfigStore store;
+    EXPECT_FALSE(store.loadPreferences((dir_ / "absent.xml").string(), {}));
+    EXPECT_FALSE(store.loadPreferences(dir_.string(), {}));  // a directory
+
+    // The limits of an attached utility apply to the next load.
+    writeFile(path_, kSample);
+    EXPECT_THROW(store.attachUtility(nullptr), std::invalid_argument);
+    store.attachUtility(std::make_shared<ZUR::IConfigStoreUtility>());  // keeps the default limits
+    EXPECT_TRUE(store.loadPreferences(path_, {}));
+    store.attachUtility(std::make_shared<ZUR::XmlConfigStoreUtility>(kSample.size() - 1, 32));
+    EXPECT_FALSE(store.loadPreferences(path_, {}));
+    store.attachUtility(std::make_shared<ZUR::XmlConfigStoreUtility>(kSample.size(), 3));
+    EXPECT_FALSE(store.loadPreferences(path_, {}));
+    store.attachUtility(std::make_shared<ZUR::XmlConfigStoreUtility>(kSample.size(), 4));
+    EXPECT_TRUE(store.loadPreferences(path_, {}));
+}
+
+TEST_F(XmlConfigStoreTest, LoadAddsOnlyMissingDefaults) {
+    const SettingsMap defaults = {
+        {"1",
+         {{"DNDOASProfile.ScanArchiveEnabled", "0"},
+          {"DNDOASProfile.ProcessList.Process", "a,b,zz"},
+          {"DNDOASProfile.ProcessList.<xmlattr>.delimiter", ";"},
+          {"DNDOASProfile.ProcessList.<xmlattr>.extra", "e"},
+          {"DNDOASProfile.NewKey", "nv"}}},
+        {"77", {{"NewSection.Value", "7"}}},
+    };
+    open(defaults);
+    auto reloaded = open();
+    EXPECT_EQ("1", reloaded->readString("1", "DNDOASProfile.ScanArchiveEnabled"));
+    EXPECT_EQ("a,b", reloaded->readString("1", "DNDOASProfile.ProcessList.Process"));
+    EXPECT_EQ(",", reloaded->readString("1", "DNDOASProfile.ProcessList.<xmlattr>.delimiter"));
+    EXPECT_EQ("e", reloaded->readString("1", "DNDOASProfile.ProcessList.<xmlattr>.extra"));
+    EXPECT_EQ("nv", reloaded->readString("1", "DNDOASProfile.NewKey"));
+    EXPECT_EQ("7", reloaded->readString("77", "NewSection.Value"));
+
+    // Everything present now: the file is left alone.
+    const FileStat before = statOf(path_);
+    const std::string text = readFile(path_);
+    open(defaults);
+    const FileStat after = statOf(path_);
+    EXPECT_EQ(before.ino, after.ino);
+    EXPECT_EQ(before.mtimeNs, after.mtimeNs);
+    EXPECT_EQ(text, readFile(path_));
+}
+
+TEST_F(XmlConfigStoreTest, WritesReplaceTheFileWithMode0600) {
+    ASSERT_EQ(0, ::chmod(path_.c_str(), 0644));
+    auto store = open();
+    const ino_t before = statOf(path_).ino;
+    store->writeString("type", "51", "DNDOASGlobalSettings.Label", "new");
+    const FileStat after = statOf(path_);
+    EXPECT_NE(before, after.ino);
+    EXPECT_EQ(0600u, after.mode);
+    EXPECT_EQ(0600u, statOf(path_ + ".lock").mode);
+    EXPECT_EQ((std::vector<std::string>{"prefs.xml", "prefs.xml.lock"}), dirEntries());
+}
+
+TEST_F(XmlConfigStoreTest, FailedWriteRollsBackInMemory) {
+    auto store = open();
+    const std::string before = readFile(path_);
+    // A file size limit makes the temporary file's write fail, for root too.
+    struct rlimit saved {};
+    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &saved));
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 64;
+    auto* const oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
+    bool writeThrew = false;
+    try {
+        store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost");
+    } catch (const std::exception&) {
+        writeThrew = true;
+    }
+    const bool merged = store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}});
+    const bool removed = store->removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(writeThrew);
+    EXPECT_FALSE(merged);
+    EXPECT_FALSE(removed);
+    EXPECT_EQ("global", store->readString("51", "DNDOASGlobalSettings.Label"));
+    EXPECT_EQ(before, readFile(path_));
+    EXPECT_EQ((std::vector<std::string>{"prefs.xml", "prefs.xml.lock"}), dirEntries());
+
+    // The directory replaced by a plain file: nothing can be created there.
+    fs::rename(dir_, dir_.string() + ".moved");
+    writeFile(dir_.string(), "not a directory");
+    EXPECT_THROW(store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost"), std::exception);
+    EXPECT_FALSE(store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}}));
+    EXPECT_EQ("global", store->readString("51", "DNDOASGlobalSettings.Label"));
+}
+
+TEST_F(XmlConfigStoreTest, TwoProcessesLoseNoUpdate) {
+    constexpr int kWrites = 20;
+    std::vector<pid_t> children;
+    for (int child = 0; child < 2; ++child) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int code = 0;
+            try {
+                XmlConfigStore store;
+                if (!store.loadPreferences(path_, {})) ::_exit(2);
+                for (int i = 0; i < kWrites && code == 0; ++i) {
+                    const std::string key =
+                        "DNDOASGlobalSettings.P" + std::to_string(child) + "_" + std::to_string(i);
+                    if (child == 0) {
+                        store.writeInt("type", "51", key, i);
+                    } else if (!store.mergeSettings({{"51", {{key, std::to_string(i)}}}})) {
+                        code = 3;
+                    }
+                }
+            } catch (...) {
+                code = 4;
+            }
+            ::_exit(code);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(pid, ::waitpid(pid, &status, 0));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    auto store = open();
+    for (int child = 0; child < 2; ++child) {
+        for (int i = 0; i < kWrites; ++i) {
+            EXPECT_EQ(i, store->readInt("51", "DNDOASGlobalSettings.P" + std::to_string(child) + "_" +
+                                                  std::to_string(i)));
+        }
+    }
+}
+
+TEST_F(XmlConfigStoreTest, SecondStoreSeesCommittedChangeWithinOneSecond) {
+    auto writer = open();
+    auto reader = open();
+    EXPECT_EQ("global", reader->readString("51", "DNDOASGlobalSettings.Label"));
+    writer->writeString("type", "51", "DNDOASGlobalSettings.Label", "seen");
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + std::chrono::seconds(2);
+    while (reader->readString("51", "DNDOASGlobalSettings.Label") != "seen" &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ("seen", reader->readString("51", "DNDOASGlobalSettings.Label"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST_F(XmlConfigStoreTest, ConcurrentReadersSeeWholeValuesWhileWriting) {
+    auto writer = open();
+    auto other = open();  // a second store on the same file reloads while it is read
+    const std::string first(200, 'a'), second(300, 'b');
+    writer->writeString("type", "51", "DNDOASGlobalSettings.Label", first);
+    std::atomic<bool> done{false};
+    std::atomic<int> bad{0}, reads{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 4; ++t) {
+        XmlConfigStore* store = t % 2 == 0 ? writer.get() : other.get();
+        readers.emplace_back([&, store] {
+            while (!done.load()) {
+                try {
+                    const std::string v = store->readString("51", "DNDOASGlobalSettings.Label");
+                    if (v != first && v != second && v != "global") ++bad;
+                    if (store->readInt("51", "DNDOASGlobalSettings.MaxScanTime") != 45) ++bad;
+                    if (reads % 16 == 0 && store->readAllSettings().size() != 7u) ++bad;
+                } catch (const std::exception&) {
+                    ++bad;
+                }
+                ++reads;
+            }
+        });
+    }
+    // Long enough for the second store to reload a few times under its readers.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(450);
+    std::string last;
+    for (int i = 0; std::chrono::steady_clock::now() < until; ++i) {
+        last = i % 2 == 0 ? second : first;
+        writer->writeString("type", "51", "DNDOASGlobalSettings.Label", last);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    done = true;
+    for (auto& r : readers) r.join();
+    EXPECT_EQ(0, bad.load());
+    EXPECT_GT(reads.load(), 100);
+    EXPECT_EQ(last, writer->readString("51", "DNDOASGlobalSettings.Label"));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (other->readString("51", "DNDOASGlobalSettings.Label") != last &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(last, other->readString("51", "DNDOASGlobalSettings.Label"));
+}
