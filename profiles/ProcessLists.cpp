@@ -1,0 +1,105 @@
+// On-access profiles: the process lists of the low-risk and high-risk
+// profiles. The writers hold the controller mutex for their whole
+// read-modify-write and call only operations that do not take it again.
+
+#include <algorithm>
+#include <boost/algorithm/string/join.hpp>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "config/Access.h"
+
+namespace KOVL {
+
+namespace {
+
+const std::string kProcessKey = "DNDOASProfile.ProcessList.Process";
+const std::string kProcessDelimiterPath = "preferences." + kProcessKey;
+
+// The section of a profile that has a process list; "" for the others.
+std::string riskSection(PROFILE_CODE code) {
+    switch (code) {
+        case LOW_RISK_PROFILE:
+            return "2";
+        case HIGH_RISK_PROFILE:
+            return "3";
+        default:
+            return std::string();
+    }
+}
+
+// getProcessList: high-risk names first, then low-risk names.
+struct LabelledHalf {
+    const char* sectionType;
+    const char* failed;
+};
+const LabelledHalf kProcessListHalves[] = {
+    {"3", "Unable to get high risk process map from Config Controller"},
+    {"2", "Unable to get low risk process map from Config Controller"},
+};
+
+}  // namespace
+
+std::vector<std::string> KOVConfigController::getProcess(PROFILE_CODE code) {
+    try {
+        return readList(std::to_string(static_cast<int>(code)), kProcessKey, kProcessDelimiterPath, false);
+    } catch (...) {
+        logError("Unable to get process from Config Controller");
+        return {};
+    }
+}
+
+std::vector<std::map<std::string, std::string>> KOVConfigController::getProcessList() {
+    std::vector<std::map<std::string, std::string>> entries;
+    for (const LabelledHalf& half : kProcessListHalves) {
+        try {
+            for (const std::string& name :
+                 readList(half.sectionType, kProcessKey, kProcessDelimiterPath, false))
+                if (!name.empty()) entries.push_back({{half.sectionType, name}});
+        } catch (...) {
+            logError(half.failed);
+        }
+    }
+    return entries;
+}
+
+// The names go in ascending byte-wise order; the store merges them into the list.
+int KOVConfigController::addProcess(PROFILE_CODE code, std::set<std::string>& names) {
+    return locked([&] {
+        const std::string type = riskSection(code);
+        if (names.empty() || type.empty()) return AM_STORE_FAILURE;
+        try {
+            const std::string text = getValueWithDelimiter(type, kProcessKey, names);
+            return addInternalSettings({{type, {{kProcessKey, text}}}});
+        } catch (...) {
+            logError("Unable to add process to Config Controller");
+            return AM_STORE_FAILURE;
+        }
+    });
+}
+
+// Removes every occurrence of `name`; a list left without names stays present and empty.
+int KOVConfigController::deleteProcess(PROFILE_CODE code, std::string name) {
+    return locked([&] {
+        const std::string type = riskSection(code);
+        if (type.empty()) return AM_STORE_FAILURE;
+        try {
+            std::vector<std::string> remaining = this->getProcess(code);
+            remaining.erase(std::remove(remaining.begin(), remaining.end(), name), remaining.end());
+            const std::string remainingText =
+                boost::algorithm::join(remaining, getDelimiter(type, kProcessKey));
+            const AM_ERROR_CODES result = delInternalSettings({{type, {{kProcessKey, remainingText}}}},
+                                                              {{type, {{kProcessKey, name}}}});
+            if (!configStore->keyExists(type, kProcessKey))
+                addInternalSettings({{type, {{kProcessKey, ""}}}});
+            return result;
+        } catch (...) {
+            logError("Unable to delete process from Config Controller");
+            return AM_STORE_FAILURE;
+        }
+    });
+}
+
+}  // namespace KOVL

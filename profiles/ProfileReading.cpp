@@ -1,0 +1,226 @@
+// On-access profiles: the cached on-access configuration and how it is read,
+// the process-settings choice, the prefix keywords and the two global profile
+// switches (multiple profiles, scan-manager threads) that the cache copies.
+
+#include <algorithm>
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/split.hpp>
+#include <boost/lexical_cast.hpp>
+#include <boost/thread/locks.hpp>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "config/Access.h"
+
+namespace KOVL {
+
+namespace {
+
+using detail::Setting;
+
+const char* const kGlobalSection = "51";
+const char* const kProfileNameKey = "DNDOASGlobalSettings.ProfileName";
+const char* const kPrefixKeywordKey = "DNDOASGlobalSettings.OASPrefixKeyword";
+const char* const kPrefixKeywordNode = "DNDProductDefaultSettings.PrefixKeyword";
+const char* const kDefaultProfileName = "default profile";
+constexpr std::size_t kProfileNameWritable = sizeof(oas_profile::profile_name) - 1;
+
+const Setting<bool> kPrefixAutomatically{kGlobalSection, "DNDOASGlobalSettings.OASPrefixKeywordAutomatically",
+                                         false, "Unable to get prefix automatically setting value"};
+
+// A global profile switch: its getter row and the two lines of its setter.
+template <class T>
+struct Switch {
+    Setting<T> read;
+    const char* alreadySet;  // level 6
+    const char* failed;      // level 2
+};
+
+const Switch<bool> kMultipleProfiles{
+    {kGlobalSection, "DNDOASGlobalSettings.EnableMultipleProfiles", false,
+     "Unable to get Multiple Profiles Settings value in Config Controller"},
+    "Multiple profile setting is already set to same value. Hence not setting it again to same value",
+    "Unable to set multiple profile setting in Config Controller"};
+
+const Switch<int> kScanManagerThreads{
+    {kGlobalSection, "DNDOASGlobalSettings.ScanManagerThreads", 5,
+     "Unable to get Scan Manager thread Settings value in Config Controller"},
+    "Scan manager thread setting is already set to same value. Hence not setting it again to same value",
+    "Unable to set Scan manager thread Settings in Config Controller"};
+
+// The stored values of a profile section, by short name, in reading order.
+struct FlagField {
+    const char* name;
+    bool oas_profile::*field;
+};
+const FlagField kProfileFlags[] = {
+    {"ScanArchiveEnabled", &oas_profile::scan_archive_enabled},
+    {"DetectUnwantedProgramsEnabled", &oas_profile::detect_unwanted_programs_enabled},
+    {"DetectUnknownMacrosEnabled", &oas_profile::detect_unknown_macros_enabled},
+    {"DetectUnknownProgramsEnabled", &oas_profile::detect_unknown_programs_enabled},
+    {"ScanMailEnabled", &oas_profile::scan_mail_enabled},
+    {"DetectJokesEnabled", &oas_profile::detect_jokes_enabled},
+};
+
+struct ActionField {
+    const char* name;
+    int oas_profile::*field;
+};
+const ActionField kProfileActions[] = {
+    {"InfectionPrimaryAction", &oas_profile::infection_primary_action},
+    {"InfectionSecondaryAction", &oas_profile::infection_secondary_action},
+    {"PUPPrimaryAction", &oas_profile::pup_primary_action},
+    {"PUPSecondaryAction", &oas_profile::pup_secondary_action},
+    {"ScanTimeoutAction", &oas_profile::scan_timeout_action},
+    {"ScanErrorAction", &oas_profile::scan_error_action},
+};
+
+const PROFILE_CODE kAllProfiles[] = {STANDARD_PROFILE, LOW_RISK_PROFILE, HIGH_RISK_PROFILE, EXTRA_PROFILE_01,
+                                     EXTRA_PROFILE_02};
+
+}  // namespace
+
+// The whole refresh runs under the controller mutex; everything called from
+// here must not take it again. A conversion or store failure leaves with the
+// fields refreshed so far (the mutex is released by the lock's destructor).
+oas_configuration* KOVConfigController::getOASConfigurationData() {
+    boost::unique_lock<boost::mutex> lock(mutex);
+
+    AM_ERROR_CODES ignoredCode = AM_SUCCESS;
+    this->getOASStatus(oasConfig.oas_status, ignoredCode);
+    oasConfig.multiple_profiles_enabled = this->getOASMultipleProfilesEnabled();
+    oasConfig.scan_manager_threads = this->getScanManagerThreads();
+    oasConfig.max_scan_timeout = static_cast<int>(this->getOASMaxScanTimeout());
+    this->getORQStatus(oasConfig.orq_enabled);
+    int sensitivity = 3;
+    this->getORQSensitivity(sensitivity);
+    oasConfig.orq_sensitivity = static_cast<std::uint8_t>(sensitivity);
+    oasConfig.event_logging_enabled = this->isEventLoggingEnabled();
+    oasConfig.log_setting_a = logger.queryLogSettingA();
+    oasConfig.log_setting_c = logger.queryLogSettingC();
+    oasConfig.log_setting_b = logger.queryLogSettingB();
+
+    for (PROFILE_CODE code : kAllProfiles) {
+        oas_profile fresh;
+        readOASProfileDataFromConfigStore(code, fresh);
+        oas_profile& slot = oasConfig.profiles[code - 1];
+        slot = fresh;
+        slot.profile_code = code;
+    }
+    for (PROFILE_CODE code : kAllProfiles) profileIndex.emplace(code, &oasConfig.profiles[code - 1]);
+    return &oasConfig;
+}
+
+void KOVConfigController::readOASProfileDataFromConfigStore(PROFILE_CODE code, oas_profile& record) {
+    // The name always reads as the built-in one; the last character is left as the caller had it.
+    const std::size_t nameLength = std::strlen(kDefaultProfileName);
+    std::fill(record.profile_name, record.profile_name + kProfileNameWritable, '\0');
+    std::copy(kDefaultProfileName, kDefaultProfileName + nameLength, record.profile_name);
+
+    ZUR::SettingsMap nested;
+    std::map<std::string, std::string> values;
+    const bool found = this->getProfileDetails(code, nested, values);
+    record.reserved_flag = false;
+    record.profile_code = code;
+    if (!found) {
+        logError("Failed to get profile details for profile " + std::to_string(static_cast<int>(code)));
+        return;
+    }
+    // Strict text conversion: "true" or "" throw boost::bad_lexical_cast to the caller.
+    for (const FlagField& flag : kProfileFlags)
+        record.*flag.field = boost::lexical_cast<bool>(values[flag.name]);
+    for (const ActionField& action : kProfileActions)
+        record.*action.field = boost::lexical_cast<int>(values[action.name]);
+}
+
+bool KOVConfigController::getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
+                                            std::map<std::string, std::string>& values) {
+    return configStore->readTypedSection(boost::lexical_cast<std::string>(static_cast<int>(code)), nested,
+                                         values);
+}
+
+// "standard" or "riskbased"; "" when the choice cannot be read.
+std::string KOVConfigController::getOASProcSettings() {
+    return getStringConfiguration(kGlobalSection, kProfileNameKey);
+}
+
+std::string KOVConfigController::getOASPrefixKeyword() {
+    return getStringConfiguration(kGlobalSection, kPrefixKeywordKey);
+}
+
+int KOVConfigController::setOASPrefixKeyword(std::string keyword) {
+    return locked([&] { return setStringConfiguration("type", kGlobalSection, kPrefixKeywordKey, keyword); });
+}
+
+bool KOVConfigController::isPrefixAutomaticallyEnabled() {
+    return accessOr(kPrefixAutomatically);
+}
+
+int KOVConfigController::setPrefixAutomatically(bool enable) {
+    return locked([&] {
+        return setBooleanConfiguration(kPrefixAutomatically.sectionType, kPrefixAutomatically.key, enable);
+    });
+}
+
+std::map<std::string, std::string> KOVConfigController::getPrefixKeyword() {
+    return configStore->readAttributeMap(kPrefixKeywordNode, "value");
+}
+
+std::set<std::string> KOVConfigController::getPrefixKeywordData(std::string name) {
+    const std::map<std::string, std::string> keywords = this->getPrefixKeyword();
+    const auto found = keywords.find(name);
+    const std::string text = found == keywords.end() ? std::string() : found->second;
+    std::vector<std::string> values;
+    boost::algorithm::split(values, text, boost::algorithm::is_any_of(","));
+    return std::set<std::string>(values.begin(), values.end());
+}
+
+bool KOVConfigController::getOASMultipleProfilesEnabled() {
+    return readOr(kMultipleProfiles.read);
+}
+
+int KOVConfigController::getScanManagerThreads() {
+    return readOr(kScanManagerThreads.read);
+}
+
+// Both switches: compare with the getter's answer, write, stamp, all under the mutex.
+int KOVConfigController::setMultipleProfilesEnabled(bool enable) {
+    return locked([&] {
+        const Switch<bool>& row = kMultipleProfiles;
+        try {
+            if (getOASMultipleProfilesEnabled() == enable) {
+                logInfo(row.alreadySet);
+                return AM_ALREADY_SET;
+            }
+            configStore->writeBool("type", row.read.sectionType, row.read.key, enable);
+            updateTimeStamp();
+            return AM_SUCCESS;
+        } catch (...) {
+            logError(row.failed);
+            return AM_STORE_FAILURE;
+        }
+    });
+}
+
+int KOVConfigController::setScanManagerThreads(int threads) {
+    return locked([&] {
+        const Switch<int>& row = kScanManagerThreads;
+        try {
+            if (getScanManagerThreads() == threads) {
+                logInfo(row.alreadySet);
+                return AM_ALREADY_SET;
+            }
+            configStore->writeInt("type", row.read.sectionType, row.read.key, threads);
+            updateTimeStamp();
+            return AM_SUCCESS;
+        } catch (...) {
+            logError(row.failed);
+            return AM_STORE_FAILURE;
+        }
+    });
+}
+
+}  // namespace KOVL

@@ -1,0 +1,182 @@
+// On-access profiles: scan mode, which files are scanned, the two per-profile
+// file-type lists and the product-wide file-type and excluded-file-system
+// lists. Getters take no lock; the two setters rely on their caller holding
+// the controller mutex.
+
+#include <boost/lexical_cast.hpp>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "config/Access.h"
+
+namespace KOVL {
+
+namespace {
+
+using detail::Setting;
+
+const char* const kScanModeKey = "DNDOASProfile.ScanMode";
+const char* const kFileTypeToScanKey = "DNDOASProfile.FileTypeToScan";
+const char* const kDefaultAndSpecifiedKey = "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType";
+const char* const kOnlySpecifiedKey = "DNDOASProfile.FileTypeForOnlySpecified.FileType";
+const char* const kProfileListFailed = "Unable to get file types to scan from Config Controller";
+const char* const kDefaultListFailed = "Unable to get default file types to scan from Config Controller";
+
+// A value of every profile section. When `namesProfile` is set the profile's
+// section type is appended to the failure line.
+template <class T>
+struct ProfileValue {
+    const char* key;
+    T fallback;
+    const char* message;
+    bool namesProfile;
+};
+
+const ProfileValue<int> kScanMode{kScanModeKey, SCAN_MODE_DECIDE,
+                                  "Unable to get scan mode settings for the profile ", true};
+const ProfileValue<int> kFileTypes{kFileTypeToScanKey, ALL_FILES,
+                                   "Unable to get file types to scan for the profile ", true};
+const ProfileValue<bool> kNoExtension{"DNDOASProfile.ScanExtension", false,
+                                      "Unable to get Scan No Extension value from Config Controller", false};
+const ProfileValue<bool> kNetworkScan{"DNDOASProfile.ScanOnNetwork", false,
+                                      "Unable to get Network Filesystem scan value from Config Controller",
+                                      false};
+
+// A profile row bound to one profile: owns the texts its Setting points to.
+template <class T>
+class InProfile {
+public:
+    InProfile(const ProfileValue<T>& row, PROFILE_CODE code)
+        : row_(row),
+          type_(std::to_string(static_cast<int>(code))),
+          message_(std::string(row.message) + (row.namesProfile ? type_ : std::string())) {}
+    Setting<T> setting() const { return {type_.c_str(), row_.key, row_.fallback, message_.c_str()}; }
+
+private:
+    const ProfileValue<T>& row_;
+    std::string type_;
+    std::string message_;
+};
+
+std::string sectionOf(PROFILE_CODE code) {
+    return std::to_string(static_cast<int>(code));
+}
+
+std::string delimiterPathOf(const std::string& key) {
+    return "preferences." + key;
+}
+
+// The built-in excluded file systems, once each: every bootstrap appends the
+// names again, so a process that built several controllers holds repeats.
+std::vector<std::string> builtInExcludedFileSystems() {
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (const std::string& name : KOVConfigData::defExcludedFSForOAS)
+        if (seen.insert(name).second) names.push_back(name);
+    return names;
+}
+
+}  // namespace
+
+ScanMode KOVConfigController::getScanMode(PROFILE_CODE code) {
+    return static_cast<ScanMode>(readOr(InProfile<int>(kScanMode, code).setting()));
+}
+
+FileTypesForScan KOVConfigController::getScanFileTypes(PROFILE_CODE code) {
+    return static_cast<FileTypesForScan>(readOr(InProfile<int>(kFileTypes, code).setting()));
+}
+
+bool KOVConfigController::getScanNoExtension(PROFILE_CODE code) {
+    return readOr(InProfile<bool>(kNoExtension, code).setting());
+}
+
+bool KOVConfigController::isNetworkFilesystemScanEnable(PROFILE_CODE code) {
+    return readOr(InProfile<bool>(kNetworkScan, code).setting());
+}
+
+// A profile text that is not a number leaves as boost::bad_lexical_cast
+// before anything is read or written.
+int KOVConfigController::setScanMode(std::string profile, ScanMode mode) {
+    const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
+    if (this->getScanMode(code) == mode) {
+        logInfo("scan mode settings is already set to same value. Hence not setting it again to same value");
+        return AM_ALREADY_SET;
+    }
+    try {
+        configStore->writeInt("type", profile, kScanModeKey, mode);
+        updateTimeStamp();
+        return AM_SUCCESS;
+    } catch (...) {
+        logError("Unable to set scan mode settings in Config Controller");
+        return AM_STORE_FAILURE;
+    }
+}
+
+// Leaving "default and specified" or "only specified" drops that mode's list,
+// so switching back starts from an empty list.
+int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan types) {
+    const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
+    const FileTypesForScan old = this->getScanFileTypes(code);
+    if (old == types) {
+        logInfo(
+            "file types for scan settings is already set to same value. Hence not setting it again to same "
+            "value");
+        return AM_ALREADY_SET;
+    }
+    try {
+        configStore->writeInt("type", profile, kFileTypeToScanKey, types);
+        const std::string written = configStore->readString(profile, kFileTypeToScanKey);
+        const char* leftList = old == ONLY_SPECIFIED          ? kOnlySpecifiedKey
+                               : old == DEFAULT_AND_SPECIFIED ? kDefaultAndSpecifiedKey
+                                                              : nullptr;
+        if (leftList) configStore->removeSettings({}, {{profile, {{leftList, written}}}});
+        updateTimeStamp();
+        return AM_SUCCESS;
+    } catch (...) {
+        logError("Unable to set file types for scan settings in Config Controller");
+        return AM_STORE_FAILURE;
+    }
+}
+
+std::vector<std::string> KOVConfigController::getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) {
+    try {
+        return readList(sectionOf(code), kDefaultAndSpecifiedKey, delimiterPathOf(kDefaultAndSpecifiedKey),
+                        true);
+    } catch (...) {
+        logError(kProfileListFailed);
+        return {};
+    }
+}
+
+std::vector<std::string> KOVConfigController::getFileTypesToScanOnlySpecified(PROFILE_CODE code) {
+    try {
+        return readList(sectionOf(code), kOnlySpecifiedKey, delimiterPathOf(kOnlySpecifiedKey), true);
+    } catch (...) {
+        logError(kProfileListFailed);
+        return {};
+    }
+}
+
+std::vector<std::string> KOVConfigController::getDefaultFileTypesToScan() {
+    const std::string key = "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType";
+    try {
+        return readList("55", key, delimiterPathOf(key), true);
+    } catch (...) {
+        logError(kDefaultListFailed);
+        return {};
+    }
+}
+
+// Only a failing read yields the built-in names; a stored empty list stays empty.
+std::vector<std::string> KOVConfigController::getDefaultExcludedFSForOAS() {
+    const std::string key = "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem";
+    try {
+        return readList("51", key, delimiterPathOf(key), true);
+    } catch (...) {
+        logError(kDefaultListFailed);
+        return builtInExcludedFileSystems();
+    }
+}
+
+}  // namespace KOVL

@@ -1,0 +1,532 @@
+// On-access profiles over the real store: the cached on-access configuration,
+// the global profile switches, the reputation switches it copies, prefix
+// keywords, scan mode and the file-type lists.
+#include <array>
+#include <boost/lexical_cast.hpp>
+#include <chrono>
+#include <functional>
+#include <future>
+#include <string>
+#include <vector>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+using KOVL::AM_ERROR_CODES;
+using KOVL::KOVConfigController;
+using KOVL::oas_configuration;
+using KOVL::oas_profile;
+using KOVL::PROFILE_CODE;
+using kovtest::LogLine;
+
+LogLine err(const std::string& message) {
+    return {2, "ConfigController", message};
+}
+LogLine info(const std::string& message) {
+    return {6, "ConfigController", message};
+}
+
+class ProfilesTest : public kovtest::ControllerTest {
+protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        logger.clear();
+    }
+    void put(const std::string& type, const std::string& key, const std::string& text) {
+        store->inner().writeString("type", type, key, text);
+    }
+    void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
+};
+
+// Flags in record order: archive, unwanted, macros, mail, jokes, unknown programs;
+// actions: infection 1st/2nd, PUP 1st/2nd, timeout, error.
+void expectProfile(const oas_profile& p, int code, std::array<bool, 6> flags, std::array<int, 6> actions) {
+    SCOPED_TRACE("profile " + std::to_string(code));
+    EXPECT_STREQ(p.profile_name, "default profile");
+    EXPECT_EQ(p.profile_name[30], '\0');
+    EXPECT_FALSE(p.reserved_flag);
+    EXPECT_EQ(p.profile_code, code);
+    EXPECT_EQ((std::array<bool, 6>{p.scan_archive_enabled, p.detect_unwanted_programs_enabled,
+                                   p.detect_unknown_macros_enabled, p.scan_mail_enabled,
+                                   p.detect_jokes_enabled, p.detect_unknown_programs_enabled}),
+              flags);
+    EXPECT_EQ(
+        (std::array<int, 6>{p.infection_primary_action, p.infection_secondary_action, p.pup_primary_action,
+                            p.pup_secondary_action, p.scan_timeout_action, p.scan_error_action}),
+        actions);
+}
+
+const std::array<int, 6> kDefaultActions{1, 2, 1, 2, 0, 4};
+const std::array<bool, 6> kFreshFlags{false, false, false, false, false, false};
+
+TEST_F(ProfilesTest, RefreshCopiesEveryStoredField) {
+    put("51", "DNDOASGlobalSettings.IsOASEnabled", "0");
+    put("51", "DNDOASGlobalSettings.EnableMultipleProfiles", "1");
+    put("51", "DNDOASGlobalSettings.ScanManagerThreads", "9");
+    put("51", "DNDOASGlobalSettings.MaxScanTimeout", "120");
+    put("57", "DNDORQSelectionCriteria.IsORQEnabled", "0");
+    put("57", "DNDORQSelectionCriteria.ORQSensitivityLevel", "261");  // truncated to 8 bits: 5
+    put("53", "DNDClientLogging.EnableEventLogging", "0");
+    put("3", "DNDOASProfile.ScanArchiveEnabled", "1");
+    put("3", "DNDOASProfile.ScanMailEnabled", "+01");
+    put("3", "DNDOASProfile.DetectJokesEnabled", "0");
+    put("3", "DNDOASProfile.InfectionPrimaryAction", "4");
+    put("3", "DNDOASProfile.ScanErrorAction", "0");
+    put("3", "DNDOASProfile.ProfileName", "Renamed");
+
+    const oas_configuration* config = ctl().getOASConfigurationData();
+    ASSERT_NE(config, nullptr);
+    EXPECT_FALSE(config->oas_status);
+    EXPECT_TRUE(config->multiple_profiles_enabled);
+    EXPECT_EQ(config->scan_manager_threads, 9);
+    EXPECT_EQ(config->max_scan_timeout, 120);
+    EXPECT_FALSE(config->orq_enabled);
+    EXPECT_EQ(config->orq_sensitivity, 5);
+    EXPECT_FALSE(config->event_logging_enabled);
+    EXPECT_EQ(config->log_setting_a, 7);
+    EXPECT_EQ(config->log_setting_b, 2048);
+    EXPECT_EQ(config->log_setting_c, 3);
+    EXPECT_FALSE(config->reserved_flag_1 || config->reserved_flag_2 || config->reserved_flag_3);
+    EXPECT_EQ(config->reserved_value_1, -1);
+    EXPECT_EQ(config->reserved_value_2, -1);
+
+    const std::array<bool, 6> shipped{false, true, true, false, true, true};
+    expectProfile(config->profiles[0], 1, shipped, kDefaultActions);
+    expectProfile(config->profiles[1], 2, {false, true, false, false, true, false}, kDefaultActions);
+    expectProfile(config->profiles[2], 3, {true, true, true, true, false, true}, {4, 2, 1, 2, 0, 0});
+    expectProfile(config->profiles[3], 4, shipped, kDefaultActions);
+    expectProfile(config->profiles[4], 5, shipped, kDefaultActions);
+    EXPECT_TRUE(logger.controllerLines().empty());
+}
+
+TEST_F(ProfilesTest, MissingProfileSectionsReadAsFreshDefaults) {
+    const oas_configuration* before = ctl().getOASConfigurationData();
+    ASSERT_EQ(before->profiles[2].detect_jokes_enabled, true);
+    for (const char* type : {"1", "2", "3", "4", "5"}) {
+        ASSERT_TRUE(store->inner().removeSettings({}, {{type, {{"DNDOASProfile", ""}}}}));
+    }
+    logger.clear();
+
+    const oas_configuration* config = ctl().getOASConfigurationData();
+    EXPECT_EQ(config, before);  // the same record, refreshed in place
+    EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
+    for (int k = 1; k <= 5; ++k) expectProfile(config->profiles[k - 1], k, kFreshFlags, kDefaultActions);
+    EXPECT_EQ(logger.controllerLines(),
+              (std::vector<LogLine>{err("Failed to get profile details for profile 1"),
+                                    err("Failed to get profile details for profile 2"),
+                                    err("Failed to get profile details for profile 3"),
+                                    err("Failed to get profile details for profile 4"),
+                                    err("Failed to get profile details for profile 5")}));
+}
+
+TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMutex) {
+    const oas_configuration* config = ctl().getOASConfigurationData();
+    put("51", "DNDOASGlobalSettings.ScanManagerThreads", "8");
+    put("1", "DNDOASProfile.ScanArchiveEnabled", "1");
+    put("2", "DNDOASProfile.ScanArchiveEnabled", "1");
+    put("3", "DNDOASProfile.ScanArchiveEnabled", "1");
+    put("3", "DNDOASProfile.ScanMailEnabled", "true");
+    put("4", "DNDOASProfile.ScanArchiveEnabled", "1");
+
+    EXPECT_THROW(ctl().getOASConfigurationData(), boost::bad_lexical_cast);
+    EXPECT_EQ(config->scan_manager_threads, 8);
+    EXPECT_TRUE(config->profiles[0].scan_archive_enabled);
+    EXPECT_TRUE(config->profiles[1].scan_archive_enabled);
+    EXPECT_FALSE(config->profiles[2].scan_archive_enabled);
+    EXPECT_FALSE(config->profiles[3].scan_archive_enabled);
+    EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
+
+    // A locking setter goes through: the mutex was released on the way out.
+    auto setter = std::async(std::launch::async, [this] { return ctl().setScanManagerThreads(11); });
+    ASSERT_EQ(setter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(setter.get(), 3001);
+}
+
+// Records the order of the refresh's reads and checks that the controller
+// mutex is held while the profiles are read.
+struct Journal {
+    std::vector<std::string> calls;
+};
+
+class JournalLogger : public kovtest::RecordingLogger {
+public:
+    explicit JournalLogger(Journal& journal) : journal_(journal) {}
+    int queryLogSettingA() override { return note("A", RecordingLogger::queryLogSettingA()); }
+    int queryLogSettingB() override { return note("B", RecordingLogger::queryLogSettingB()); }
+    int queryLogSettingC() override { return note("C", RecordingLogger::queryLogSettingC()); }
+
+private:
+    int note(const char* name, int value) {
+        journal_.calls.push_back(std::string("log setting ") + name);
+        return value;
+    }
+    Journal& journal_;
+};
+
+class ObservedController : public KOVConfigController {
+public:
+    ObservedController(ZUR::ILogger& log, Journal& journal, KOVL::PreferenceFiles files)
+        : KOVConfigController(log, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                              std::make_unique<ZUR::XmlConfigStore>(), nullptr, nullptr, files),
+          journal_(journal) {}
+    bool getOASStatus(bool& status, AM_ERROR_CODES& code) override {
+        journal_.calls.push_back("getOASStatus");
+        return KOVConfigController::getOASStatus(status, code);
+    }
+    long getOASMaxScanTimeout() override {
+        journal_.calls.push_back("getOASMaxScanTimeout");
+        return KOVConfigController::getOASMaxScanTimeout();
+    }
+    AM_ERROR_CODES getORQStatus(bool& enabled) override {
+        journal_.calls.push_back("getORQStatus");
+        return KOVConfigController::getORQStatus(enabled);
+    }
+    AM_ERROR_CODES getORQSensitivity(int& level) override {
+        journal_.calls.push_back("getORQSensitivity");
+        return KOVConfigController::getORQSensitivity(level);
+    }
+    bool isEventLoggingEnabled() override {
+        journal_.calls.push_back("isEventLoggingEnabled");
+        return KOVConfigController::isEventLoggingEnabled();
+    }
+    bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
+                           std::map<std::string, std::string>& values) override {
+        journal_.calls.push_back("getProfileDetails " + std::to_string(code));
+        if (duringProfileRead) duringProfileRead();
+        return KOVConfigController::getProfileDetails(code, nested, values);
+    }
+    std::function<void()> duringProfileRead;
+
+private:
+    Journal& journal_;
+};
+
+TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
+    kovtest::TempDir otherDir;
+    Journal journal;
+    JournalLogger journalLogger(journal);
+    ObservedController observed(journalLogger, journal,
+                                {otherDir.file("prefs.xml"), kovtest::shippedPrefs()});
+    journal.calls.clear();
+
+    std::future<int> blockedSetter;
+    observed.duringProfileRead = [&] {
+        if (blockedSetter.valid()) return;
+        blockedSetter = std::async(std::launch::async, [&] { return observed.setScanManagerThreads(7); });
+        EXPECT_EQ(blockedSetter.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout)
+            << "a writer got the controller mutex during the refresh";
+    };
+    observed.getOASConfigurationData();
+    EXPECT_EQ(blockedSetter.get(), 3001);
+    EXPECT_EQ(journal.calls, (std::vector<std::string>{
+                                 "getOASStatus", "getOASMaxScanTimeout", "getORQStatus", "getORQSensitivity",
+                                 "isEventLoggingEnabled", "log setting A", "log setting C", "log setting B",
+                                 "getProfileDetails 1", "getProfileDetails 2", "getProfileDetails 3",
+                                 "getProfileDetails 4", "getProfileDetails 5"}));
+}
+
+// The two global profile switches: one getter/setter shape.
+struct SwitchRow {
+    const char* name;
+    std::function<int(KOVConfigController&)> get;
+    std::function<int(KOVConfigController&, int)> set;
+    const char* key;
+    const char* storedText;
+    int storedValue;
+    int newValue;  // differs from the stored value and from the fallback
+    int fallback;
+    const char* getFailed;
+    const char* alreadySet;
+    const char* setFailed;
+};
+
+const SwitchRow kSwitches[] = {
+    {"multiple profiles", [](KOVConfigController& c) { return int(c.getOASMultipleProfilesEnabled()); },
+     [](KOVConfigController& c, int v) { return c.setMultipleProfilesEnabled(v != 0); },
+     "DNDOASGlobalSettings.EnableMultipleProfiles", "0", 0, 1, 0,
+     "Unable to get Multiple Profiles Settings value in Config Controller",
+     "Multiple profile setting is already set to same value. Hence not setting it again to same value",
+     "Unable to set multiple profile setting in Config Controller"},
+    {"scan manager threads", [](KOVConfigController& c) { return c.getScanManagerThreads(); },
+     [](KOVConfigController& c, int v) { return c.setScanManagerThreads(v); },
+     "DNDOASGlobalSettings.ScanManagerThreads", "9", 9, 12, 5,
+     "Unable to get Scan Manager thread Settings value in Config Controller",
+     "Scan manager thread setting is already set to same value. Hence not setting it again to same value",
+     "Unable to set Scan manager thread Settings in Config Controller"},
+};
+
+TEST_F(ProfilesTest, GlobalSwitchesReadCompareWriteAndStamp) {
+    for (const SwitchRow& row : kSwitches) {
+        SCOPED_TRACE(row.name);
+        store->clearFaults();
+        put("51", row.key, row.storedText);
+        staleStamp();
+        logger.clear();
+        EXPECT_EQ(row.get(ctl()), row.storedValue);
+
+        const int writes = store->writes();
+        EXPECT_EQ(row.set(ctl(), row.storedValue), 3018);
+        EXPECT_EQ(store->writes(), writes);
+        EXPECT_EQ(timeStamp(), "1");
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{info(row.alreadySet)});
+
+        logger.clear();
+        EXPECT_EQ(row.set(ctl(), row.newValue), 3001);
+        EXPECT_EQ(stored("51", row.key), std::to_string(row.newValue));
+        EXPECT_NE(timeStamp(), "1");
+        EXPECT_TRUE(logger.controllerLines().empty());
+
+        store->failKey(row.key);
+        logger.clear();
+        EXPECT_EQ(row.get(ctl()), row.fallback);
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.getFailed)});
+        logger.clear();
+        EXPECT_EQ(row.set(ctl(), row.newValue), 3025);
+        EXPECT_EQ(logger.controllerLines(), (std::vector<LogLine>{err(row.getFailed), err(row.setFailed)}));
+    }
+}
+
+TEST_F(ProfilesTest, ReputationSwitchesPresetTheirOutParameter) {
+    struct Row {
+        const char* key;
+        const char* storedText;
+        int storedValue;
+        int preset;
+        const char* failed;
+        std::function<AM_ERROR_CODES(KOVConfigController&, int&)> get;
+    };
+    const Row rows[] = {
+        {"DNDORQSelectionCriteria.IsORQEnabled", "0", 0, 1, "Unable to get ORQ Status",
+         [](KOVConfigController& c, int& out) {
+             bool value = out != 0;
+             const AM_ERROR_CODES code = c.getORQStatus(value);
+             out = value;
+             return code;
+         }},
+        {"DNDORQSelectionCriteria.ORQSensitivityLevel", "7", 7, 3, "Unable to get ORQ Sensitivity value",
+         [](KOVConfigController& c, int& out) { return c.getORQSensitivity(out); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        put("57", row.key, row.storedText);
+        int out = 0;
+        EXPECT_EQ(row.get(ctl(), out), 3001);
+        EXPECT_EQ(out, row.storedValue);
+        store->failKey(row.key);
+        logger.clear();
+        out = 0;
+        EXPECT_EQ(row.get(ctl(), out), 3025);
+        EXPECT_EQ(out, row.preset);
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
+    }
+}
+
+TEST_F(ProfilesTest, ProcessSettingsAndPrefixKeywords) {
+    EXPECT_EQ(ctl().getOASProcSettings(), "standard");
+    put("51", "DNDOASGlobalSettings.ProfileName", "riskbased");
+    EXPECT_EQ(ctl().getOASProcSettings(), "riskbased");
+
+    EXPECT_EQ(ctl().getOASPrefixKeyword(), "");
+    EXPECT_EQ(ctl().setOASPrefixKeyword("%LOGS%"), 3001);
+    EXPECT_EQ(ctl().getOASPrefixKeyword(), "%LOGS%");
+    EXPECT_TRUE(ctl().isPrefixAutomaticallyEnabled());
+    EXPECT_EQ(ctl().setPrefixAutomatically(false), 3001);
+    EXPECT_FALSE(ctl().isPrefixAutomaticallyEnabled());
+
+    // The shipped product names its log directory through a prefix keyword.
+    EXPECT_EQ(ctl().getPrefixKeyword(),
+              (std::map<std::string, std::string>{{"%DEFLOGDIR%", "/var/Korvel/kov/log/tp"}}));
+    put("55", "DNDProductDefaultSettings.PrefixKeyword.KeyName.<xmlattr>.value", "/b,/a,/b");
+    EXPECT_EQ(ctl().getPrefixKeywordData("%DEFLOGDIR%"), (std::set<std::string>{"/a", "/b"}));
+    EXPECT_EQ(ctl().getPrefixKeywordData("%NONE%"), std::set<std::string>{""});
+
+    logger.clear();
+    store->failKey("DNDOASGlobalSettings.ProfileName");
+    store->failKey("DNDOASGlobalSettings.OASPrefixKeywordAutomatically");
+    EXPECT_EQ(ctl().getOASProcSettings(), "");
+    EXPECT_FALSE(ctl().isPrefixAutomaticallyEnabled());
+    EXPECT_EQ(logger.controllerLines(),
+              (std::vector<LogLine>{
+                  err("In getStringConfiguration unable to get setting value in Config Controller "
+                      "for key DNDOASGlobalSettings.ProfileName"),
+                  err("In getBooleanConfiguration unable to get setting value in Config "
+                      "Controller for key DNDOASGlobalSettings.OASPrefixKeywordAutomatically"),
+                  err("Unable to get prefix automatically setting value")}));
+    store->failKey("DNDProductDefaultSettings.PrefixKeyword");
+    EXPECT_THROW(ctl().getPrefixKeywordData("%DEFLOGDIR%"), std::exception);
+}
+
+// Scan mode and file types.
+
+struct ProfileValueRow {
+    const char* name;
+    std::function<int(KOVConfigController&, PROFILE_CODE)> get;
+    const char* key;
+    const char* storedText;
+    int storedValue;
+    int shipped;
+    int fallback;
+    const char* failed;  // for profile 4
+};
+
+const ProfileValueRow kProfileValues[] = {
+    {"scan mode", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanMode(p)); },
+     "DNDOASProfile.ScanMode", "1", 1, 4, 4, "Unable to get scan mode settings for the profile 4"},
+    {"file types", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanFileTypes(p)); },
+     "DNDOASProfile.FileTypeToScan", "2", 2, 0, 0, "Unable to get file types to scan for the profile 4"},
+    {"no extension", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanNoExtension(p)); },
+     "DNDOASProfile.ScanExtension", "1", 1, 0, 0,
+     "Unable to get Scan No Extension value from Config Controller"},
+    {"network",
+     [](KOVConfigController& c, PROFILE_CODE p) { return int(c.isNetworkFilesystemScanEnable(p)); },
+     "DNDOASProfile.ScanOnNetwork", "1", 1, 0, 0,
+     "Unable to get Network Filesystem scan value from Config Controller"},
+};
+
+TEST_F(ProfilesTest, ProfileValuesReadAsStoredOrFallBack) {
+    for (const ProfileValueRow& row : kProfileValues) {
+        SCOPED_TRACE(row.name);
+        put("4", row.key, row.storedText);
+        EXPECT_EQ(row.get(ctl(), KOVL::EXTRA_PROFILE_01), row.storedValue);
+        EXPECT_EQ(row.get(ctl(), KOVL::STANDARD_PROFILE), row.shipped);  // another profile is untouched
+        store->failKey(row.key);
+        logger.clear();
+        EXPECT_EQ(row.get(ctl(), KOVL::EXTRA_PROFILE_01), row.fallback);
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
+    }
+}
+
+TEST_F(ProfilesTest, SetScanModeComparesWritesAndStamps) {
+    put("2", "DNDOASProfile.ScanMode", "0");
+    staleStamp();
+    logger.clear();
+    const int writes = store->writes();
+    EXPECT_EQ(ctl().setScanMode("2", KOVL::SCAN_MODE_NONE), 3018);
+    EXPECT_EQ(store->writes(), writes);
+    EXPECT_EQ(
+        logger.controllerLines(),
+        std::vector<LogLine>{info(
+            "scan mode settings is already set to same value. Hence not setting it again to same value")});
+
+    EXPECT_EQ(ctl().setScanMode("2", KOVL::SCAN_MODE_READ), 3001);
+    EXPECT_EQ(stored("2", "DNDOASProfile.ScanMode"), "1");
+    EXPECT_NE(timeStamp(), "1");
+    EXPECT_EQ(stored("1", "DNDOASProfile.ScanMode"), "4");
+
+    store->failWritesOf("DNDOASProfile.ScanMode");
+    logger.clear();
+    EXPECT_EQ(ctl().setScanMode("2", KOVL::SCAN_MODE_WRITE), 3025);
+    EXPECT_EQ(logger.controllerLines(),
+              std::vector<LogLine>{err("Unable to set scan mode settings in Config Controller")});
+
+    const int before = store->writes();
+    EXPECT_THROW(ctl().setScanMode("abc", KOVL::SCAN_MODE_READ), boost::bad_lexical_cast);
+    EXPECT_THROW(ctl().setScanFileTypes("1x", KOVL::ALL_FILES), boost::bad_lexical_cast);
+    EXPECT_EQ(store->writes(), before);
+}
+
+TEST_F(ProfilesTest, SetScanFileTypesDropsTheListOfTheModeLeft) {
+    const char* const kDefaultAndSpecified = "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType";
+    const char* const kOnlySpecified = "DNDOASProfile.FileTypeForOnlySpecified.FileType";
+    struct Row {
+        KOVL::FileTypesForScan from, to;
+        int result;
+        bool keepsDefaultAndSpecified, keepsOnlySpecified;
+    };
+    const Row rows[] = {
+        {KOVL::ONLY_SPECIFIED, KOVL::ALL_FILES, 3001, true, false},
+        {KOVL::DEFAULT_AND_SPECIFIED, KOVL::ONLY_SPECIFIED, 3001, false, true},
+        {KOVL::ALL_FILES, KOVL::ONLY_SPECIFIED, 3001, true, true},
+        {KOVL::DEFAULT_AND_SPECIFIED, KOVL::DEFAULT_AND_SPECIFIED, 3018, true, true},
+    };
+    const auto listed = [&](const char* key) {
+        return store->inner().keyExists("1", key) && !stored("1", key).empty();
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.from) + " -> " + std::to_string(row.to));
+        store->inner().writeInt("type", "1", "DNDOASProfile.FileTypeToScan", row.from);
+        put("1", kDefaultAndSpecified, "doc,xls");
+        put("1", kOnlySpecified, "pdf");
+        staleStamp();
+        EXPECT_EQ(ctl().setScanFileTypes("1", row.to), row.result);
+        EXPECT_EQ(stored("1", "DNDOASProfile.FileTypeToScan"), std::to_string(row.to));
+        EXPECT_EQ(listed(kDefaultAndSpecified), row.keepsDefaultAndSpecified);
+        EXPECT_EQ(listed(kOnlySpecified), row.keepsOnlySpecified);
+        EXPECT_EQ(timeStamp() == "1", row.result == 3018);
+    }
+
+    logger.clear();
+    store->failWritesOf("DNDOASProfile.FileTypeToScan");
+    EXPECT_EQ(ctl().setScanFileTypes("1", KOVL::ALL_FILES), 3025);
+    EXPECT_EQ(logger.controllerLines(),
+              std::vector<LogLine>{err("Unable to set file types for scan settings in Config Controller")});
+}
+
+struct ListRow {
+    const char* name;
+    std::function<std::vector<std::string>(KOVConfigController&)> get;
+    const char* type;
+    const char* key;
+    const char* failed;
+};
+
+const ListRow kLists[] = {
+    {"default and specified",
+     [](KOVConfigController& c) { return c.getFileTypesToScanDefaultAndSpecified(KOVL::HIGH_RISK_PROFILE); },
+     "3", "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType",
+     "Unable to get file types to scan from Config Controller"},
+    {"only specified",
+     [](KOVConfigController& c) { return c.getFileTypesToScanOnlySpecified(KOVL::HIGH_RISK_PROFILE); }, "3",
+     "DNDOASProfile.FileTypeForOnlySpecified.FileType",
+     "Unable to get file types to scan from Config Controller"},
+    {"default file types", [](KOVConfigController& c) { return c.getDefaultFileTypesToScan(); }, "55",
+     "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType",
+     "Unable to get default file types to scan from Config Controller"},
+    {"excluded file systems", [](KOVConfigController& c) { return c.getDefaultExcludedFSForOAS(); }, "51",
+     "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem",
+     "Unable to get default file types to scan from Config Controller"},
+};
+
+TEST_F(ProfilesTest, FileTypeListsAreTrimmedSplitWithTheirDelimiterAndFallBack) {
+    using Items = std::vector<std::string>;
+    for (const ListRow& row : kLists) {
+        SCOPED_TRACE(row.name);
+        const std::string node = std::string(row.key).substr(0, std::string(row.key).rfind('.'));
+        store->clearFaults();
+        put(row.type, row.key, "  doc,,pdf  ");
+        EXPECT_EQ(row.get(ctl()), (Items{"doc", "pdf"}));
+        put(row.type, node + ".<xmlattr>.delimiter", ";,");
+        put(row.type, row.key, "a;b,c");
+        EXPECT_EQ(row.get(ctl()), (Items{"a", "b", "c"}));
+        put(row.type, row.key, " \t ");
+        logger.clear();
+        EXPECT_EQ(row.get(ctl()), Items{});
+        EXPECT_TRUE(logger.controllerLines().empty());
+
+        store->failKey(row.key);
+        const Items fallback = row.get(ctl());
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
+        if (std::string(row.name) == "excluded file systems") {
+            ASSERT_EQ(fallback.size(), 33u);
+            EXPECT_EQ(fallback.front(), "cgroup");
+            EXPECT_EQ(fallback[20], "eventpollfs");
+            EXPECT_EQ(fallback.back(), "fuse.s3fs");
+        } else {
+            EXPECT_EQ(fallback, Items{});
+        }
+    }
+}
+
+TEST_F(ProfilesTest, ExcludedFileSystemsFallBackOnceEachAfterSeveralBootstraps) {
+    // Every bootstrap appends the built-in names again; the fallback lists each once.
+    KOVL::KOVConfigData again(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                              std::make_shared<ZUR::XmlConfigStore>(), files());
+    ASSERT_GE(KOVL::KOVConfigData::defExcludedFSForOAS.size(), 66u);
+    store->failKey("DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem");
+    const std::vector<std::string> fallback = ctl().getDefaultExcludedFSForOAS();
+    EXPECT_EQ(fallback, std::vector<std::string>(KOVL::KOVConfigData::defExcludedFSForOAS.begin(),
+                                                 KOVL::KOVConfigData::defExcludedFSForOAS.begin() + 33));
+}
+
+}  // namespace
