@@ -5,13 +5,12 @@
 // the shapes below. Include only from the controller's own .cpp files.
 #pragma once
 
+#include <kovl/config/KOVConfigController.h>
+
+#include <boost/thread/locks.hpp>
 #include <string>
 #include <type_traits>
 #include <utility>
-
-#include <boost/thread/locks.hpp>
-
-#include <kovl/config/KOVConfigController.h>
 
 namespace KOVL {
 namespace detail {

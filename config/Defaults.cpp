@@ -104,8 +104,11 @@ const Row kProductInformation[] = {
     {"DNDProductInformation.ProductCLIName", "zlytpcli"},
     {"DNDProductInformation.DaysSinceInstallation", "1"},
     {"DNDProductInformation.ORQHostAddr", "orq.korvel.com"},
-    {"DNDProductInformation.ORQUserID", "b5260c1dcc8a230dae2cd77cf9fd8b011ba89c82f84786ab38ad6f323590de3c18412fe7325a325723d1daa6d85e39f5"},
-    {"DNDProductInformation.ORQKey", "032bddef1acfcb254e519a6ccc6e8d252a8158cbc9d88f5480dee3433af1f2d8333d240ecf130f1b7316130d8cb3564622e448e06cdfd8b0c56b6406b1753e02"},
+    {"DNDProductInformation.ORQUserID",
+     "b5260c1dcc8a230dae2cd77cf9fd8b011ba89c82f84786ab38ad6f323590de3c18412fe7325a325723d1daa6d85e39f5"},
+    {"DNDProductInformation.ORQKey",
+     "032bddef1acfcb254e519a6ccc6e8d252a8158cbc9d88f5480dee3433af1f2d8333d240ecf130f1b7316130d8cb3564622e448e"
+     "06cdfd8b0c56b6406b1753e02"},
     {"DNDProductInformation.ORQCACertFile", "production.crt"},
     {"DNDProductInformation.ORQProductName", "Velantra for Linux"},
 };
@@ -336,8 +339,10 @@ struct ProfileDefaults {
 
 // Built in this order; the map orders them by section type anyway.
 const ProfileDefaults kProfiles[] = {
-    {"1", "Standard", "standardprofile", false},     {"3", "High Risk", "highrisk", false},
-    {"4", "Extra Profile01", "extraprofile01", false}, {"5", "Extra Profile02", "extraprofile02", false},
+    {"1", "Standard", "standardprofile", false},
+    {"3", "High Risk", "highrisk", false},
+    {"4", "Extra Profile01", "extraprofile01", false},
+    {"5", "Extra Profile02", "extraprofile02", false},
     {"2", "Low Risk", "lowrisk", true},
 };
 

@@ -2,11 +2,10 @@
 // the update time stamp and the logging helpers every subsystem uses.
 #include <kovl/config/KOVConfigController.h>
 
+#include <boost/lexical_cast.hpp>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-
-#include <boost/lexical_cast.hpp>
 
 #include "config/Access.h"
 
@@ -38,7 +37,8 @@ KOVConfigController::KOVConfigController(ZUR::ILogger& logger_,
       oasRunning(false),
       updateRunning(false),
       agentAdaptor(nullptr) {
-    configData = std::make_unique<KOVConfigData>(logger, std::move(storeUtility), configStore, std::move(files));
+    configData =
+        std::make_unique<KOVConfigData>(logger, std::move(storeUtility), configStore, std::move(files));
     const oas_configuration* refreshed = getOASConfigurationData();
     if (refreshed != &oasConfig) oasConfig = *refreshed;
     zarnExclusionKeys = {
@@ -63,30 +63,42 @@ KOVConfigController::~KOVConfigController() {
     configData.reset();
 }
 
-int KOVConfigController::getManagedMode() { return managedMode; }
+int KOVConfigController::getManagedMode() {
+    return managedMode;
+}
 
 void KOVConfigController::setManagedMode(int mode) {
     if (mode < 0 || mode > 2) return;
     locked([&] { managedMode = mode; });
 }
 
-bool KOVConfigController::isProductUnManaged() { return managedMode == 0; }
+bool KOVConfigController::isProductUnManaged() {
+    return managedMode == 0;
+}
 
-bool KOVConfigController::isOASRunning() { return oasRunning; }
+bool KOVConfigController::isOASRunning() {
+    return oasRunning;
+}
 
 void KOVConfigController::setOASRunning(bool running) {
     locked([&] { oasRunning = running; });
 }
 
-bool KOVConfigController::isUpdateRunning() { return updateRunning; }
+bool KOVConfigController::isUpdateRunning() {
+    return updateRunning;
+}
 
 void KOVConfigController::setUpdateRunning(bool running) {
     locked([&] { updateRunning = running; });
 }
 
-void KOVConfigController::registerCallBack(PrefCallback callback) { prefCallback = callback; }
+void KOVConfigController::registerCallBack(PrefCallback callback) {
+    prefCallback = callback;
+}
 
-void KOVConfigController::registerCallBackMap(PrefMapCallback callback) { prefMapCallback = callback; }
+void KOVConfigController::registerCallBackMap(PrefMapCallback callback) {
+    prefMapCallback = callback;
+}
 
 void KOVConfigController::setAgentAdaptor(TpAgentAdaptor* adaptor) {
     boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);
@@ -108,9 +120,13 @@ void KOVConfigController::updateTimeStamp() {
     configStore->writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", getTimeStamp());
 }
 
-void KOVConfigController::logError(const std::string& message) { logger.logMessage(2, componentName, message); }
+void KOVConfigController::logError(const std::string& message) {
+    logger.logMessage(2, componentName, message);
+}
 
-void KOVConfigController::logInfo(const std::string& message) { logger.logMessage(6, componentName, message); }
+void KOVConfigController::logInfo(const std::string& message) {
+    logger.logMessage(6, componentName, message);
+}
 
 bool KOVConfigController::notify(KOVPrefType type, const std::string& line) {
     const PrefCallback callback = prefCallback;

@@ -15,15 +15,16 @@ const char* const kMissingAndNoDefaults =
 const char* const kUtilityRefused = "Fatal error setting configuration store utility";
 const char* const kLoadFailedNoCopy =
     "Fatal error after initialisation failed and default preferences could not be copied.";
-const char* const kLoadFailedAfterCopy = "Fatal error after initialisation failed after default preferences was copied";
+const char* const kLoadFailedAfterCopy =
+    "Fatal error after initialisation failed after default preferences was copied";
 const char* const kLoadedAfterCopy = "Initialisation was successful after default preferences was copied";
 
 const char* const kBuiltInExcludedFileSystems[] = {
-    "cgroup",      "devtmpfs", "tmpfs",        "usbfs",       "fuse",       "fuseblk",   "fusectl",
-    "sysfs",       "rootfs",   "bdev",         "proc",        "cpuset",     "binfmt_misc", "debugfs",
-    "securityfs",  "sockfs",   "pipefs",       "anon_inodefs", "futexfs",   "inotifyfs", "eventpollfs",
-    "ramfs",       "hugetlbfs", "autofs",      "vboxfs",      "aufs",       "unionfs",   "squashfs",
-    "cramfs",      "rpc_pipefs", "vxclonefs",  "novfs",       "fuse.s3fs"};
+    "cgroup",     "devtmpfs",   "tmpfs",     "usbfs",        "fuse",     "fuseblk",     "fusectl",
+    "sysfs",      "rootfs",     "bdev",      "proc",         "cpuset",   "binfmt_misc", "debugfs",
+    "securityfs", "sockfs",     "pipefs",    "anon_inodefs", "futexfs",  "inotifyfs",   "eventpollfs",
+    "ramfs",      "hugetlbfs",  "autofs",    "vboxfs",       "aufs",     "unionfs",     "squashfs",
+    "cramfs",     "rpc_pipefs", "vxclonefs", "novfs",        "fuse.s3fs"};
 
 [[noreturn]] void fatal(ZUR::ILogger& logger, const std::string& logged, const std::string& raised) {
     logger.logMessage(2, kComponent, logged);

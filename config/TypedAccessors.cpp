@@ -9,7 +9,8 @@
 namespace KOVL {
 
 namespace {
-const char* const kAlreadySetSuffix = " key is already set to same value. Hence not setting it again to same value";
+const char* const kAlreadySetSuffix =
+    " key is already set to same value. Hence not setting it again to same value";
 const char* const kAddFailed = "Unable to add new settings in Config Controller";
 }  // namespace
 
@@ -32,14 +33,14 @@ AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& 
 }
 
 // The three throwing getters: log the row's line with the key, then 3004.
-#define KOVL_THROWING_GETTER(Name, Result, Read)                                                         \
-    Result KOVConfigController::Name(std::string sectionType, std::string key) {                        \
-        try {                                                                                             \
-            return static_cast<Result>(configStore->Read(sectionType, key));                              \
-        } catch (...) {                                                                                   \
-            logError("In " #Name " unable to get setting value in Config Controller for key " + key);   \
-            throw AMException(AM_INVALID_KEY, "Invalid key specified");                                   \
-        }                                                                                                 \
+#define KOVL_THROWING_GETTER(Name, Result, Read)                                                      \
+    Result KOVConfigController::Name(std::string sectionType, std::string key) {                      \
+        try {                                                                                         \
+            return static_cast<Result>(configStore->Read(sectionType, key));                          \
+        } catch (...) {                                                                               \
+            logError("In " #Name " unable to get setting value in Config Controller for key " + key); \
+            throw AMException(AM_INVALID_KEY, "Invalid key specified");                               \
+        }                                                                                             \
     }
 
 KOVL_THROWING_GETTER(getBooleanConfiguration, bool, readBool)
@@ -58,7 +59,8 @@ std::string KOVConfigController::getStringConfiguration(std::string sectionType,
     }
 }
 
-AM_ERROR_CODES KOVConfigController::setBooleanConfiguration(std::string sectionType, std::string key, bool value) {
+AM_ERROR_CODES KOVConfigController::setBooleanConfiguration(std::string sectionType, std::string key,
+                                                            bool value) {
     return compareWriteStamp(
         value, [&] { return getBooleanConfiguration(sectionType, key); },
         [&] { configStore->writeBool("type", sectionType, key, value); }, "",
@@ -86,7 +88,8 @@ AM_ERROR_CODES KOVConfigController::setScanActionConfiguration(std::string secti
     return compareWriteStamp(
         action, [&] { return getScanActionConfiguration(sectionType, key); },
         [&] { configStore->writeInt("type", sectionType, key, static_cast<int>(action)); }, "",
-        "In setScanActionConfiguration unable to set configuration value in Config Controller for key " + key);
+        "In setScanActionConfiguration unable to set configuration value in Config Controller for key " +
+            key);
 }
 
 AM_ERROR_CODES KOVConfigController::addSettings(ZUR::SettingsMap settings) {

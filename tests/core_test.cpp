@@ -2,25 +2,17 @@
 // time stamp and delimited lists, over the real store in a temporary directory.
 #include <sys/stat.h>
 
+#include <boost/filesystem.hpp>
 #include <ctime>
 #include <fstream>
 #include <thread>
 
-#include <boost/filesystem.hpp>
-
 #include "support/TestSupport.h"
-
-namespace KOVL {
-struct ControllerProbe {
-    static const std::set<std::string>& zarnKeys(KOVConfigController& c) { return c.zarnExclusionKeys; }
-    static std::size_t indexed(KOVConfigController& c) { return c.profileIndex.size(); }
-};
-}  // namespace KOVL
 
 namespace {
 
-using kovtest::LogLine;
 using KOVL::KOVConfigController;
+using kovtest::LogLine;
 
 void writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::trunc);
@@ -84,10 +76,13 @@ TEST_F(BootstrapTest, UnusablePreferencesAreRestoredOnce) {
         logger.clear();
         writeFile(files.current, broken);
         auto controller = build();
-        EXPECT_EQ(logger.lines(), (std::vector<LogLine>{
-                                      {5, "KOVConfigData", "Initialisation was successful after default preferences was copied"}}))
+        EXPECT_EQ(
+            logger.lines(),
+            (std::vector<LogLine>{
+                {5, "KOVConfigData", "Initialisation was successful after default preferences was copied"}}))
             << "file: " << broken;
-        EXPECT_EQ(controller->getStringConfiguration("53", "DNDClientLogging.LogPath"), "/var/Korvel/kov/log/tp");
+        EXPECT_EQ(controller->getStringConfiguration("53", "DNDClientLogging.LogPath"),
+                  "/var/Korvel/kov/log/tp");
     }
 }
 
@@ -104,8 +99,9 @@ TEST_F(BootstrapTest, LoadingCompletesAnOldFileWithoutTouchingItsValues) {
 
 TEST_F(BootstrapTest, FatalPathsRaiseAndLogTheirTexts) {
     boost::filesystem::remove(files.shipped);
-    expectFatal("Fatal error after current preferences were missing and default preferences could not be used.",
-                "Fatal error after current preferences were missing and default preferences could not be used.");
+    expectFatal(
+        "Fatal error after current preferences were missing and default preferences could not be used.",
+        "Fatal error after current preferences were missing and default preferences could not be used.");
 
     logger.clear();
     writeFile(files.current, "not xml");
@@ -126,8 +122,9 @@ TEST_F(BootstrapTest, RefusedUtilityIsFatal) {
     } catch (const std::string& raised) {
         EXPECT_EQ(raised, "Fatal error setting configuration store utility");
     }
-    EXPECT_EQ(logger.lines(),
-              (std::vector<LogLine>{{2, "KOVConfigData", "Fatal error setting configuration store utility"}}));
+    EXPECT_EQ(
+        logger.lines(),
+        (std::vector<LogLine>{{2, "KOVConfigData", "Fatal error setting configuration store utility"}}));
 }
 
 TEST_F(BootstrapTest, EveryConstructionAppendsTheBuiltInFileSystems) {
@@ -203,7 +200,9 @@ TEST_F(CoreTest, FrameStartsUnmanagedFalseAndIgnoresUnknownModes) {
     EXPECT_TRUE(ctl().isOASRunning());
     EXPECT_TRUE(ctl().isUpdateRunning());
     EXPECT_EQ(KOVL::ControllerProbe::zarnKeys(ctl()).size(), 12u);
-    EXPECT_EQ(KOVL::ControllerProbe::zarnKeys(ctl()).count("DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder"), 1u);
+    EXPECT_EQ(KOVL::ControllerProbe::zarnKeys(ctl()).count(
+                  "DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder"),
+              1u);
     EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
 }
 
@@ -228,13 +227,16 @@ TEST_F(CoreTest, ThrowingGettersLogOneLineWithTheKey) {
             EXPECT_EQ(e.getErrorMessage(), "Invalid key specified");
             EXPECT_STREQ(e.what(), "Invalid key specified");
         }
-        EXPECT_EQ(logger.lines(), (std::vector<LogLine>{error(std::string("In ") + c.name +
-                                                              " unable to get setting value in Config Controller for key " + key)}));
+        EXPECT_EQ(logger.lines(), (std::vector<LogLine>{error(
+                                      std::string("In ") + c.name +
+                                      " unable to get setting value in Config Controller for key " + key)}));
     }
     logger.clear();
     EXPECT_EQ(ctl().getStringConfiguration("51", key), "");
-    EXPECT_EQ(logger.lines(),
-              (std::vector<LogLine>{error("In getStringConfiguration unable to get setting value in Config Controller for key " + key)}));
+    EXPECT_EQ(
+        logger.lines(),
+        (std::vector<LogLine>{error(
+            "In getStringConfiguration unable to get setting value in Config Controller for key " + key)}));
     EXPECT_EQ(ctl().getScanActionConfiguration("1", "DNDOASProfile.ScanErrorAction"), KOVL::SCAN_ACTION_DENY);
 }
 
@@ -243,21 +245,24 @@ TEST_F(CoreTest, GenericSettersAnswerCodesAndStampOnlyRealChanges) {
     staleStamp();
     const int writes = store->writes();
     EXPECT_EQ(ctl().setIntegerConfiguration("type", "51", key, 45), KOVL::AM_ALREADY_SET);
-    EXPECT_EQ(logger.lines(), (std::vector<LogLine>{{6, "ConfigController",
-                                                     key + " key is already set to same value. Hence not setting it again to same value"}}));
-    EXPECT_EQ(ctl().setBooleanConfiguration("51", "DNDOASGlobalSettings.IsOASEnabled", true), KOVL::AM_ALREADY_SET);
+    EXPECT_EQ(logger.lines(),
+              (std::vector<LogLine>{
+                  {6, "ConfigController",
+                   key + " key is already set to same value. Hence not setting it again to same value"}}));
+    EXPECT_EQ(ctl().setBooleanConfiguration("51", "DNDOASGlobalSettings.IsOASEnabled", true),
+              KOVL::AM_ALREADY_SET);
     EXPECT_EQ(ctl().setScanActionConfiguration("1", "DNDOASProfile.ScanErrorAction", KOVL::SCAN_ACTION_DENY),
               KOVL::AM_ALREADY_SET);
     EXPECT_EQ(logger.lines().size(), 1u);  // Boolean and ScanAction setters have no already-set line
     EXPECT_EQ(store->writes(), writes);
     EXPECT_EQ(timeStamp(), "1");
 
-    const long before = std::time(nullptr);
+    const long before = kovtest::nowSeconds();
     EXPECT_EQ(ctl().setIntegerConfiguration("type", "51", key, 60), KOVL::AM_SUCCESS);
     EXPECT_EQ(stored("51", key), "60");
     const long stamp = std::stol(timeStamp());
     EXPECT_GE(stamp, before);
-    EXPECT_LE(stamp, std::time(nullptr));
+    EXPECT_LE(stamp, kovtest::nowSeconds());
 
     staleStamp();
     EXPECT_EQ(ctl().setStringConfiguration("type", "52", "DNDGlobalSettings.QuarantineDirectory", " /q <&> "),
@@ -265,8 +270,9 @@ TEST_F(CoreTest, GenericSettersAnswerCodesAndStampOnlyRealChanges) {
     EXPECT_EQ(stored("52", "DNDGlobalSettings.QuarantineDirectory"), " /q <&> ");
     EXPECT_NE(timeStamp(), "1");
     staleStamp();
-    EXPECT_EQ(ctl().setScanActionConfiguration("3", "DNDOASProfile.PUPPrimaryAction", KOVL::SCAN_ACTION_DELETE),
-              KOVL::AM_SUCCESS);
+    EXPECT_EQ(
+        ctl().setScanActionConfiguration("3", "DNDOASProfile.PUPPrimaryAction", KOVL::SCAN_ACTION_DELETE),
+        KOVL::AM_SUCCESS);
     EXPECT_EQ(stored("3", "DNDOASProfile.PUPPrimaryAction"), "2");
     EXPECT_NE(timeStamp(), "1");
 }
@@ -275,10 +281,14 @@ TEST_F(CoreTest, GenericSettersFailWithTheirLines) {
     const std::string missing = "DNDOASGlobalSettings.Missing";
     const int writes = store->writes();
     EXPECT_EQ(ctl().setBooleanConfiguration("51", missing, true), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(logger.lines(),
-              (std::vector<LogLine>{
-                  error("In getBooleanConfiguration unable to get setting value in Config Controller for key " + missing),
-                  error("In setBooleanConfiguration unable to set configuration value in Config Controller for key " + missing)}));
+    EXPECT_EQ(
+        logger.lines(),
+        (std::vector<LogLine>{
+            error("In getBooleanConfiguration unable to get setting value in Config Controller for key " +
+                  missing),
+            error(
+                "In setBooleanConfiguration unable to set configuration value in Config Controller for key " +
+                missing)}));
     EXPECT_EQ(store->writes(), writes);
     EXPECT_FALSE(store->inner().keyExists("51", missing));
 
@@ -290,46 +300,60 @@ TEST_F(CoreTest, GenericSettersFailWithTheirLines) {
 
     logger.clear();
     store->failWritesOf("DNDClientLogging.LogLevelForOAS");
-    EXPECT_EQ(ctl().setIntegerConfiguration("type", "53", "DNDClientLogging.LogLevelForOAS", 5), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(logger.lines(), (std::vector<LogLine>{error("Unable to set value in setIntegerConfiguration in Config Controller")}));
+    EXPECT_EQ(ctl().setIntegerConfiguration("type", "53", "DNDClientLogging.LogLevelForOAS", 5),
+              KOVL::AM_STORE_FAILURE);
+    EXPECT_EQ(
+        logger.lines(),
+        (std::vector<LogLine>{error("Unable to set value in setIntegerConfiguration in Config Controller")}));
     EXPECT_EQ(stored("53", "DNDClientLogging.LogLevelForOAS"), "2");
 }
 
 TEST_F(CoreTest, FailingTimeStampAfterAWriteAnswers3025AndKeepsTheValue) {
     store->failWritesOf("DNDGlobalSettings.LastUpdatedTimeStamp");
-    EXPECT_EQ(ctl().setStringConfiguration("type", "53", "DNDClientLogging.LogPath", "/tmp/logs"), KOVL::AM_STORE_FAILURE);
+    EXPECT_EQ(ctl().setStringConfiguration("type", "53", "DNDClientLogging.LogPath", "/tmp/logs"),
+              KOVL::AM_STORE_FAILURE);
     EXPECT_EQ(stored("53", "DNDClientLogging.LogPath"), "/tmp/logs");
-    EXPECT_EQ(logger.lines(), (std::vector<LogLine>{error("Unable to set value in setStringConfiguration in Config Controller")}));
+    EXPECT_EQ(
+        logger.lines(),
+        (std::vector<LogLine>{error("Unable to set value in setStringConfiguration in Config Controller")}));
 }
 
 TEST_F(CoreTest, BulkAddAndDelete) {
     staleStamp();
-    EXPECT_EQ(ctl().addSettings({{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "/a,/b"}}}}), KOVL::AM_SUCCESS);
+    EXPECT_EQ(ctl().addSettings({{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "/a,/b"}}}}),
+              KOVL::AM_SUCCESS);
     EXPECT_EQ(stored("59", "DNDAPGlobalExclusions.APExclusions.APExclusion"), "/a,/b");
     EXPECT_NE(timeStamp(), "1");
 
     staleStamp();
-    EXPECT_EQ(ctl().delSettings({}, {{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "/a"}}}}), KOVL::AM_SUCCESS);
+    EXPECT_EQ(ctl().delSettings({}, {{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "/a"}}}}),
+              KOVL::AM_SUCCESS);
     EXPECT_EQ(stored("59", "DNDAPGlobalExclusions.APExclusions.APExclusion"), "/b");
     EXPECT_NE(timeStamp(), "1");
 
     // A refused change still stamps the time and answers 3025.
     staleStamp();
     store->failBulk();
-    EXPECT_EQ(ctl().addInternalSettings({{"59", {{"DNDAPGlobalExclusions.X", "1"}}}}), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(ctl().delInternalSettings({}, {{"59", {{"DNDAPGlobalExclusions.X", ""}}}}), KOVL::AM_STORE_FAILURE);
+    EXPECT_EQ(ctl().addInternalSettings({{"59", {{"DNDAPGlobalExclusions.X", "1"}}}}),
+              KOVL::AM_STORE_FAILURE);
+    EXPECT_EQ(ctl().delInternalSettings({}, {{"59", {{"DNDAPGlobalExclusions.X", ""}}}}),
+              KOVL::AM_STORE_FAILURE);
     EXPECT_NE(timeStamp(), "1");
-    EXPECT_EQ(logger.lines(), (std::vector<LogLine>{error("Unable to add new settings in Config Controller"),
-                                                     error("Unable to delete settings from Config Controller")}));
+    EXPECT_EQ(logger.lines(),
+              (std::vector<LogLine>{error("Unable to add new settings in Config Controller"),
+                                    error("Unable to delete settings from Config Controller")}));
 
     logger.clear();
     store->clearFaults();
     store->failKey("DNDAPGlobalExclusions.Y");
-    EXPECT_EQ(ctl().addInternalSettings({{"59", {{"DNDAPGlobalExclusions.Y", "1"}}}}), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(ctl().delInternalSettings({}, {{"59", {{"DNDAPGlobalExclusions.Y", ""}}}}), KOVL::AM_STORE_FAILURE);
+    EXPECT_EQ(ctl().addInternalSettings({{"59", {{"DNDAPGlobalExclusions.Y", "1"}}}}),
+              KOVL::AM_STORE_FAILURE);
+    EXPECT_EQ(ctl().delInternalSettings({}, {{"59", {{"DNDAPGlobalExclusions.Y", ""}}}}),
+              KOVL::AM_STORE_FAILURE);
     EXPECT_EQ(logger.lines(),
-              (std::vector<LogLine>{error("Unable to add new settings in Config Controller"),
-                                    error("Unknown exception was caught while deleting settings from Config Controller")}));
+              (std::vector<LogLine>{
+                  error("Unable to add new settings in Config Controller"),
+                  error("Unknown exception was caught while deleting settings from Config Controller")}));
 }
 
 TEST_F(CoreTest, ConcurrentBulkAddsLoseNothing) {
@@ -338,16 +362,19 @@ TEST_F(CoreTest, ConcurrentBulkAddsLoseNothing) {
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([this, t] {
             for (int i = 0; i < kEach; ++i) {
-                ctl().addSettings({{"55", {{"DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i),
-                                            std::to_string(i)}}}});
+                ctl().addSettings(
+                    {{"55",
+                      {{"DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i),
+                        std::to_string(i)}}}});
             }
         });
     }
     for (auto& thread : threads) thread.join();
     for (int t = 0; t < kThreads; ++t) {
         for (int i = 0; i < kEach; ++i) {
-            EXPECT_EQ(stored("55", "DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i)),
-                      std::to_string(i));
+            EXPECT_EQ(
+                stored("55", "DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i)),
+                std::to_string(i));
         }
     }
 }
@@ -361,9 +388,11 @@ TEST_F(CoreTest, ListsJoinWithTheStoredDelimiter) {
     EXPECT_TRUE(logger.lines().empty());
     EXPECT_EQ(ctl().getValueWithDelimiter("52", list, std::set<std::string>{"b", "a"}), "a,b");
     EXPECT_EQ(ctl().getValueWithDelimiter("52", list, std::vector<std::string>{}), "");
-    EXPECT_EQ(logger.lines(), (std::vector<LogLine>(2, {6, "ConfigController", "Unable to find key in XML"})));
+    EXPECT_EQ(logger.lines(),
+              (std::vector<LogLine>(2, {6, "ConfigController", "Unable to find key in XML"})));
 
-    ctl().addSettings({{"52", {{"DNDGlobalSettings.ExtraDATVirusList.<xmlattr>.delimiter", ";"}, {list, "x;y"}}}});
+    ctl().addSettings(
+        {{"52", {{"DNDGlobalSettings.ExtraDATVirusList.<xmlattr>.delimiter", ";"}, {list, "x;y"}}}});
     EXPECT_EQ(ctl().getDelimiter("52", list), ";");
     EXPECT_EQ(stored("52", list), "x;y");  // a non-empty list is left alone
     EXPECT_EQ(ctl().getValueWithDelimiter("52", list, std::vector<std::string>{"a", "b"}), "a;b");
@@ -378,10 +407,10 @@ TEST_F(CoreTest, ListsJoinWithTheStoredDelimiter) {
 }
 
 TEST_F(CoreTest, TimeStampIsTheCurrentSecond) {
-    const long before = std::time(nullptr);
+    const long before = kovtest::nowSeconds();
     const long stamp = ctl().getTimeStamp();
     EXPECT_GE(stamp, before);
-    EXPECT_LE(stamp, std::time(nullptr));
+    EXPECT_LE(stamp, kovtest::nowSeconds());
     EXPECT_EQ(timeStamp(), "");  // nothing changed yet through the controller
     ctl().updateTimeStamp();
     EXPECT_GE(std::stol(timeStamp()), before);

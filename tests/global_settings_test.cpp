@@ -450,11 +450,11 @@ TEST_F(GlobalSettingsTest, SettersWriteAndStampOrAnswerAlreadySetOrFailure) {
         ASSERT_NE(stored(row.type, row.key), row.value);
         staleStamp();
         logger.clear();
-        const long before = std::time(nullptr);
+        const long before = kovtest::nowSeconds();
         EXPECT_EQ(row.set(ctl(), row.value), KOVL::AM_SUCCESS);
         EXPECT_EQ(stored(row.type, row.key), row.value);
         EXPECT_GE(stampValue(), before);
-        EXPECT_LE(stampValue(), std::time(nullptr));
+        EXPECT_LE(stampValue(), kovtest::nowSeconds());
         EXPECT_TRUE(logger.controllerLines().empty());
 
         staleStamp();

@@ -1,11 +1,10 @@
 // Writes the shipped default preferences file from the library's defaults
 // table, through the same store that reads it at run time.
-#include <fstream>
-#include <iostream>
+#include <kovl/kovl.h>
 
 #include <boost/filesystem.hpp>
-
-#include <kovl/kovl.h>
+#include <fstream>
+#include <iostream>
 
 int main(int argc, char** argv) {
     if (argc != 2) {

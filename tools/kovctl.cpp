@@ -4,19 +4,19 @@
 //   kovctl [--dir DIR] [--shipped FILE] [--verbose] COMMAND [ARGS...]
 //
 // DIR holds prefs.xml (created from the shipped defaults when missing).
+#include <kovl/kovl.h>
+#include <kovl/platform/SystemPlatform.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <boost/filesystem.hpp>
 #include <climits>
 #include <functional>
 #include <iostream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
-
-#include <boost/filesystem.hpp>
-
-#include <kovl/kovl.h>
-#include <kovl/platform/SystemPlatform.h>
 
 namespace {
 
@@ -42,13 +42,152 @@ std::string defaultShipped() {
     return (boost::filesystem::path(executableDir()) / "etc/prefs.xml").string();
 }
 
+using Controller = KOVL::KOVConfigController;
+using Args = std::vector<std::string>;
+
+// Parses "on"/"off" (also "enable"/"disable"); anything else is refused.
+bool parseSwitch(const std::string& word, bool& value) {
+    if (word == "on" || word == "enable") return value = true, true;
+    if (word == "off" || word == "disable") return value = false, true;
+    return false;
+}
+
+bool parseInt(const std::string& word, int& value) {
+    try {
+        std::size_t used = 0;
+        value = std::stoi(word, &used);
+        return used == word.size();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+const char* onOff(bool value) {
+    return value ? "on" : "off";
+}
+
+void show(Controller& c) {
+    bool oas = true;
+    KOVL::AM_ERROR_CODES code = KOVL::AM_SUCCESS;
+    c.getOASStatus(oas, code);
+    std::cout << "OAS: " << onOff(oas) << "\n"
+              << "Max scan timeout: " << c.getOASMaxScanTimeout() << "\n"
+              << "Process settings: " << c.getOASProcSettings() << "\n"
+              << "Quarantine directory: " << c.getQuarantineDir() << "\n"
+              << "Use fanotify: " << onOff(c.getUseFanotifyForFileAccess()) << "\n"
+              << "Log path: " << c.getLogPath() << "\n"
+              << "OAS log level: " << c.getLogLevelForOAS() << "\n"
+              << "ODS log level: " << c.getLogLevelForODS() << "\n"
+              << "OAS debug log: " << onOff(c.isDebugLoggingEnabledForOAS()) << "\n"
+              << "Debug log size: " << c.getDebugLogSize() << "\n"
+              << "Access protection: " << onOff(c.getAccessProtectionStatus()) << "\n"
+              << "Last update: " << c.getStringConfiguration("52", "DNDGlobalSettings.LastUpdatedTimeStamp")
+              << "\n";
+}
+
+void showProfiles(Controller& c) {
+    const KOVL::oas_configuration* config = c.getOASConfigurationData();
+    static const char* const modes[] = {"no scan", "scan on read", "scan on write", "read and write",
+                                        "Korvel decides"};
+    for (const KOVL::oas_profile& profile : config->profiles) {
+        const int mode = c.getScanMode(profile.profile_code);
+        std::cout << "profile " << profile.profile_code << ": "
+                  << c.getStringConfiguration(std::to_string(profile.profile_code),
+                                              "DNDOASProfile.ProfileName")
+                  << ", mode " << (mode >= 0 && mode <= 4 ? modes[mode] : "unknown") << ", archives "
+                  << onOff(profile.scan_archive_enabled) << ", actions " << profile.infection_primary_action
+                  << "/" << profile.infection_secondary_action << "\n";
+    }
+}
+
+bool riskProfile(const std::string& word, KOVL::PROFILE_CODE& code) {
+    if (word == "lowrisk") return code = KOVL::LOW_RISK_PROFILE, true;
+    if (word == "highrisk") return code = KOVL::HIGH_RISK_PROFILE, true;
+    return false;
+}
+
+// One command: its argument words, what they mean, and what it does. Setters
+// print the result code and fail the process on 3025.
+struct Command {
+    const char* name;
+    const char* args;
+    const char* help;
+    std::size_t argc;
+    std::function<int(Controller&, const Args&)> run;
+};
+
+int report(int code) {
+    std::cout << code << "\n";
+    return code == KOVL::AM_STORE_FAILURE ? 1 : 0;
+}
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = {
+        {"show", "", "print the main preferences", 0, [](Controller& c, const Args&) { return show(c), 0; }},
+        {"profiles", "", "print the on-access profiles", 0,
+         [](Controller& c, const Args&) { return showProfiles(c), 0; }},
+        {"get", "TYPE KEY", "print one stored value (TYPE is the section type)", 2,
+         [](Controller& c, const Args& a) {
+             return std::cout << c.getStringConfiguration(a[0], a[1]) << "\n", 0;
+         }},
+        // Single-threaded tool: nothing else in this process holds the controller
+        // mutex; the store itself serialises against the daemons.
+        {"set", "TYPE KEY VALUE", "change one stored value", 3,
+         [](Controller& c, const Args& a) {
+             return report(c.setStringConfiguration("type", a[0], a[1], a[2]));
+         }},
+        {"oas", "on|off", "switch on-access scanning", 1,
+         [](Controller& c, const Args& a) {
+             bool on = false;
+             return parseSwitch(a[0], on) ? report(c.setOASStatus(on)) : -1;
+         }},
+        {"maxscantime", "SECONDS", "set the maximum on-access scan time", 1,
+         [](Controller& c, const Args& a) {
+             int seconds = 0;
+             return parseInt(a[0], seconds) ? report(c.setOASMaxScanTimeout(seconds)) : -1;
+         }},
+        {"quarantine", "DIR", "set the quarantine directory", 1,
+         [](Controller& c, const Args& a) { return report(c.setQuarantineDir(a[0])); }},
+        {"oasloglevel", "LEVEL", "set the on-access log level", 1,
+         [](Controller& c, const Args& a) {
+             int level = 0;
+             return parseInt(a[0], level) ? report(c.setLogLevelForOAS(level)) : -1;
+         }},
+        {"oasdebuglog", "on|off", "switch on-access debug logging", 1,
+         [](Controller& c, const Args& a) {
+             bool on = false;
+             return parseSwitch(a[0], on) ? report(c.enableDebugLoggingForOAS(on)) : -1;
+         }},
+        {"processes", "", "list the risk-based process lists", 0,
+         [](Controller& c, const Args&) {
+             for (const auto& entry : c.getProcessList()) {
+                 const auto& pair = *entry.begin();
+                 std::cout << (pair.first == "3" ? "highrisk " : "lowrisk ") << pair.second << "\n";
+             }
+             return 0;
+         }},
+        {"addprocess", "lowrisk|highrisk NAME", "add a process to a risk-based list", 2,
+         [](Controller& c, const Args& a) {
+             KOVL::PROFILE_CODE code{};
+             std::set<std::string> names{a[1]};
+             return riskProfile(a[0], code) ? report(c.addProcess(code, names)) : -1;
+         }},
+        {"delprocess", "lowrisk|highrisk NAME", "remove a process from a risk-based list", 2,
+         [](Controller& c, const Args& a) {
+             KOVL::PROFILE_CODE code{};
+             return riskProfile(a[0], code) ? report(c.deleteProcess(code, a[1])) : -1;
+         }},
+    };
+    return table;
+}
+
 int usage() {
-    std::cerr << "usage: kovctl [--dir DIR] [--shipped FILE] [--verbose] COMMAND [ARGS...]\n"
-                 "commands:\n"
-                 "  show                     print the main preferences\n"
-                 "  get TYPE KEY             print one stored value (TYPE is the section type)\n"
-                 "  set TYPE KEY VALUE       change one value; prints the result code\n"
-                 "  timestamp                print the last update time stamp\n";
+    std::cerr << "usage: kovctl [--dir DIR] [--shipped FILE] [--verbose] COMMAND [ARGS...]\ncommands:\n";
+    for (const Command& command : commands()) {
+        std::string synopsis = std::string(command.name) + " " + command.args;
+        synopsis.resize(std::max<std::size_t>(synopsis.size() + 1, 36), ' ');
+        std::cerr << "  " << synopsis << command.help << "\n";
+    }
     return 2;
 }
 
@@ -66,30 +205,6 @@ bool parse(int argc, char** argv, Options& options) {
         }
     }
     return !options.args.empty();
-}
-
-using Controller = KOVL::KOVConfigController;
-
-void show(Controller& controller) {
-    struct Line {
-        const char* label;
-        const char* sectionType;
-        const char* key;
-    };
-    static const Line lines[] = {
-        {"OAS enabled", "51", "DNDOASGlobalSettings.IsOASEnabled"},
-        {"Max scan timeout", "51", "DNDOASGlobalSettings.MaxScanTimeout"},
-        {"Process settings", "51", "DNDOASGlobalSettings.ProfileName"},
-        {"Quarantine directory", "52", "DNDGlobalSettings.QuarantineDirectory"},
-        {"Log path", "53", "DNDClientLogging.LogPath"},
-        {"OAS log level", "53", "DNDClientLogging.LogLevelForOAS"},
-        {"Product", "54", "DNDProductInformation.ProductName"},
-        {"Product version", "54", "DNDProductInformation.ProductVersion"},
-        {"Last update", "52", "DNDGlobalSettings.LastUpdatedTimeStamp"},
-    };
-    for (const Line& line : lines) {
-        std::cout << line.label << ": " << controller.getStringConfiguration(line.sectionType, line.key) << "\n";
-    }
 }
 
 }  // namespace
@@ -118,26 +233,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const std::vector<std::string>& a = options.args;
-    const std::string& command = a[0];
-    if (command == "show" && a.size() == 1) {
-        show(*controller);
-        return 0;
-    }
-    if (command == "get" && a.size() == 3) {
-        std::cout << controller->getStringConfiguration(a[1], a[2]) << "\n";
-        return 0;
-    }
-    if (command == "set" && a.size() == 4) {
-        // Single-threaded tool: nothing else in this process holds the controller mutex;
-        // the store itself serialises against the daemons.
-        const int code = controller->setStringConfiguration("type", a[1], a[2], a[3]);
-        std::cout << code << "\n";
-        return code == KOVL::AM_STORE_FAILURE ? 1 : 0;
-    }
-    if (command == "timestamp" && a.size() == 1) {
-        std::cout << controller->getStringConfiguration("52", "DNDGlobalSettings.LastUpdatedTimeStamp") << "\n";
-        return 0;
+    const Args& a = options.args;
+    for (const Command& command : commands()) {
+        if (a[0] != command.name) continue;
+        if (a.size() - 1 != command.argc) break;
+        const int status = command.run(*controller, Args(a.begin() + 1, a.end()));
+        if (status >= 0) return status;
+        break;
     }
     return usage();
 }

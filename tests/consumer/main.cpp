@@ -1,9 +1,9 @@
 // Builds a controller from the installed package over a scratch directory
 // and reads one preference back.
+#include <kovl/kovl.h>
+
 #include <cstdlib>
 #include <iostream>
-
-#include <kovl/kovl.h>
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <ctime>
 #include <stdexcept>
 
 #ifndef KOVCONFIG_SHIPPED_PREFS
@@ -35,7 +36,8 @@ std::vector<LogLine> RecordingLogger::controllerLines() const {
     return result;
 }
 
-FaultInjectingStore::FaultInjectingStore(std::shared_ptr<ZUR::IConfigStore> inner) : inner_(std::move(inner)) {}
+FaultInjectingStore::FaultInjectingStore(std::shared_ptr<ZUR::IConfigStore> inner)
+    : inner_(std::move(inner)) {}
 
 void FaultInjectingStore::failKey(const std::string& key) {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -47,9 +49,13 @@ void FaultInjectingStore::failWritesOf(const std::string& key) {
     failingWrites_.insert(key);
 }
 
-void FaultInjectingStore::failEverything(bool on) { failAll_ = on; }
+void FaultInjectingStore::failEverything(bool on) {
+    failAll_ = on;
+}
 
-void FaultInjectingStore::failBulk(bool on) { failBulk_ = on; }
+void FaultInjectingStore::failBulk(bool on) {
+    failBulk_ = on;
+}
 
 void FaultInjectingStore::clearFaults() {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -91,19 +97,22 @@ bool FaultInjectingStore::keyExists(std::string sectionType, std::string key) {
     return inner_->keyExists(sectionType, key);
 }
 
-void FaultInjectingStore::writeBool(std::string attrName, std::string sectionType, std::string key, bool value) {
+void FaultInjectingStore::writeBool(std::string attrName, std::string sectionType, std::string key,
+                                    bool value) {
     checkWrite(key);
     inner_->writeBool(attrName, sectionType, key, value);
     ++writes_;
 }
 
-void FaultInjectingStore::writeInt(std::string attrName, std::string sectionType, std::string key, int value) {
+void FaultInjectingStore::writeInt(std::string attrName, std::string sectionType, std::string key,
+                                   int value) {
     checkWrite(key);
     inner_->writeInt(attrName, sectionType, key, value);
     ++writes_;
 }
 
-std::map<std::string, std::string> FaultInjectingStore::readAttributeMap(std::string key, std::string attrName) {
+std::map<std::string, std::string> FaultInjectingStore::readAttributeMap(std::string key,
+                                                                         std::string attrName) {
     checkRead(key);
     return inner_->readAttributeMap(key, attrName);
 }
@@ -160,7 +169,8 @@ ZUR::SettingsMap FaultInjectingStore::readAllSettings() {
 }
 
 TempDir::TempDir()
-    : path_(boost::filesystem::temp_directory_path() / boost::filesystem::unique_path("kovconfig-%%%%-%%%%-%%%%")) {
+    : path_(boost::filesystem::temp_directory_path() /
+            boost::filesystem::unique_path("kovconfig-%%%%-%%%%-%%%%")) {
     boost::filesystem::create_directories(path_);
 }
 
@@ -169,7 +179,15 @@ TempDir::~TempDir() {
     boost::filesystem::remove_all(path_, ignored);
 }
 
-std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }
+long nowSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long>(now.tv_sec);
+}
+
+std::string shippedPrefs() {
+    return KOVCONFIG_SHIPPED_PREFS;
+}
 
 KOVL::PreferenceFiles ControllerTest::files() const {
     KOVL::PreferenceFiles files;

@@ -6,10 +6,10 @@
 // safe from any thread.
 #pragma once
 
-#include <string>
-
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
+
+#include <string>
 
 namespace KOVL {
 

@@ -7,14 +7,14 @@
 // called from any thread; see KOVConfigController for the locking rules.
 #pragma once
 
+#include <kovl/config/Types.h>
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <kovl/config/Types.h>
-#include <kovl/export.h>
-#include <kovl/platform/Interfaces.h>
 
 namespace KOVL {
 

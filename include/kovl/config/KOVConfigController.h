@@ -19,21 +19,20 @@
 // process-wide mutex; no operation holds both.
 #pragma once
 
-#include <atomic>
-#include <map>
-#include <memory>
-#include <set>
-#include <string>
-#include <vector>
-
-#include <boost/thread/mutex.hpp>
-
 #include <kovl/config/IConfigController.h>
 #include <kovl/config/KOVConfigData.h>
 #include <kovl/config/TpAgentAdaptor.h>
 #include <kovl/config/Types.h>
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
+
+#include <atomic>
+#include <boost/thread/mutex.hpp>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace KOVL {
 
@@ -51,7 +50,7 @@ public:
     KOVConfigController(const KOVConfigController&) = delete;
     KOVConfigController& operator=(const KOVConfigController&) = delete;
 
-        // Frame: management mode, running flags, change notification.
+    // Frame: management mode, running flags, change notification.
     int getManagedMode() override;
     void setManagedMode(int mode) override;
     bool isProductUnManaged() override;
@@ -65,7 +64,8 @@ public:
     // Bulk changes and lists.
     AM_ERROR_CODES addSettings(ZUR::SettingsMap settings) override;
     AM_ERROR_CODES delSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) override;
-    std::string getValueWithDelimiter(std::string sectionType, std::string key, std::set<std::string> items) override;
+    std::string getValueWithDelimiter(std::string sectionType, std::string key,
+                                      std::set<std::string> items) override;
 
     // On-access global settings.
     bool getOASStatus(bool& status, AM_ERROR_CODES& code) override;
@@ -156,7 +156,8 @@ public:
 
     // On-access profiles: cached configuration, process settings, prefix keywords.
     oas_configuration* getOASConfigurationData() override;
-    bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested, std::map<std::string, std::string>& values) override;
+    bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
+                           std::map<std::string, std::string>& values) override;
     std::string getOASProcSettings() override;
     std::string getOASPrefixKeyword() override;
     int setOASPrefixKeyword(std::string keyword) override;
@@ -209,7 +210,8 @@ public:
 
     // Delimited lists. No lock; getDelimiter lets readDelimiter's failure out.
     std::string getDelimiter(std::string sectionType, std::string key);
-    std::string getValueWithDelimiter(std::string sectionType, std::string key, std::vector<std::string> items);
+    std::string getValueWithDelimiter(std::string sectionType, std::string key,
+                                      std::vector<std::string> items);
     using IConfigController::getValueWithDelimiter;
 
     // On-access profile reading.

@@ -9,13 +9,13 @@
 // Not thread-safe during construction; holds nothing afterwards.
 #pragma once
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include <kovl/config/Types.h>
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace KOVL {
 

@@ -7,9 +7,9 @@
 // leave `out` untouched. Hosts derive from it and override both operations.
 #pragma once
 
-#include <string>
-
 #include <kovl/export.h>
+
+#include <string>
 
 namespace KOVL {
 

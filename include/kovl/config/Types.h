@@ -5,13 +5,13 @@
 // Everything here is plain data; none of it is synchronised on its own.
 #pragma once
 
+#include <kovl/export.h>
+
 #include <cstdint>
 #include <exception>
 #include <map>
 #include <string>
 #include <vector>
-
-#include <kovl/export.h>
 
 namespace KOVL {
 

@@ -6,12 +6,12 @@
 // SystemUtils answers questions about the running kernel from /sys and /proc.
 #pragma once
 
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
 #include <iosfwd>
 #include <mutex>
 #include <string>
-
-#include <kovl/export.h>
-#include <kovl/platform/Interfaces.h>
 
 namespace ZUR {
 

@@ -25,12 +25,12 @@
 // that does not convert; writes throw when nothing was written.
 #pragma once
 
+#include <kovl/export.h>
+#include <kovl/platform/Interfaces.h>
+
 #include <map>
 #include <memory>
 #include <string>
-
-#include <kovl/export.h>
-#include <kovl/platform/Interfaces.h>
 
 namespace ZUR {
 
