@@ -16,13 +16,13 @@ namespace KOVL {
 namespace detail {
 
 // One preference as a getter sees it: section type, key, fallback and the
-// level-2 line logged when the fallback is taken (nullptr: no line).
+// level-2 line logged when the fallback is taken (empty: no line).
 template <class T>
 struct Setting {
-    const char* sectionType;
-    const char* key;
+    std::string sectionType;
+    std::string key;
     T fallback;
-    const char* message;
+    std::string message;
 };
 
 }  // namespace detail
@@ -45,7 +45,7 @@ T KOVConfigController::readOr(const detail::Setting<T>& setting) {
     try {
         return readStore<T>(setting.sectionType, setting.key);
     } catch (...) {
-        if (setting.message) logError(setting.message);
+        if (!setting.message.empty()) logError(setting.message);
         return setting.fallback;
     }
 }
@@ -62,7 +62,7 @@ T KOVConfigController::accessOr(const detail::Setting<T>& setting) {
             return getIntegerConfiguration(setting.sectionType, setting.key);
         }
     } catch (...) {
-        if (setting.message) logError(setting.message);
+        if (!setting.message.empty()) logError(setting.message);
         return setting.fallback;
     }
 }
@@ -72,6 +72,24 @@ template <class F>
 auto KOVConfigController::locked(F&& body) {
     boost::unique_lock<boost::mutex> lock(mutex);
     return std::forward<F>(body)();
+}
+
+template <class T, class Current, class Write>
+AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& current, Write&& write,
+                                                      const std::string& alreadySet,
+                                                      const std::string& failure) {
+    try {
+        if (current() == value) {
+            if (!alreadySet.empty()) logInfo(alreadySet);
+            return AM_ALREADY_SET;
+        }
+        write();
+        updateTimeStamp();
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(failure);
+        return AM_STORE_FAILURE;
+    }
 }
 
 }  // namespace KOVL

@@ -139,7 +139,7 @@ bool KOVConfigController::notify(KOVPrefType type, const std::string& line) {
 std::string KOVConfigController::accessStringOr(const detail::Setting<std::string>& setting) {
     std::string value = getStringConfiguration(setting.sectionType, setting.key);
     if (!value.empty()) return value;
-    if (setting.message) logError(setting.message);
+    if (!setting.message.empty()) logError(setting.message);
     return setting.fallback;
 }
 

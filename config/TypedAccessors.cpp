@@ -14,24 +14,6 @@ const char* const kAlreadySetSuffix =
 const char* const kAddFailed = "Unable to add new settings in Config Controller";
 }  // namespace
 
-template <class T, class Current, class Write>
-AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& current, Write&& write,
-                                                      const std::string& alreadySet,
-                                                      const std::string& failure) {
-    try {
-        if (current() == value) {
-            if (!alreadySet.empty()) logInfo(alreadySet);
-            return AM_ALREADY_SET;
-        }
-        write();
-        updateTimeStamp();
-        return AM_SUCCESS;
-    } catch (...) {
-        logError(failure);
-        return AM_STORE_FAILURE;
-    }
-}
-
 // The three throwing getters: log the row's line with the key, then 3004.
 #define KOVL_THROWING_GETTER(Name, Result, Read)                                                      \
     Result KOVConfigController::Name(std::string sectionType, std::string key) {                      \

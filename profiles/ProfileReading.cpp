@@ -188,38 +188,22 @@ int KOVConfigController::getScanManagerThreads() {
 
 // Both switches: compare with the getter's answer, write, stamp, all under the mutex.
 int KOVConfigController::setMultipleProfilesEnabled(bool enable) {
+    const Switch<bool>& row = kMultipleProfiles;
     return locked([&] {
-        const Switch<bool>& row = kMultipleProfiles;
-        try {
-            if (getOASMultipleProfilesEnabled() == enable) {
-                logInfo(row.alreadySet);
-                return AM_ALREADY_SET;
-            }
-            configStore->writeBool("type", row.read.sectionType, row.read.key, enable);
-            updateTimeStamp();
-            return AM_SUCCESS;
-        } catch (...) {
-            logError(row.failed);
-            return AM_STORE_FAILURE;
-        }
+        return compareWriteStamp(
+            enable, [&] { return getOASMultipleProfilesEnabled(); },
+            [&] { configStore->writeBool("type", row.read.sectionType, row.read.key, enable); },
+            row.alreadySet, row.failed);
     });
 }
 
 int KOVConfigController::setScanManagerThreads(int threads) {
+    const Switch<int>& row = kScanManagerThreads;
     return locked([&] {
-        const Switch<int>& row = kScanManagerThreads;
-        try {
-            if (getScanManagerThreads() == threads) {
-                logInfo(row.alreadySet);
-                return AM_ALREADY_SET;
-            }
-            configStore->writeInt("type", row.read.sectionType, row.read.key, threads);
-            updateTimeStamp();
-            return AM_SUCCESS;
-        } catch (...) {
-            logError(row.failed);
-            return AM_STORE_FAILURE;
-        }
+        return compareWriteStamp(
+            threads, [&] { return getScanManagerThreads(); },
+            [&] { configStore->writeInt("type", row.read.sectionType, row.read.key, threads); },
+            row.alreadySet, row.failed);
     });
 }
 

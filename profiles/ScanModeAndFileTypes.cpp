@@ -23,44 +23,29 @@ const char* const kOnlySpecifiedKey = "DNDOASProfile.FileTypeForOnlySpecified.Fi
 const char* const kProfileListFailed = "Unable to get file types to scan from Config Controller";
 const char* const kDefaultListFailed = "Unable to get default file types to scan from Config Controller";
 
-// A value of every profile section. When `namesProfile` is set the profile's
-// section type is appended to the failure line.
-template <class T>
-struct ProfileValue {
-    const char* key;
-    T fallback;
-    const char* message;
-    bool namesProfile;
-};
-
-const ProfileValue<int> kScanMode{kScanModeKey, SCAN_MODE_DECIDE,
-                                  "Unable to get scan mode settings for the profile ", true};
-const ProfileValue<int> kFileTypes{kFileTypeToScanKey, ALL_FILES,
-                                   "Unable to get file types to scan for the profile ", true};
-const ProfileValue<bool> kNoExtension{"DNDOASProfile.ScanExtension", false,
-                                      "Unable to get Scan No Extension value from Config Controller", false};
-const ProfileValue<bool> kNetworkScan{"DNDOASProfile.ScanOnNetwork", false,
-                                      "Unable to get Network Filesystem scan value from Config Controller",
-                                      false};
-
-// A profile row bound to one profile: owns the texts its Setting points to.
-template <class T>
-class InProfile {
-public:
-    InProfile(const ProfileValue<T>& row, PROFILE_CODE code)
-        : row_(row),
-          type_(std::to_string(static_cast<int>(code))),
-          message_(std::string(row.message) + (row.namesProfile ? type_ : std::string())) {}
-    Setting<T> setting() const { return {type_.c_str(), row_.key, row_.fallback, message_.c_str()}; }
-
-private:
-    const ProfileValue<T>& row_;
-    std::string type_;
-    std::string message_;
-};
-
 std::string sectionOf(PROFILE_CODE code) {
     return std::to_string(static_cast<int>(code));
+}
+
+// Scalar values of a profile section; the scan-mode and file-type lines name the profile.
+Setting<int> scanModeOf(PROFILE_CODE code) {
+    return {sectionOf(code), kScanModeKey, SCAN_MODE_DECIDE,
+            "Unable to get scan mode settings for the profile " + sectionOf(code)};
+}
+
+Setting<int> fileTypesOf(PROFILE_CODE code) {
+    return {sectionOf(code), kFileTypeToScanKey, ALL_FILES,
+            "Unable to get file types to scan for the profile " + sectionOf(code)};
+}
+
+Setting<bool> noExtensionOf(PROFILE_CODE code) {
+    return {sectionOf(code), "DNDOASProfile.ScanExtension", false,
+            "Unable to get Scan No Extension value from Config Controller"};
+}
+
+Setting<bool> networkScanOf(PROFILE_CODE code) {
+    return {sectionOf(code), "DNDOASProfile.ScanOnNetwork", false,
+            "Unable to get Network Filesystem scan value from Config Controller"};
 }
 
 std::string delimiterPathOf(const std::string& key) {
@@ -80,19 +65,19 @@ std::vector<std::string> builtInExcludedFileSystems() {
 }  // namespace
 
 ScanMode KOVConfigController::getScanMode(PROFILE_CODE code) {
-    return static_cast<ScanMode>(readOr(InProfile<int>(kScanMode, code).setting()));
+    return static_cast<ScanMode>(readOr(scanModeOf(code)));
 }
 
 FileTypesForScan KOVConfigController::getScanFileTypes(PROFILE_CODE code) {
-    return static_cast<FileTypesForScan>(readOr(InProfile<int>(kFileTypes, code).setting()));
+    return static_cast<FileTypesForScan>(readOr(fileTypesOf(code)));
 }
 
 bool KOVConfigController::getScanNoExtension(PROFILE_CODE code) {
-    return readOr(InProfile<bool>(kNoExtension, code).setting());
+    return readOr(noExtensionOf(code));
 }
 
 bool KOVConfigController::isNetworkFilesystemScanEnable(PROFILE_CODE code) {
-    return readOr(InProfile<bool>(kNetworkScan, code).setting());
+    return readOr(networkScanOf(code));
 }
 
 // A profile text that is not a number leaves as boost::bad_lexical_cast

@@ -63,7 +63,7 @@ const Setting<int> kRotatedLogFileCount{
     "Unable to get default maximum rotated log file count. Returning default value instead"};
 
 // The log directory is answered as read: no line of its own, "" when unreadable.
-const Setting<std::string> kLogPath{kLogging, "DNDClientLogging.LogPath", "", nullptr};
+const Setting<std::string> kLogPath{kLogging, "DNDClientLogging.LogPath", "", ""};
 
 const Setting<std::string> kLogFileFM{kProductDefaults, "DNDProductDefaultSettings.LogFileForFM", "zlytpd",
                                       "Unable to get log file for FM. Returning default value instead"};

@@ -53,10 +53,9 @@ const Setting<int> kNetlinkResponse{
     "Unable to get Netlink response socket. Setting it to default value instead"};
 
 // Direct reads whose failure reaches the caller: only the location matters.
-const Setting<int> kMountMonitorInterval{kGlobalSection, "DNDGlobalSettings.MountMonitorInterval", 0,
-                                         nullptr};
-const Setting<int> kWatchDogPolling{kOASSection, "DNDOASGlobalSettings.OASMgrWatchDogInterval", 0, nullptr};
-const Setting<int> kWatchDogTimeOut{kOASSection, "DNDOASGlobalSettings.OASMgrTimeoutInterval", 0, nullptr};
+const Setting<int> kMountMonitorInterval{kGlobalSection, "DNDGlobalSettings.MountMonitorInterval", 0, ""};
+const Setting<int> kWatchDogPolling{kOASSection, "DNDOASGlobalSettings.OASMgrWatchDogInterval", 0, ""};
+const Setting<int> kWatchDogTimeOut{kOASSection, "DNDOASGlobalSettings.OASMgrTimeoutInterval", 0, ""};
 
 // Through the typed accessors.
 const Setting<bool> kWatchDog{
@@ -70,8 +69,7 @@ const Setting<std::string> kSysCallTable{kOASSection, "DNDOASGlobalSettings.Sysc
                                          "Unable to get Syscall Table Address"};
 const Setting<std::string> kKallsymsLookUpName{kOASSection, "DNDOASGlobalSettings.KallsymsLookUpNameAddress",
                                                "", "Unable to get kallsyms_lookup_name Address"};
-const Setting<std::string> kQuarantineDir{kGlobalSection, "DNDGlobalSettings.QuarantineDirectory", "",
-                                          nullptr};
+const Setting<std::string> kQuarantineDir{kGlobalSection, "DNDGlobalSettings.QuarantineDirectory", "", ""};
 
 // A stored socket number below 1 is unusable; the default takes its place.
 int usableSocket(int stored, const Setting<int>& row) {

@@ -13,7 +13,7 @@ using detail::Setting;
 constexpr const char* kGlobalSection = "52";
 
 // Read directly; a store failure reaches the caller.
-const Setting<int> kUpdateTimeOut{kGlobalSection, "DNDGlobalSettings.UpdateTimeoutInterval", 0, nullptr};
+const Setting<int> kUpdateTimeOut{kGlobalSection, "DNDGlobalSettings.UpdateTimeoutInterval", 0, ""};
 
 const Setting<bool> kDefaultUpdateTask{
     kGlobalSection, "DNDGlobalSettings.EnableDefaultClientUpdateTask", true,
