@@ -74,6 +74,22 @@ auto KOVConfigController::locked(F&& body) {
     return std::forward<F>(body)();
 }
 
+template <class T>
+AM_ERROR_CODES KOVConfigController::setSetting(const detail::Setting<T>& setting, const T& value) {
+    if constexpr (std::is_same_v<T, bool>) {
+        return setBooleanConfiguration(setting.sectionType, setting.key, value);
+    } else if constexpr (std::is_same_v<T, int>) {
+        return setIntegerConfiguration("type", setting.sectionType, setting.key, value);
+    } else {
+        return setStringConfiguration("type", setting.sectionType, setting.key, value);
+    }
+}
+
+template <class T>
+AM_ERROR_CODES KOVConfigController::lockedSet(const detail::Setting<T>& setting, const T& value) {
+    return locked([&] { return setSetting(setting, value); });
+}
+
 template <class T, class Current, class Write>
 AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& current, Write&& write,
                                                       const std::string& alreadySet,

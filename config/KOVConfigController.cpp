@@ -63,42 +63,30 @@ KOVConfigController::~KOVConfigController() {
     configData.reset();
 }
 
-int KOVConfigController::getManagedMode() {
-    return managedMode;
-}
+int KOVConfigController::getManagedMode() { return managedMode; }
 
 void KOVConfigController::setManagedMode(int mode) {
     if (mode < 0 || mode > 2) return;
     locked([&] { managedMode = mode; });
 }
 
-bool KOVConfigController::isProductUnManaged() {
-    return managedMode == 0;
-}
+bool KOVConfigController::isProductUnManaged() { return managedMode == 0; }
 
-bool KOVConfigController::isOASRunning() {
-    return oasRunning;
-}
+bool KOVConfigController::isOASRunning() { return oasRunning; }
 
 void KOVConfigController::setOASRunning(bool running) {
     locked([&] { oasRunning = running; });
 }
 
-bool KOVConfigController::isUpdateRunning() {
-    return updateRunning;
-}
+bool KOVConfigController::isUpdateRunning() { return updateRunning; }
 
 void KOVConfigController::setUpdateRunning(bool running) {
     locked([&] { updateRunning = running; });
 }
 
-void KOVConfigController::registerCallBack(PrefCallback callback) {
-    prefCallback = callback;
-}
+void KOVConfigController::registerCallBack(PrefCallback callback) { prefCallback = callback; }
 
-void KOVConfigController::registerCallBackMap(PrefMapCallback callback) {
-    prefMapCallback = callback;
-}
+void KOVConfigController::registerCallBackMap(PrefMapCallback callback) { prefMapCallback = callback; }
 
 void KOVConfigController::setAgentAdaptor(TpAgentAdaptor* adaptor) {
     boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);

@@ -8,9 +8,7 @@ namespace ZUR {
 
 StreamLogger::StreamLogger(std::ostream& out, int maxLevel) : out_(out), maxLevel_(maxLevel) {}
 
-int StreamLogger::queryLogSettingA() {
-    return maxLevel_;
-}
+int StreamLogger::queryLogSettingA() { return maxLevel_; }
 
 void StreamLogger::logMessage(int level, std::string component, std::string message) {
     if (level > maxLevel_) return;
@@ -19,13 +17,9 @@ void StreamLogger::logMessage(int level, std::string component, std::string mess
     out_.flush();
 }
 
-int StreamLogger::queryLogSettingB() {
-    return 10 * 1024 * 1024;
-}
+int StreamLogger::queryLogSettingB() { return 10 * 1024 * 1024; }
 
-int StreamLogger::queryLogSettingC() {
-    return 10;
-}
+int StreamLogger::queryLogSettingC() { return 10; }
 
 SystemUtils::SystemUtils(std::string cgroupRoot) : cgroupRoot_(std::move(cgroupRoot)) {}
 

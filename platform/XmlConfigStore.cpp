@@ -42,9 +42,7 @@ std::int64_t steadyNanos() {
         .count();
 }
 
-[[noreturn]] void fail(const std::string& message) {
-    throw std::runtime_error("XmlConfigStore: " + message);
-}
+[[noreturn]] void fail(const std::string& message) { throw std::runtime_error("XmlConfigStore: " + message); }
 
 [[noreturn]] void reject(const std::string& message) {
     throw std::invalid_argument("XmlConfigStore: " + message);

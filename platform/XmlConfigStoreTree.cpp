@@ -15,17 +15,13 @@ namespace {
 
 const std::string kRootName = "preferences";
 
-bool isBlank(const std::string& text) {
-    return text.find_first_not_of(" \t\r\n") == std::string::npos;
-}
+bool isBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
 bool isNameStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
 }
 
-bool isNameChar(unsigned char c) {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
+bool isNameChar(unsigned char c) { return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 bool isXmlName(const std::string& text) {
     if (text.empty() || !isNameStart(static_cast<unsigned char>(text[0]))) return false;
@@ -323,9 +319,7 @@ std::unique_ptr<Document> Document::clone() const {
     return copy;
 }
 
-void Document::dropLayoutText() {
-    dropLayoutTextBelow(root_);
-}
+void Document::dropLayoutText() { dropLayoutTextBelow(root_); }
 
 std::string Document::serialise() const {
     std::ostringstream out;

@@ -155,14 +155,10 @@ int KOVConfigController::setOASPrefixKeyword(std::string keyword) {
     return locked([&] { return setStringConfiguration("type", kGlobalSection, kPrefixKeywordKey, keyword); });
 }
 
-bool KOVConfigController::isPrefixAutomaticallyEnabled() {
-    return accessOr(kPrefixAutomatically);
-}
+bool KOVConfigController::isPrefixAutomaticallyEnabled() { return accessOr(kPrefixAutomatically); }
 
 int KOVConfigController::setPrefixAutomatically(bool enable) {
-    return locked([&] {
-        return setBooleanConfiguration(kPrefixAutomatically.sectionType, kPrefixAutomatically.key, enable);
-    });
+    return lockedSet(kPrefixAutomatically, enable);
 }
 
 std::map<std::string, std::string> KOVConfigController::getPrefixKeyword() {
@@ -178,13 +174,9 @@ std::set<std::string> KOVConfigController::getPrefixKeywordData(std::string name
     return std::set<std::string>(values.begin(), values.end());
 }
 
-bool KOVConfigController::getOASMultipleProfilesEnabled() {
-    return readOr(kMultipleProfiles.read);
-}
+bool KOVConfigController::getOASMultipleProfilesEnabled() { return readOr(kMultipleProfiles.read); }
 
-int KOVConfigController::getScanManagerThreads() {
-    return readOr(kScanManagerThreads.read);
-}
+int KOVConfigController::getScanManagerThreads() { return readOr(kScanManagerThreads.read); }
 
 // Both switches: compare with the getter's answer, write, stamp, all under the mutex.
 int KOVConfigController::setMultipleProfilesEnabled(bool enable) {

@@ -23,9 +23,7 @@ const char* const kOnlySpecifiedKey = "DNDOASProfile.FileTypeForOnlySpecified.Fi
 const char* const kProfileListFailed = "Unable to get file types to scan from Config Controller";
 const char* const kDefaultListFailed = "Unable to get default file types to scan from Config Controller";
 
-std::string sectionOf(PROFILE_CODE code) {
-    return std::to_string(static_cast<int>(code));
-}
+std::string sectionOf(PROFILE_CODE code) { return std::to_string(static_cast<int>(code)); }
 
 // Scalar values of a profile section; the scan-mode and file-type lines name the profile.
 Setting<int> scanModeOf(PROFILE_CODE code) {
@@ -48,9 +46,7 @@ Setting<bool> networkScanOf(PROFILE_CODE code) {
             "Unable to get Network Filesystem scan value from Config Controller"};
 }
 
-std::string delimiterPathOf(const std::string& key) {
-    return "preferences." + key;
-}
+std::string delimiterPathOf(const std::string& key) { return "preferences." + key; }
 
 // The built-in excluded file systems, once each: every bootstrap appends the
 // names again, so a process that built several controllers holds repeats.
@@ -72,9 +68,7 @@ FileTypesForScan KOVConfigController::getScanFileTypes(PROFILE_CODE code) {
     return static_cast<FileTypesForScan>(readOr(fileTypesOf(code)));
 }
 
-bool KOVConfigController::getScanNoExtension(PROFILE_CODE code) {
-    return readOr(noExtensionOf(code));
-}
+bool KOVConfigController::getScanNoExtension(PROFILE_CODE code) { return readOr(noExtensionOf(code)); }
 
 bool KOVConfigController::isNetworkFilesystemScanEnable(PROFILE_CODE code) {
     return readOr(networkScanOf(code));

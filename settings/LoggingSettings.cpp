@@ -85,161 +85,90 @@ const Setting<std::string> kLogFileODSCollector{
 
 }  // namespace
 
-bool KOVConfigController::isDebugLoggingEnabledForOAS() {
-    return accessOr(kDebugOAS);
-}
-bool KOVConfigController::isDebugLoggingEnabledForMsgBus() {
-    return accessOr(kDebugMsgBus);
-}
-bool KOVConfigController::isDebugLoggingEnabledForODS() {
-    return accessOr(kDebugODS);
-}
-bool KOVConfigController::isLimitDebugLogSizeEnabled() {
-    return accessOr(kLimitDebugLog);
-}
-bool KOVConfigController::isActivityLoggingEnabled() {
-    return accessOr(kActivityLogging);
-}
-bool KOVConfigController::isOASActivityLoggingEnabled() {
-    return accessOr(kOASActivityLogging);
-}
-bool KOVConfigController::isLimitActivityLogSizeEnabled() {
-    return accessOr(kLimitActivityLog);
-}
-bool KOVConfigController::isSendingEventsToZarnEnabled() {
-    return accessOr(kEventsToZarn);
-}
-bool KOVConfigController::isEventLoggingEnabled() {
-    return accessOr(kEventLogging);
-}
+bool KOVConfigController::isDebugLoggingEnabledForOAS() { return accessOr(kDebugOAS); }
+bool KOVConfigController::isDebugLoggingEnabledForMsgBus() { return accessOr(kDebugMsgBus); }
+bool KOVConfigController::isDebugLoggingEnabledForODS() { return accessOr(kDebugODS); }
+bool KOVConfigController::isLimitDebugLogSizeEnabled() { return accessOr(kLimitDebugLog); }
+bool KOVConfigController::isActivityLoggingEnabled() { return accessOr(kActivityLogging); }
+bool KOVConfigController::isOASActivityLoggingEnabled() { return accessOr(kOASActivityLogging); }
+bool KOVConfigController::isLimitActivityLogSizeEnabled() { return accessOr(kLimitActivityLog); }
+bool KOVConfigController::isSendingEventsToZarnEnabled() { return accessOr(kEventsToZarn); }
+bool KOVConfigController::isEventLoggingEnabled() { return accessOr(kEventLogging); }
 
 AM_ERROR_CODES KOVConfigController::enableDebugLoggingForOAS(bool enable) {
-    return locked([&] { return setBooleanConfiguration(kDebugOAS.sectionType, kDebugOAS.key, enable); });
+    return lockedSet(kDebugOAS, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableDebugLoggingForODS(bool enable) {
-    return locked([&] { return setBooleanConfiguration(kDebugODS.sectionType, kDebugODS.key, enable); });
+    return lockedSet(kDebugODS, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableLimitDebugLogSize(bool enable) {
-    return locked(
-        [&] { return setBooleanConfiguration(kLimitDebugLog.sectionType, kLimitDebugLog.key, enable); });
+    return lockedSet(kLimitDebugLog, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableActivityLogging(bool enable) {
-    return locked(
-        [&] { return setBooleanConfiguration(kActivityLogging.sectionType, kActivityLogging.key, enable); });
+    return lockedSet(kActivityLogging, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableOASActivityLogging(bool enable) {
-    return locked([&] {
-        return setBooleanConfiguration(kOASActivityLogging.sectionType, kOASActivityLogging.key, enable);
-    });
+    return lockedSet(kOASActivityLogging, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableLimitActivityLogSize(bool enable) {
-    return locked([&] {
-        return setBooleanConfiguration(kLimitActivityLog.sectionType, kLimitActivityLog.key, enable);
-    });
+    return lockedSet(kLimitActivityLog, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableSendingEventsToZarn(bool enable) {
-    return locked(
-        [&] { return setBooleanConfiguration(kEventsToZarn.sectionType, kEventsToZarn.key, enable); });
+    return lockedSet(kEventsToZarn, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableEventLogging(bool enable) {
-    return locked(
-        [&] { return setBooleanConfiguration(kEventLogging.sectionType, kEventLogging.key, enable); });
+    return lockedSet(kEventLogging, enable);
 }
 
-int KOVConfigController::getDebugLogSize() {
-    return accessOr(kDebugLogSize);
-}
+int KOVConfigController::getDebugLogSize() { return accessOr(kDebugLogSize); }
 
-AM_ERROR_CODES KOVConfigController::setDebugLogSize(int size) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kDebugLogSize.sectionType, kDebugLogSize.key, size); });
-}
+AM_ERROR_CODES KOVConfigController::setDebugLogSize(int size) { return lockedSet(kDebugLogSize, size); }
 
-int KOVConfigController::getActivityLogSize() {
-    return accessOr(kActivityLogSize);
-}
+int KOVConfigController::getActivityLogSize() { return accessOr(kActivityLogSize); }
 
-AM_ERROR_CODES KOVConfigController::setActivityLogSize(int size) {
-    return locked([&] {
-        return setIntegerConfiguration("type", kActivityLogSize.sectionType, kActivityLogSize.key, size);
-    });
-}
+AM_ERROR_CODES KOVConfigController::setActivityLogSize(int size) { return lockedSet(kActivityLogSize, size); }
 
-int KOVConfigController::getZarnLogLevelForOAS() {
-    return accessOr(kZarnLevelOAS);
-}
+int KOVConfigController::getZarnLogLevelForOAS() { return accessOr(kZarnLevelOAS); }
 
 AM_ERROR_CODES KOVConfigController::setZarnLogLevelForOAS(int level) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kZarnLevelOAS.sectionType, kZarnLevelOAS.key, level); });
+    return lockedSet(kZarnLevelOAS, level);
 }
 
-int KOVConfigController::getLogLevelForOAS() {
-    return accessOr(kLevelOAS);
-}
+int KOVConfigController::getLogLevelForOAS() { return accessOr(kLevelOAS); }
 
-AM_ERROR_CODES KOVConfigController::setLogLevelForOAS(int level) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kLevelOAS.sectionType, kLevelOAS.key, level); });
-}
+AM_ERROR_CODES KOVConfigController::setLogLevelForOAS(int level) { return lockedSet(kLevelOAS, level); }
 
-int KOVConfigController::getZarnLogLevelForODS() {
-    return accessOr(kZarnLevelODS);
-}
+int KOVConfigController::getZarnLogLevelForODS() { return accessOr(kZarnLevelODS); }
 
 AM_ERROR_CODES KOVConfigController::setZarnLogLevelForODS(int level) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kZarnLevelODS.sectionType, kZarnLevelODS.key, level); });
+    return lockedSet(kZarnLevelODS, level);
 }
 
-int KOVConfigController::getLogLevelForODS() {
-    return accessOr(kLevelODS);
-}
+int KOVConfigController::getLogLevelForODS() { return accessOr(kLevelODS); }
 
-AM_ERROR_CODES KOVConfigController::setLogLevelForODS(int level) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kLevelODS.sectionType, kLevelODS.key, level); });
-}
+AM_ERROR_CODES KOVConfigController::setLogLevelForODS(int level) { return lockedSet(kLevelODS, level); }
 
-int KOVConfigController::getDefaultMaximumLogFileSize() {
-    return accessOr(kMaxLogFileSize);
-}
-int KOVConfigController::getDefaultRotatedLogFileCount() {
-    return accessOr(kRotatedLogFileCount);
-}
+int KOVConfigController::getDefaultMaximumLogFileSize() { return accessOr(kMaxLogFileSize); }
+int KOVConfigController::getDefaultRotatedLogFileCount() { return accessOr(kRotatedLogFileCount); }
 
-std::string KOVConfigController::getLogPath() {
-    return accessStringOr(kLogPath);
-}
+std::string KOVConfigController::getLogPath() { return accessStringOr(kLogPath); }
 
-AM_ERROR_CODES KOVConfigController::setLogPath(std::string path) {
-    return locked([&] { return setStringConfiguration("type", kLogPath.sectionType, kLogPath.key, path); });
-}
+AM_ERROR_CODES KOVConfigController::setLogPath(std::string path) { return lockedSet(kLogPath, path); }
 
-std::string KOVConfigController::getLogFileForFM() {
-    return accessStringOr(kLogFileFM);
-}
-std::string KOVConfigController::getLogFileForScanFactory() {
-    return accessStringOr(kLogFileScanFactory);
-}
+std::string KOVConfigController::getLogFileForFM() { return accessStringOr(kLogFileFM); }
+std::string KOVConfigController::getLogFileForScanFactory() { return accessStringOr(kLogFileScanFactory); }
 std::string KOVConfigController::getLogFileForScanActionMgr() {
     return accessStringOr(kLogFileScanActionMgr);
 }
-std::string KOVConfigController::getLogFileForOASMgr() {
-    return accessStringOr(kLogFileOASMgr);
-}
-std::string KOVConfigController::getLogFileForODSMgr() {
-    return accessStringOr(kLogFileODSMgr);
-}
-std::string KOVConfigController::getLogFileForODSCollector() {
-    return accessStringOr(kLogFileODSCollector);
-}
+std::string KOVConfigController::getLogFileForOASMgr() { return accessStringOr(kLogFileOASMgr); }
+std::string KOVConfigController::getLogFileForODSMgr() { return accessStringOr(kLogFileODSMgr); }
+std::string KOVConfigController::getLogFileForODSCollector() { return accessStringOr(kLogFileODSCollector); }
 
 }  // namespace KOVL

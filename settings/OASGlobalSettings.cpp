@@ -72,13 +72,9 @@ const Setting<std::string> kKallsymsLookUpName{kOASSection, "DNDOASGlobalSetting
 const Setting<std::string> kQuarantineDir{kGlobalSection, "DNDGlobalSettings.QuarantineDirectory", "", ""};
 
 // A stored socket number below 1 is unusable; the default takes its place.
-int usableSocket(int stored, const Setting<int>& row) {
-    return stored < 1 ? row.fallback : stored;
-}
+int usableSocket(int stored, const Setting<int>& row) { return stored < 1 ? row.fallback : stored; }
 
-std::string stateWord(bool enable) {
-    return enable ? "Enabled" : "Disabled";
-}
+std::string stateWord(bool enable) { return enable ? "Enabled" : "Disabled"; }
 
 }  // namespace
 
@@ -117,9 +113,7 @@ AM_ERROR_CODES KOVConfigController::setOASStatus(bool enable) {
     }
 }
 
-long KOVConfigController::getOASMaxScanTimeout() {
-    return readOr(kMaxScanTimeout);
-}
+long KOVConfigController::getOASMaxScanTimeout() { return readOr(kMaxScanTimeout); }
 
 AM_ERROR_CODES KOVConfigController::setOASMaxScanTimeout(long timeout) {
     try {
@@ -143,36 +137,26 @@ AM_ERROR_CODES KOVConfigController::setOASMaxScanTimeout(long timeout) {
     }
 }
 
-int KOVConfigController::getMaxRequestQueueSizeForOAS() {
-    return readOr(kMaxQueue);
-}
+int KOVConfigController::getMaxRequestQueueSizeForOAS() { return readOr(kMaxQueue); }
 
-int KOVConfigController::getRequestQueueSizeMonitorIntervalForOAS() {
-    return readOr(kQueueMonitorInterval);
-}
+int KOVConfigController::getRequestQueueSizeMonitorIntervalForOAS() { return readOr(kQueueMonitorInterval); }
 
-int KOVConfigController::getRequestQueueReducePercentageForOAS() {
-    return readOr(kQueueReducePercentage);
-}
+int KOVConfigController::getRequestQueueReducePercentageForOAS() { return readOr(kQueueReducePercentage); }
 
 std::string KOVConfigController::getActionWhenRequestQueueOverflowsForOAS() {
     return readOr(kQueueOverflowAction);
 }
 
-int KOVConfigController::getMaxConcurrentODSLimit() {
-    return readOr(kMaxConcurrentODS);
-}
+int KOVConfigController::getMaxConcurrentODSLimit() { return readOr(kMaxConcurrentODS); }
 
 int KOVConfigController::getMountMonitorInterval() {
     return readStore<int>(kMountMonitorInterval.sectionType, kMountMonitorInterval.key);
 }
 
-bool KOVConfigController::getOASMgrWatchDogStatus() {
-    return accessOr(kWatchDog);
-}
+bool KOVConfigController::getOASMgrWatchDogStatus() { return accessOr(kWatchDog); }
 
 AM_ERROR_CODES KOVConfigController::setOASMgrWatchDogStatus(bool enable) {
-    return locked([&] { return setBooleanConfiguration(kWatchDog.sectionType, kWatchDog.key, enable); });
+    return lockedSet(kWatchDog, enable);
 }
 
 int KOVConfigController::getOASMgrWatchDogPollingInterval() {
@@ -183,31 +167,23 @@ int KOVConfigController::getOASMgrWatchDogTimeOutInterval() {
     return readStore<int>(kWatchDogTimeOut.sectionType, kWatchDogTimeOut.key);
 }
 
-bool KOVConfigController::useKernelModuleForFileAccess() {
-    return readOr(kKernelModuleNeeded);
-}
+bool KOVConfigController::useKernelModuleForFileAccess() { return readOr(kKernelModuleNeeded); }
 
-bool KOVConfigController::getUseKernelModuleForFileAccess() {
-    return readOr(kUseKernelModule);
-}
+bool KOVConfigController::getUseKernelModuleForFileAccess() { return readOr(kUseKernelModule); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setUseKernelModuleForFileAccess(bool enable) {
-    return setBooleanConfiguration(kUseKernelModule.sectionType, kUseKernelModule.key, enable);
+    return setSetting(kUseKernelModule, enable);
 }
 
-bool KOVConfigController::getUseFanotifyForFileAccess() {
-    return readOr(kUseFanotify);
-}
+bool KOVConfigController::getUseFanotifyForFileAccess() { return readOr(kUseFanotify); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setUseFanotifyForFileAccess(bool enable) {
-    return setBooleanConfiguration(kUseFanotify.sectionType, kUseFanotify.key, enable);
+    return setSetting(kUseFanotify, enable);
 }
 
-bool KOVConfigController::getOASSupportedStatus() {
-    return readOr(kOASSupported);
-}
+bool KOVConfigController::getOASSupportedStatus() { return readOr(kOASSupported); }
 
 int KOVConfigController::getNetlinkRequestSocket() {
     return usableSocket(readOr(kNetlinkRequest), kNetlinkRequest);
@@ -217,41 +193,26 @@ int KOVConfigController::getNetlinkResponseSocket() {
     return usableSocket(readOr(kNetlinkResponse), kNetlinkResponse);
 }
 
-std::string KOVConfigController::getSysCallTableAddress() {
-    return accessStringOr(kSysCallTable);
-}
+std::string KOVConfigController::getSysCallTableAddress() { return accessStringOr(kSysCallTable); }
 
 std::string KOVConfigController::getKallsymsLookUpNameAddress() {
     return accessStringOr(kKallsymsLookUpName);
 }
 
-int KOVConfigController::getFMCacheMaxLimit() {
-    return accessOr(kCacheMax);
-}
+int KOVConfigController::getFMCacheMaxLimit() { return accessOr(kCacheMax); }
 
-AM_ERROR_CODES KOVConfigController::setFMCacheMaxLimit(int limit) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kCacheMax.sectionType, kCacheMax.key, limit); });
-}
+AM_ERROR_CODES KOVConfigController::setFMCacheMaxLimit(int limit) { return lockedSet(kCacheMax, limit); }
 
-int KOVConfigController::getCachePurgeLimit() {
-    return accessOr(kCachePurge);
-}
+int KOVConfigController::getCachePurgeLimit() { return accessOr(kCachePurge); }
 
-AM_ERROR_CODES KOVConfigController::setCachePurgeLimit(int limit) {
-    return locked(
-        [&] { return setIntegerConfiguration("type", kCachePurge.sectionType, kCachePurge.key, limit); });
-}
+AM_ERROR_CODES KOVConfigController::setCachePurgeLimit(int limit) { return lockedSet(kCachePurge, limit); }
 
-std::string KOVConfigController::getQuarantineDir() {
-    return accessStringOr(kQuarantineDir);
-}
+std::string KOVConfigController::getQuarantineDir() { return accessStringOr(kQuarantineDir); }
 
 // The listener hears about the directory whenever the store could be read and
 // written, also when it was already set; a throwing callback reaches the caller.
 AM_ERROR_CODES KOVConfigController::setQuarantineDir(std::string dir) {
-    const AM_ERROR_CODES result = locked(
-        [&] { return setStringConfiguration("type", kQuarantineDir.sectionType, kQuarantineDir.key, dir); });
+    const AM_ERROR_CODES result = lockedSet(kQuarantineDir, dir);
     if (result == AM_STORE_FAILURE) return result;
     if (notify(PREF_QUARANTINE_DIR, "Calling registered Preference callback for set Quarantine Directory")) {
         return result;

@@ -40,25 +40,16 @@ int KOVConfigController::getUpdateTimeOutInterval() {
     return readStore<int>(kUpdateTimeOut.sectionType, kUpdateTimeOut.key);
 }
 
-bool KOVConfigController::getDefaultClientUpdateTask() {
-    return accessOr(kDefaultUpdateTask);
-}
+bool KOVConfigController::getDefaultClientUpdateTask() { return accessOr(kDefaultUpdateTask); }
 
 AM_ERROR_CODES KOVConfigController::setDefaultClientUpdateTask(bool enable) {
-    return locked([&] {
-        return setBooleanConfiguration(kDefaultUpdateTask.sectionType, kDefaultUpdateTask.key, enable);
-    });
+    return lockedSet(kDefaultUpdateTask, enable);
 }
 
-bool KOVConfigController::getMarkerDefaultClientUpdateTask() {
-    return accessOr(kDefaultUpdateTaskMarker);
-}
+bool KOVConfigController::getMarkerDefaultClientUpdateTask() { return accessOr(kDefaultUpdateTaskMarker); }
 
 AM_ERROR_CODES KOVConfigController::setMarkerDefaultClientUpdateTask(bool marker) {
-    return locked([&] {
-        return setBooleanConfiguration(kDefaultUpdateTaskMarker.sectionType, kDefaultUpdateTaskMarker.key,
-                                       marker);
-    });
+    return lockedSet(kDefaultUpdateTaskMarker, marker);
 }
 
 // The time is answered as read, "" included: the string accessor logs and
@@ -73,31 +64,25 @@ std::string KOVConfigController::getDefaultClientUpdateTaskScheduleTime() {
     }
 }
 
-bool KOVConfigController::getAccessProtectionStatus() {
-    return accessOr(kAccessProtection);
-}
+bool KOVConfigController::getAccessProtectionStatus() { return accessOr(kAccessProtection); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setAccessProtectionStatus(bool enable) {
-    return setBooleanConfiguration(kAccessProtection.sectionType, kAccessProtection.key, enable);
+    return setSetting(kAccessProtection, enable);
 }
 
-bool KOVConfigController::isPostDeploymentStartup() {
-    return accessOr(kPostDeploymentStartup);
-}
+bool KOVConfigController::isPostDeploymentStartup() { return accessOr(kPostDeploymentStartup); }
 
 // Stores the flag it is given. Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::resetPostDeploymentStartupStatus(bool status) {
-    return setBooleanConfiguration(kPostDeploymentStartup.sectionType, kPostDeploymentStartup.key, status);
+    return setSetting(kPostDeploymentStartup, status);
 }
 
-bool KOVConfigController::isAutoContentUpdateEnabled() {
-    return accessOr(kAutoContentUpdate);
-}
+bool KOVConfigController::isAutoContentUpdateEnabled() { return accessOr(kAutoContentUpdate); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setAutoContentUpdateStatus(bool enable) {
-    return setBooleanConfiguration(kAutoContentUpdate.sectionType, kAutoContentUpdate.key, enable);
+    return setSetting(kAutoContentUpdate, enable);
 }
 
 }  // namespace KOVL

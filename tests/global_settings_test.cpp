@@ -23,25 +23,13 @@ using C = KOVConfigController;
 
 const char* const kStampKey = "DNDGlobalSettings.LastUpdatedTimeStamp";
 
-std::string text(bool v) {
-    return v ? "1" : "0";
-}
-std::string text(int v) {
-    return std::to_string(v);
-}
-std::string text(long v) {
-    return std::to_string(v);
-}
-std::string text(const std::string& v) {
-    return v;
-}
+std::string text(bool v) { return v ? "1" : "0"; }
+std::string text(int v) { return std::to_string(v); }
+std::string text(long v) { return std::to_string(v); }
+std::string text(const std::string& v) { return v; }
 
-LogLine err(const std::string& message) {
-    return {2, "ConfigController", message};
-}
-LogLine info(const std::string& message) {
-    return {6, "ConfigController", message};
-}
+LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
+LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
 
 enum class Kind { Bool, Int, Text };
 // Direct store read; typed accessor (logs its own line first); read that lets the failure out.

@@ -16,9 +16,7 @@ using Entries = std::vector<std::map<std::string, std::string>>;
 
 const char* const kProcessKey = "DNDOASProfile.ProcessList.Process";
 
-LogLine err(const std::string& message) {
-    return {2, "ConfigController", message};
-}
+LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
 
 class ProcessListsTest : public kovtest::ControllerTest {
 protected:

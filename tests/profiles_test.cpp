@@ -20,12 +20,8 @@ using KOVL::oas_profile;
 using KOVL::PROFILE_CODE;
 using kovtest::LogLine;
 
-LogLine err(const std::string& message) {
-    return {2, "ConfigController", message};
-}
-LogLine info(const std::string& message) {
-    return {6, "ConfigController", message};
-}
+LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
+LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
 
 class ProfilesTest : public kovtest::ControllerTest {
 protected:

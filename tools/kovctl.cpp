@@ -62,9 +62,7 @@ bool parseInt(const std::string& word, int& value) {
     }
 }
 
-const char* onOff(bool value) {
-    return value ? "on" : "off";
-}
+const char* onOff(bool value) { return value ? "on" : "off"; }
 
 void show(Controller& c) {
     bool oas = true;

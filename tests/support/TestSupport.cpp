@@ -49,13 +49,9 @@ void FaultInjectingStore::failWritesOf(const std::string& key) {
     failingWrites_.insert(key);
 }
 
-void FaultInjectingStore::failEverything(bool on) {
-    failAll_ = on;
-}
+void FaultInjectingStore::failEverything(bool on) { failAll_ = on; }
 
-void FaultInjectingStore::failBulk(bool on) {
-    failBulk_ = on;
-}
+void FaultInjectingStore::failBulk(bool on) { failBulk_ = on; }
 
 void FaultInjectingStore::clearFaults() {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -185,9 +181,7 @@ long nowSeconds() {
     return static_cast<long>(now.tv_sec);
 }
 
-std::string shippedPrefs() {
-    return KOVCONFIG_SHIPPED_PREFS;
-}
+std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }
 
 KOVL::PreferenceFiles ControllerTest::files() const {
     KOVL::PreferenceFiles files;

@@ -238,6 +238,11 @@ private:
     std::string accessStringOr(const detail::Setting<std::string>& setting);
     template <class F>
     auto locked(F&& body);
+    // The generic setter of the row's type, without and with the controller mutex.
+    template <class T>
+    AM_ERROR_CODES setSetting(const detail::Setting<T>& setting, const T& value);
+    template <class T>
+    AM_ERROR_CODES lockedSet(const detail::Setting<T>& setting, const T& value);
     // The generic setters' pattern: compare, write when different, stamp.
     // An empty `alreadySet` logs nothing on 3018.
     template <class T, class Current, class Write>
