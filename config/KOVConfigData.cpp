@@ -3,6 +3,8 @@
 #include <kovl/config/KOVConfigData.h>
 
 #include <boost/filesystem.hpp>
+#include <mutex>
+#include <set>
 
 namespace KOVL {
 
@@ -35,12 +37,32 @@ const char* const kBuiltInExcludedFileSystems[] = {
 
 std::vector<std::string> KOVConfigData::defExcludedFSForOAS;
 
+namespace {
+std::mutex& excludedFileSystemsMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+}  // namespace
+
+std::vector<std::string> KOVConfigData::excludedFileSystems() {
+    std::lock_guard<std::mutex> lock(excludedFileSystemsMutex());
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (const std::string& name : defExcludedFSForOAS) {
+        if (seen.insert(name).second) names.push_back(name);
+    }
+    return names;
+}
+
 IConfigurationData::~IConfigurationData() = default;
 
 KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigStoreUtility> storeUtility,
                              std::shared_ptr<ZUR::IConfigStore> store, PreferenceFiles files)
     : files_(std::move(files)) {
-    for (const char* name : kBuiltInExcludedFileSystems) defExcludedFSForOAS.emplace_back(name);
+    {
+        std::lock_guard<std::mutex> lock(excludedFileSystemsMutex());
+        for (const char* name : kBuiltInExcludedFileSystems) defExcludedFSForOAS.emplace_back(name);
+    }
 
     const ZUR::SettingsMap defaults = defaultSettings();
 

@@ -4,7 +4,6 @@
 // the controller mutex.
 
 #include <boost/lexical_cast.hpp>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -47,16 +46,6 @@ Setting<bool> networkScanOf(PROFILE_CODE code) {
 }
 
 std::string delimiterPathOf(const std::string& key) { return "preferences." + key; }
-
-// The built-in excluded file systems, once each: every bootstrap appends the
-// names again, so a process that built several controllers holds repeats.
-std::vector<std::string> builtInExcludedFileSystems() {
-    std::vector<std::string> names;
-    std::set<std::string> seen;
-    for (const std::string& name : KOVConfigData::defExcludedFSForOAS)
-        if (seen.insert(name).second) names.push_back(name);
-    return names;
-}
 
 }  // namespace
 
@@ -154,7 +143,7 @@ std::vector<std::string> KOVConfigController::getDefaultExcludedFSForOAS() {
         return readList("51", key, delimiterPathOf(key), true);
     } catch (...) {
         logError(kDefaultListFailed);
-        return builtInExcludedFileSystems();
+        return KOVConfigData::excludedFileSystems();
     }
 }
 

@@ -35,7 +35,12 @@ public:
 
     // File systems that on-access scanning excludes when the stored list
     // cannot be read. Every construction appends the built-in names again.
+    // Constructions append under an internal lock; read it through
+    // excludedFileSystems() while other threads may construct controllers.
     static std::vector<std::string> defExcludedFSForOAS;
+
+    // A copy of defExcludedFSForOAS with each name once, in first-seen order.
+    static std::vector<std::string> excludedFileSystems();
 
 private:
     PreferenceFiles files_;
