@@ -33,8 +33,10 @@ using xmlstore::Tree;
 
 namespace {
 
-// How often reads look for a change committed by another process.
-constexpr std::int64_t kRecheckNanos = 200 * 1000 * 1000;
+// How often reads look for a change committed by another process. A stat per
+// read keeps what a caller reads before changing a value current; readers that
+// arrive while another one checks answer from the document as it is.
+constexpr std::int64_t kRecheckNanos = 0;
 
 std::int64_t steadyNanos() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -125,7 +127,7 @@ struct XmlConfigStore::Impl {
         if (!loaded.load(std::memory_order_acquire)) return;
         const std::int64_t now = steadyNanos();
         std::int64_t last = lastCheck.load(std::memory_order_relaxed);
-        if (now - last < kRecheckNanos) return;
+        if (kRecheckNanos > 0 && now - last < kRecheckNanos) return;
         if (!lastCheck.compare_exchange_strong(last, now)) return;  // another reader checks
         // A load or change in progress brings the document up to date itself.
         std::unique_lock<std::mutex> guard(changeMutex, std::try_to_lock);
@@ -293,6 +295,9 @@ struct XmlConfigStore::Impl {
             const auto delimiter = xmlstore::listDelimiter(*section, parsed);
             const std::vector<std::string> unwanted =
                 delimiter ? xmlstore::splitItems(value, *delimiter) : std::vector<std::string>();
+            // Naming a list with the empty value drops it only while it is
+            // empty: items another process added since the caller looked stay.
+            if (delimiter && value.empty() && !node->data().empty()) return true;
             if (delimiter && !unwanted.empty()) {
                 const std::vector<std::string> listed = xmlstore::splitItems(node->data(), *delimiter);
                 const auto isListed = [&](const std::string& item) {

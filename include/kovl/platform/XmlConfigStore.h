@@ -16,8 +16,11 @@
 // reads run in parallel, changes are serialised.
 // Processes: several processes may hold a store on the same file. A change is
 // made under an exclusive advisory lock on "<file>.lock" after reloading the
-// file if another process replaced it, so no process's update is lost; reads
-// notice another process's committed change within one second.
+// file if another process replaced it, so no process's update is lost. Every
+// read compares the file's identity (inode, size, nanosecond mtime) with the
+// version in memory and reloads it when another process committed a change.
+// Removing a list by naming it with the empty value keeps it when it holds
+// items, so a caller acting on an older view cannot drop items added since.
 // Durability: every change is written to a temporary file in the same
 // directory (mode 0600), fsynced, renamed over the file, and the directory is
 // fsynced. A change whose write fails is rolled back in memory and reported.
