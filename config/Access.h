@@ -50,6 +50,18 @@ T KOVConfigController::readOr(const detail::Setting<T>& setting) {
     }
 }
 
+template <class T>
+AM_ERROR_CODES KOVConfigController::readInto(const detail::Setting<T>& setting, T& out) {
+    out = setting.fallback;
+    try {
+        out = readStore<T>(setting.sectionType, setting.key);
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(setting.message);
+        return AM_STORE_FAILURE;
+    }
+}
+
 // Read through the typed accessor, which logs its own line first and throws;
 // the row's message follows and the fallback is answered.
 template <class T>

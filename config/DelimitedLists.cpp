@@ -7,6 +7,8 @@
 #include <boost/algorithm/string/split.hpp>
 #include <boost/algorithm/string/trim.hpp>
 
+#include "config/Access.h"
+
 namespace KOVL {
 
 std::string KOVConfigController::getDelimiter(std::string sectionType, std::string key) {
@@ -44,6 +46,16 @@ std::vector<std::string> KOVConfigController::readList(const std::string& sectio
     boost::algorithm::split(items, text, boost::algorithm::is_any_of(delimiter),
                             boost::algorithm::token_compress_on);
     return items;
+}
+
+std::vector<std::string> KOVConfigController::listOr(const detail::Setting<std::vector<std::string>>& setting,
+                                                     const std::string& delimiterPath, bool trimText) {
+    try {
+        return readList(setting.sectionType, setting.key, delimiterPath, trimText);
+    } catch (...) {
+        logError(setting.message);
+        return setting.fallback;
+    }
 }
 
 }  // namespace KOVL

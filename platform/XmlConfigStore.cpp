@@ -206,6 +206,28 @@ struct XmlConfigStore::Impl {
         if (apply(*next)) commit(std::move(next));
     }
 
+    // Applies `entry(next, type, key, value, modified)` to every entry of
+    // `entries` in one change. True when every entry was handled; false also
+    // when the change could not be written (nothing changed then).
+    template <class Entry>
+    bool changeEach(const SettingsMap& entries, Entry&& entry) {
+        bool allHandled = true;
+        try {
+            change([&](Document& next) {
+                bool modified = false;
+                for (const auto& typed : entries) {
+                    for (const auto& item : typed.second) {
+                        if (!entry(next, typed.first, item.first, item.second, modified)) allHandled = false;
+                    }
+                }
+                return modified;
+            });
+        } catch (const std::exception&) {
+            return false;
+        }
+        return allHandled;
+    }
+
     // ---- changes -----------------------------------------------------------
 
     void writeValue(const std::string& attrName, const std::string& type, const std::string& key,
@@ -435,23 +457,10 @@ std::map<std::string, std::string> XmlConfigStore::readAttributeMap(std::string 
 // section's type) are skipped and make the answer false; the others are
 // still merged. False, with nothing changed, when the file cannot be written.
 bool XmlConfigStore::mergeSettings(SettingsMap settings) {
-    bool allStored = true;
-    try {
-        impl_->change([&](Document& next) {
-            bool modified = false;
-            for (const auto& typed : settings) {
-                for (const auto& entry : typed.second) {
-                    if (!impl_->mergeEntry(next, typed.first, entry.first, entry.second, modified)) {
-                        allStored = false;
-                    }
-                }
-            }
-            return modified;
-        });
-    } catch (const std::exception&) {
-        return false;
-    }
-    return allStored;
+    return impl_->changeEach(settings, [&](Document& next, const std::string& type, const std::string& key,
+                                           const std::string& value, bool& modified) {
+        return impl_->mergeEntry(next, type, key, value, modified);
+    });
 }
 
 // True when every entry of `second` was handled. An entry whose section is
@@ -459,23 +468,9 @@ bool XmlConfigStore::mergeSettings(SettingsMap settings) {
 // answer false; a key already absent counts as removed. False, with nothing
 // changed, when the file cannot be written.
 bool XmlConfigStore::removeSettings(SettingsMap first, SettingsMap second) {
-    bool allDone = true;
-    try {
-        impl_->change([&](Document& next) {
-            bool modified = false;
-            for (const auto& typed : second) {
-                for (const auto& entry : typed.second) {
-                    if (!impl_->removeEntry(next, first, typed.first, entry.first, entry.second, modified)) {
-                        allDone = false;
-                    }
-                }
-            }
-            return modified;
-        });
-    } catch (const std::exception&) {
-        return false;
-    }
-    return allDone;
+    return impl_->changeEach(
+        second, [&](Document& next, const std::string& type, const std::string& key, const std::string& value,
+                    bool& modified) { return impl_->removeEntry(next, first, type, key, value, modified); });
 }
 
 void XmlConfigStore::readDelimiter(std::string sectionType, std::string path, std::string& delimiter) {

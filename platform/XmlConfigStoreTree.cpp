@@ -49,24 +49,19 @@ ScanStatus scanNesting(const std::string& text, int maxDepth) {
     const std::size_t size = text.size();
     while ((at = text.find('<', at)) != std::string::npos) {
         std::size_t end;
-        if (startsWith(text, at, "<!--")) {
-            end = text.find("-->", at + 4);
+        // Markup skipped up to its closing text.
+        static const std::pair<const char*, const char*> kSkipped[] = {
+            {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+        bool skipped = false;
+        for (const auto& markup : kSkipped) {
+            if (!startsWith(text, at, markup.first)) continue;
+            end = text.find(markup.second, at + std::char_traits<char>::length(markup.first));
             if (end == std::string::npos) return ScanStatus::malformed;
-            at = end + 3;
-            continue;
+            at = end + std::char_traits<char>::length(markup.second);
+            skipped = true;
+            break;
         }
-        if (startsWith(text, at, "<![CDATA[")) {
-            end = text.find("]]>", at + 9);
-            if (end == std::string::npos) return ScanStatus::malformed;
-            at = end + 3;
-            continue;
-        }
-        if (startsWith(text, at, "<?")) {
-            end = text.find("?>", at + 2);
-            if (end == std::string::npos) return ScanStatus::malformed;
-            at = end + 2;
-            continue;
-        }
+        if (skipped) continue;
         if (startsWith(text, at, "<!")) {
             int brackets = 0;
             for (end = at + 2; end < size; ++end) {

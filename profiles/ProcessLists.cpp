@@ -43,12 +43,11 @@ const LabelledHalf kProcessListHalves[] = {
 }  // namespace
 
 std::vector<std::string> KOVConfigController::getProcess(PROFILE_CODE code) {
-    try {
-        return readList(std::to_string(static_cast<int>(code)), kProcessKey, kProcessDelimiterPath, false);
-    } catch (...) {
-        logError("Unable to get process from Config Controller");
-        return {};
-    }
+    return listOr({std::to_string(static_cast<int>(code)),
+                   kProcessKey,
+                   {},
+                   "Unable to get process from Config Controller"},
+                  kProcessDelimiterPath, false);
 }
 
 std::vector<std::map<std::string, std::string>> KOVConfigController::getProcessList() {

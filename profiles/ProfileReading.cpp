@@ -23,11 +23,11 @@ using detail::Setting;
 
 const char* const kGlobalSection = "51";
 const char* const kProfileNameKey = "DNDOASGlobalSettings.ProfileName";
-const char* const kPrefixKeywordKey = "DNDOASGlobalSettings.OASPrefixKeyword";
 const char* const kPrefixKeywordNode = "DNDProductDefaultSettings.PrefixKeyword";
 const char* const kDefaultProfileName = "default profile";
 constexpr std::size_t kProfileNameWritable = sizeof(oas_profile::profile_name) - 1;
 
+const Setting<std::string> kPrefixKeyword{kGlobalSection, "DNDOASGlobalSettings.OASPrefixKeyword", "", ""};
 const Setting<bool> kPrefixAutomatically{kGlobalSection, "DNDOASGlobalSettings.OASPrefixKeywordAutomatically",
                                          false, "Unable to get prefix automatically setting value"};
 
@@ -148,11 +148,11 @@ std::string KOVConfigController::getOASProcSettings() {
 }
 
 std::string KOVConfigController::getOASPrefixKeyword() {
-    return getStringConfiguration(kGlobalSection, kPrefixKeywordKey);
+    return getStringConfiguration(kPrefixKeyword.sectionType, kPrefixKeyword.key);
 }
 
 int KOVConfigController::setOASPrefixKeyword(std::string keyword) {
-    return locked([&] { return setStringConfiguration("type", kGlobalSection, kPrefixKeywordKey, keyword); });
+    return lockedSet(kPrefixKeyword, keyword);
 }
 
 bool KOVConfigController::isPrefixAutomaticallyEnabled() { return accessOr(kPrefixAutomatically); }

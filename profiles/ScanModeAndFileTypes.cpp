@@ -108,35 +108,22 @@ int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan 
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) {
-    try {
-        return readList(sectionOf(code), kDefaultAndSpecifiedKey, delimiterPathOf(kDefaultAndSpecifiedKey),
-                        true);
-    } catch (...) {
-        logError(kProfileListFailed);
-        return {};
-    }
+    return listOr({sectionOf(code), kDefaultAndSpecifiedKey, {}, kProfileListFailed},
+                  delimiterPathOf(kDefaultAndSpecifiedKey), true);
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanOnlySpecified(PROFILE_CODE code) {
-    try {
-        return readList(sectionOf(code), kOnlySpecifiedKey, delimiterPathOf(kOnlySpecifiedKey), true);
-    } catch (...) {
-        logError(kProfileListFailed);
-        return {};
-    }
+    return listOr({sectionOf(code), kOnlySpecifiedKey, {}, kProfileListFailed},
+                  delimiterPathOf(kOnlySpecifiedKey), true);
 }
 
 std::vector<std::string> KOVConfigController::getDefaultFileTypesToScan() {
     const std::string key = "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType";
-    try {
-        return readList("55", key, delimiterPathOf(key), true);
-    } catch (...) {
-        logError(kDefaultListFailed);
-        return {};
-    }
+    return listOr({"55", key, {}, kDefaultListFailed}, delimiterPathOf(key), true);
 }
 
-// Only a failing read yields the built-in names; a stored empty list stays empty.
+// Only a failing read yields the built-in names (copied only then); a stored
+// empty list stays empty.
 std::vector<std::string> KOVConfigController::getDefaultExcludedFSForOAS() {
     const std::string key = "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem";
     try {

@@ -10,32 +10,17 @@ namespace KOVL {
 
 namespace {
 
-const char* const kSelectionSection = "57";
-const char* const kORQEnabledKey = "DNDORQSelectionCriteria.IsORQEnabled";
-const char* const kORQSensitivityKey = "DNDORQSelectionCriteria.ORQSensitivityLevel";
+using detail::Setting;
+
+const Setting<bool> kORQEnabled{"57", "DNDORQSelectionCriteria.IsORQEnabled", true,
+                                "Unable to get ORQ Status"};
+const Setting<int> kORQSensitivity{"57", "DNDORQSelectionCriteria.ORQSensitivityLevel", 3,
+                                   "Unable to get ORQ Sensitivity value"};
 
 }  // namespace
 
-AM_ERROR_CODES KOVConfigController::getORQStatus(bool& enabled) {
-    enabled = true;
-    try {
-        enabled = readStore<bool>(kSelectionSection, kORQEnabledKey);
-        return AM_SUCCESS;
-    } catch (...) {
-        logError("Unable to get ORQ Status");
-        return AM_STORE_FAILURE;
-    }
-}
+AM_ERROR_CODES KOVConfigController::getORQStatus(bool& enabled) { return readInto(kORQEnabled, enabled); }
 
-AM_ERROR_CODES KOVConfigController::getORQSensitivity(int& level) {
-    level = 3;
-    try {
-        level = readStore<int>(kSelectionSection, kORQSensitivityKey);
-        return AM_SUCCESS;
-    } catch (...) {
-        logError("Unable to get ORQ Sensitivity value");
-        return AM_STORE_FAILURE;
-    }
-}
+AM_ERROR_CODES KOVConfigController::getORQSensitivity(int& level) { return readInto(kORQSensitivity, level); }
 
 }  // namespace KOVL

@@ -78,17 +78,10 @@ std::string stateWord(bool enable) { return enable ? "Enabled" : "Disabled"; }
 
 }  // namespace
 
+// An unreadable state is reported as enabled (the row's fallback).
 bool KOVConfigController::getOASStatus(bool& status, AM_ERROR_CODES& code) {
-    code = AM_SUCCESS;
-    try {
-        status = readStore<bool>(kOASEnabled.sectionType, kOASEnabled.key);
-        return true;
-    } catch (...) {
-        logError(kOASEnabled.message);
-        code = AM_STORE_FAILURE;
-        status = kOASEnabled.fallback;  // an unreadable state is reported as enabled
-        return false;
-    }
+    code = readInto(kOASEnabled, status);
+    return code == AM_SUCCESS;
 }
 
 AM_ERROR_CODES KOVConfigController::setOASStatus(bool enable) {

@@ -248,6 +248,13 @@ private:
     template <class T, class Current, class Write>
     AM_ERROR_CODES compareWriteStamp(const T& value, Current&& current, Write&& write,
                                      const std::string& alreadySet, const std::string& failure);
+    // Out-parameter read: presets `out` to the fallback, reads it directly and
+    // answers 3001, or logs the row's message and answers 3025.
+    template <class T>
+    AM_ERROR_CODES readInto(const detail::Setting<T>& setting, T& out);
+    // readList that answers the row's fallback after its message on failure.
+    std::vector<std::string> listOr(const detail::Setting<std::vector<std::string>>& setting,
+                                    const std::string& delimiterPath, bool trimText);
     // Reads a delimited list; trims the text first when asked. Throws on failure.
     std::vector<std::string> readList(const std::string& sectionType, const std::string& key,
                                       const std::string& delimiterPath, bool trimText);
