@@ -83,7 +83,7 @@ void BM_WriteString(benchmark::State& state) {
 BENCHMARK(BM_WriteString)->Unit(benchmark::kMillisecond);
 
 // A value and its time stamp, as a controller setter writes them: one commit.
-void BM_DurableSetter(benchmark::State& state) {
+void BM_StoreSetter(benchmark::State& state) {
     ZUR::XmlConfigStore& store = benchFile().store();
     int value = 0;
     for (auto _ : state) {
@@ -94,7 +94,7 @@ void BM_DurableSetter(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_DurableSetter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreSetter)->Unit(benchmark::kMillisecond);
 
 // Raw baseline of a read: the same value from a parsed tree.
 void BM_RawPtreeGet(benchmark::State& state) {

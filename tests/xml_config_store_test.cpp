@@ -72,6 +72,21 @@ const std::string kSample = R"(<?xml version="1.0" encoding="utf-8"?>
 </preferences>
 )";
 
+// Runs `body` with a 64-byte file size limit, which makes every write of a
+// temporary file fail, for root too.
+template <class Body>
+void withTinyFileSizeLimit(Body&& body) {
+    struct rlimit saved {};
+    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &saved));
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 64;
+    auto* const oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
+    body();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+}
+
 struct FileStat {
     ino_t ino;
     long long mtimeNs;
@@ -483,23 +498,16 @@ TEST_F(XmlConfigStoreTest, WritesReplaceTheFileWithMode0600) {
 TEST_F(XmlConfigStoreTest, FailedWriteRollsBackInMemory) {
     auto store = open();
     const std::string before = readFile(path_);
-    // A file size limit makes the temporary file's write fail, for root too.
-    struct rlimit saved {};
-    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &saved));
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    auto* const oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
-    bool writeThrew = false;
-    try {
-        store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost");
-    } catch (const std::exception&) {
-        writeThrew = true;
-    }
-    const bool merged = store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}});
-    const bool removed = store->removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}});
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
+    bool writeThrew = false, merged = true, removed = true;
+    withTinyFileSizeLimit([&] {
+        try {
+            store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost");
+        } catch (const std::exception&) {
+            writeThrew = true;
+        }
+        merged = store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}});
+        removed = store->removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}});
+    });
     EXPECT_TRUE(writeThrew);
     EXPECT_FALSE(merged);
     EXPECT_FALSE(removed);
@@ -797,16 +805,11 @@ TEST_F(StoreTransactionTest, FailedCommitAnswersTheOperationsFailure) {
     const bool fanotify = c.getUseFanotifyForFileAccess();
     const unsigned long before = store->commits();
     logger.clear();
-    struct rlimit saved {};
-    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &saved));
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    auto* const oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
-    const int levelAnswer = c.setLogLevelForOAS(level + 1);
-    const int fanotifyAnswer = c.setUseFanotifyForFileAccess(!fanotify);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
+    int levelAnswer = 0, fanotifyAnswer = 0;
+    withTinyFileSizeLimit([&] {
+        levelAnswer = c.setLogLevelForOAS(level + 1);
+        fanotifyAnswer = c.setUseFanotifyForFileAccess(!fanotify);
+    });
 
     EXPECT_EQ(KOVL::AM_STORE_FAILURE, levelAnswer);
     EXPECT_EQ(KOVL::AM_STORE_FAILURE, fanotifyAnswer);
