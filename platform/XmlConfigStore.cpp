@@ -20,11 +20,15 @@
 // without the lock (an editor) is noticed by a stat made at most every half
 // second of the coarse monotonic clock (read through the vDSO). A reload that
 // lacks sections is completed from the defaults the store was loaded with.
+// The thread that owns a transaction reads its own uncommitted copy; every
+// other reader sees only committed documents.
 // What a crash can leave: the file is only ever replaced by rename(), so it
 // holds the old or the new version, never a mix. A writer killed before its
 // rename leaves "<file>.tmp", which the next commit removes and writes anew
 // under the lock: there is never more than that one file. The flock dies with
-// its process; the counter may miss a bump, which the periodic stat covers.
+// its process; a writer killed between its rename and the bump of the
+// counter leaves a change that readers notice by the periodic stat. The lock
+// file is never truncated by us: readers map it.
 #include <kovl/platform/XmlConfigStore.h>
 
 #include <algorithm>
