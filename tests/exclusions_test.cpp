@@ -133,6 +133,9 @@ TEST_F(ExclusionsTest, SourceDeletionRefusals) {
     EXPECT_EQ(ctl().getFilePathExclusion(KOVL::LOW_RISK_PROFILE, KOVL::SCAN_MODE_WRITE), (Items{"a", "b"}));
     EXPECT_EQ(logger.controllerLines(),
               std::vector<LogLine>{err("Unable to delete settings from Config Controller")});
+    // Nothing to remove: the empty request still succeeds and the twelve keys are written empty.
+    EXPECT_EQ(ctl().deleteProfileZarnExclusion(KOVL::HIGH_RISK_PROFILE), 3001);
+    EXPECT_EQ(stored("3", P + "ReadWriteExclusionTypes.ZarnFileType"), "");
 }
 
 TEST_F(ExclusionsTest, ItemsComeBackAsStored) {
