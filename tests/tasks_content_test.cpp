@@ -144,27 +144,17 @@ TEST_F(TasksContentTest, TaskSectionsAreToldApartByTheirTypeKeys) {
     EXPECT_TRUE(logger.lines().empty());
 }
 
-#define KOVL_PATH(name) \
-    { #name, &IConfigController::name }
+// clang-format off
+#define KOVL_PATH(name) {#name, &IConfigController::name}
 const std::map<std::string, std::string (IConfigController::*)()> kPaths = {
-    KOVL_PATH(getProductInstallDir),
-    KOVL_PATH(getProductVarDir),
-    KOVL_PATH(getProductBinDir),
-    KOVL_PATH(getProductCLIPath),
-    KOVL_PATH(getProductLogDir),
-    KOVL_PATH(getODSReportDir),
-    KOVL_PATH(getProductConfigDir),
-    KOVL_PATH(getProductTmpDir),
-    KOVL_PATH(getZURSocketPath),
-    KOVL_PATH(getEngineRootDir),
-    KOVL_PATH(getBaseEngineDir),
-    KOVL_PATH(get64EngineBaseDir),
-    KOVL_PATH(getEngineDir),
-    KOVL_PATH(getDATDir),
-    KOVL_PATH(getExtraDATDir),
-    KOVL_PATH(getEngineFileName),
-    KOVL_PATH(getIncrementalUpdateEnginePath)};
+    KOVL_PATH(getProductInstallDir), KOVL_PATH(getProductVarDir), KOVL_PATH(getProductBinDir),
+    KOVL_PATH(getProductCLIPath), KOVL_PATH(getProductLogDir), KOVL_PATH(getODSReportDir),
+    KOVL_PATH(getProductConfigDir), KOVL_PATH(getProductTmpDir), KOVL_PATH(getZURSocketPath),
+    KOVL_PATH(getEngineRootDir), KOVL_PATH(getBaseEngineDir), KOVL_PATH(get64EngineBaseDir),
+    KOVL_PATH(getEngineDir), KOVL_PATH(getDATDir), KOVL_PATH(getExtraDATDir),
+    KOVL_PATH(getEngineFileName), KOVL_PATH(getIncrementalUpdateEnginePath)};
 #undef KOVL_PATH
+// clang-format on
 
 TEST_F(TasksContentTest, DirectoriesInEverySetting) {
     const auto rows = golden("product_paths.tsv");
