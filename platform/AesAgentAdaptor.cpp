@@ -1,8 +1,7 @@
 // AES-128-GCM agent adaptor: sealing and opening messages, the hexadecimal
 // form of the management server's values and the installation key file.
-#include <kovl/platform/AesAgentAdaptor.h>
-
 #include <fcntl.h>
+#include <kovl/platform/AesAgentAdaptor.h>
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/rand.h>
@@ -75,10 +74,10 @@ bool unseal(const Key& key, const std::string& sealed, std::string& plain) {
     CipherContext ctx(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
     int written = 0;
     int tail = 0;
-    bool ok = ctx && EVP_DecryptInit_ex(ctx.get(), EVP_aes_128_gcm(), nullptr, nullptr, nullptr) == 1 &&
-              EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_IVLEN, static_cast<int>(kNonceSize), nullptr) ==
-                  1 &&
-              EVP_DecryptInit_ex(ctx.get(), nullptr, nullptr, key.data(), data) == 1;
+    bool ok =
+        ctx && EVP_DecryptInit_ex(ctx.get(), EVP_aes_128_gcm(), nullptr, nullptr, nullptr) == 1 &&
+        EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_IVLEN, static_cast<int>(kNonceSize), nullptr) == 1 &&
+        EVP_DecryptInit_ex(ctx.get(), nullptr, nullptr, key.data(), data) == 1;
     if (ok && bodySize > 0) {
         ok = EVP_DecryptUpdate(ctx.get(), bytesOf(result), &written, data + kNonceSize,
                                static_cast<int>(bodySize)) == 1;
@@ -276,7 +275,8 @@ bool AesAgentAdaptor::decryptMessage(std::string& in, int mode, std::string& out
         if (!ok) return false;
     } else if (mode == kServerMode) {
         std::string sealed;
-        if (!hasMarker(in) || !fromHex(in, std::strlen(kServerMarker), sealed) || !unseal(kServerKey, sealed, plain)) {
+        if (!hasMarker(in) || !fromHex(in, std::strlen(kServerMarker), sealed) ||
+            !unseal(kServerKey, sealed, plain)) {
             return false;
         }
     } else {

@@ -1,7 +1,6 @@
 // Standard Base64 through OpenSSL's block codec, with the strict input checks
 // that the block decoder itself does not make.
 #include <kovl/platform/Base64SSL.h>
-
 #include <openssl/evp.h>
 
 #include <climits>
@@ -64,9 +63,9 @@ bool Base64SSL::decodeBytes(std::string in, std::string& out) {
     if (pad < 0) return false;
     if (in.empty()) return true;
     std::string bytes(in.size() / 4 * 3, '\0');
-    const int decoded = EVP_DecodeBlock(reinterpret_cast<unsigned char*>(&bytes[0]),
-                                        reinterpret_cast<const unsigned char*>(in.data()),
-                                        static_cast<int>(in.size()));
+    const int decoded =
+        EVP_DecodeBlock(reinterpret_cast<unsigned char*>(&bytes[0]),
+                        reinterpret_cast<const unsigned char*>(in.data()), static_cast<int>(in.size()));
     // The block decoder counts the padding as zero bytes.
     if (decoded < pad || static_cast<std::size_t>(decoded) != bytes.size()) return false;
     bytes.resize(static_cast<std::size_t>(decoded - pad));
