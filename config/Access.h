@@ -120,6 +120,15 @@ AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& 
     }
 }
 
+namespace detail {
+// What the controller asks of the agent adaptor: mode 2 seals local secrets
+// (the proxy password), mode 3 opens values of the management server, which
+// carry the marker in front of their sealed text.
+constexpr int kLocalSecretMode = 2;
+constexpr int kServerValueMode = 3;
+constexpr const char* kSealedMarker = "ZARNAES128:";
+}  // namespace detail
+
 // Setters that write the store directly and stamp nothing: compare with
 // `current()`, answer 3018 after `alreadySet` (level 6) when equal, otherwise
 // write the row (under the controller mutex when `lockWrite`; callers that

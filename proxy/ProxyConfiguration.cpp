@@ -27,10 +27,9 @@ const char* const kAuthEnabled = "DNDProxySettings.ProxyHttpAuthIsEnabled";
 const char* const kAuthUserName = "DNDProxySettings.ProxyHttpAuthUserName";
 const char* const kAuthPassword = "DNDProxySettings.ProxyHttpAuthPassword";
 
-// Adaptor modes: local secrets, and values carrying the management server's marker.
-constexpr int kLocalMode = 2;
-constexpr int kServerMode = 3;
-const std::string kSealedMarker = "ZARNAES128:";
+using detail::kLocalSecretMode;
+using detail::kSealedMarker;
+using detail::kServerValueMode;
 
 }  // namespace
 
@@ -91,7 +90,7 @@ bool KOVConfigController::getEncryptedProxyPass(std::string& clearPassword, std:
     try {
         std::string bytes;
         unsigned long length = 0;
-        if (!agentAdaptor->encryptMessage(clearPassword, kLocalMode, bytes, length)) return false;
+        if (!agentAdaptor->encryptMessage(clearPassword, kLocalSecretMode, bytes, length)) return false;
         if (length > bytes.size() || length > static_cast<unsigned long>(INT_MAX)) return false;
         return ssl->encodeBytes(encryptedPassword, reinterpret_cast<const unsigned char*>(bytes.data()),
                                 static_cast<int>(length));
@@ -107,12 +106,12 @@ bool KOVConfigController::getDecryptedProxyPass(std::string& storedPassword, std
     clearPassword.clear();
     if (agentAdaptor == nullptr) return false;
     try {
-        if (storedPassword.compare(0, kSealedMarker.size(), kSealedMarker) == 0) {
-            return agentAdaptor->decryptMessage(storedPassword, kServerMode, clearPassword);
+        if (storedPassword.rfind(kSealedMarker, 0) == 0) {
+            return agentAdaptor->decryptMessage(storedPassword, kServerValueMode, clearPassword);
         }
         std::string bytes;
         if (!ssl || !ssl->decodeBytes(storedPassword, bytes)) return false;
-        return agentAdaptor->decryptMessage(bytes, kLocalMode, clearPassword);
+        return agentAdaptor->decryptMessage(bytes, kLocalSecretMode, clearPassword);
     } catch (...) {
         return false;
     }

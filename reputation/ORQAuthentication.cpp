@@ -18,8 +18,6 @@ namespace {
 using detail::Setting;
 
 constexpr const char* kProductSection = "54";
-constexpr const char* kSealedMarker = "ZARNAES128:";
-constexpr int kServerMode = 3;
 
 const Setting<std::string> kHost{kProductSection, "DNDProductInformation.ORQHostAddr", kDefaultORQHost,
                                  "Unable to get ORQ host address from preferences."};
@@ -46,9 +44,9 @@ std::string KOVConfigController::orqConfigDir() {
 std::string KOVConfigController::decryptedCredential(const std::string& stored) {
     if (agentAdaptor == nullptr) return "";
     try {
-        std::string sealed = kSealedMarker + stored;
+        std::string sealed = detail::kSealedMarker + stored;
         std::string opened;
-        if (agentAdaptor->decryptMessage(sealed, kServerMode, opened)) return opened;
+        if (agentAdaptor->decryptMessage(sealed, detail::kServerValueMode, opened)) return opened;
     } catch (...) {
     }
     return "";
