@@ -59,7 +59,8 @@ std::map<std::string, std::string> KOVConfigController::getORQQueryAuthInformati
     info["ORQHostAddr"] = accessStringOr(kHost);
     info["ORQUserID"] = decryptedCredential(accessStringOr(kUserID));
     info["ORQKey"] = decryptedCredential(accessStringOr(kKey));
-    info["ORQCACertPath"] = orqConfigDir() + "/" + accessStringOr(kCACertFile);
+    const std::string certificate = accessStringOr(kCACertFile);
+    info["ORQCACertPath"] = orqConfigDir() + "/" + certificate;
     return info;
 }
 
