@@ -31,14 +31,6 @@ const Setting<std::string> kCACertFile{kProductSection, "DNDProductInformation.O
 
 }  // namespace
 
-// The product's configuration directory: the install directory and "/etc".
-std::string KOVConfigController::orqConfigDir() {
-    std::string installDir =
-        getStringConfiguration(kProductSection, "DNDProductInformation.ProductInstallDir");
-    if (installDir.empty()) installDir = "/opt/Korvel/kov/tp";
-    return installDir + "/etc";
-}
-
 // The clear credential, or empty: no adaptor, or it cannot open the value
 // (a failure is silent, whatever the adaptor raised included).
 std::string KOVConfigController::decryptedCredential(const std::string& stored) {
@@ -60,7 +52,7 @@ std::map<std::string, std::string> KOVConfigController::getORQQueryAuthInformati
     info["ORQUserID"] = decryptedCredential(accessStringOr(kUserID));
     info["ORQKey"] = decryptedCredential(accessStringOr(kKey));
     const std::string certificate = accessStringOr(kCACertFile);
-    info["ORQCACertPath"] = orqConfigDir() + "/" + certificate;
+    info["ORQCACertPath"] = this->getProductConfigDir() + "/" + certificate;
     return info;
 }
 

@@ -384,13 +384,11 @@ private:
     // whether one was registered.
     bool notify(KOVPrefType type, const std::string& line);
 
-    // Reputation service and proxy: direct writes without a time stamp, the
-    // configuration directory of the certificate, the decryption of a sealed
-    // credential (caller holds m_agentAdaptorMutex).
+    // Reputation service and proxy: direct writes without a time stamp and the
+    // decryption of a sealed credential (caller holds m_agentAdaptorMutex).
     template <class T, class Current>
     AM_ERROR_CODES compareWrite(const detail::Setting<T>& setting, const T& value, Current&& current,
                                 bool lockWrite, const std::string& alreadySet, const std::string& failure);
-    std::string orqConfigDir();
     std::string decryptedCredential(const std::string& stored);
 
     std::string componentName;
