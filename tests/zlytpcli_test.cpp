@@ -1,0 +1,219 @@
+// zlytpcli end to end: the real binary over a temporary --root, beside a
+// controller in this process that plays the daemons. Expected messages are the
+// exported vocabulary constants the tool must print.
+#include <sys/wait.h>
+
+#include <boost/filesystem.hpp>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+using S = KOVL::AMCliStringConstants;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class ZlytpcliTest : public ::testing::Test {
+protected:
+    ToolRun tool(const std::string& args) const {
+        const std::string errFile = root.file("stderr-" + std::to_string(runs++));
+        const std::string command =
+            std::string(ZLYTPCLI_PATH) + " --root " + root.path().string() + " " + args + " 2>" + errFile;
+        ToolRun run{-1, "", ""};
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return run;
+        char buffer[512];
+        while (std::fgets(buffer, sizeof(buffer), pipe)) run.out += buffer;
+        const int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = slurp(errFile);
+        return run;
+    }
+    std::string prefs() const { return root.file("var/Korvel/kov/tp/prefs.xml"); }
+    // A daemon's controller over the same preferences (created by a first tool run).
+    KOVL::KOVConfigController& daemon() {
+        if (!controller) {
+            EXPECT_EQ(tool("--getoasconfig --summary").status, 0);
+            KOVL::PreferenceFiles files{prefs(), root.file("opt/Korvel/kov/tp/etc/prefs.xml")};
+            controller = std::make_unique<KOVL::KOVConfigController>(
+                logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                std::make_unique<ZUR::XmlConfigStore>(), nullptr, nullptr, files);
+        }
+        return *controller;
+    }
+    void expectSuccess(const std::string& args) {
+        const ToolRun run = tool(args);
+        EXPECT_EQ(run.status, 0) << args << ": " << run.err;
+        EXPECT_EQ(run.out, S::RET_SUCCESS_MSG + "\n") << args;
+    }
+
+    kovtest::TempDir root;
+    kovtest::RecordingLogger logger;
+    std::unique_ptr<KOVL::KOVConfigController> controller;
+    mutable int runs = 0;
+};
+
+// Another process's change reaches this process's store within a second.
+template <class Condition>
+bool eventually(Condition condition) {
+    for (int i = 0; i < 30; ++i) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return condition();
+}
+
+TEST_F(ZlytpcliTest, RootGetsTheShippedDefaultsAndHelpExitsZero) {
+    const ToolRun help = tool("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.find(S::CLI_DESCRIPTION), 0u);
+    for (const char* word :
+         {"setoasglobalconfig", "getoasprofileconfig", "runtask", "addproxy", "deleteaprule"})
+        EXPECT_NE(help.out.find("--" + std::string(word) + " "), std::string::npos) << word;
+    const ToolRun one = tool("--help --" + S::CLI_ADDPROCESS_CMD);
+    EXPECT_EQ(one.status, 0);
+    EXPECT_NE(one.out.find("  --" + S::CLI_SUB_LOWRISK + "\n     " + S::CLI_SUB_LOWRISK_DESC),
+              std::string::npos);
+    EXPECT_FALSE(boost::filesystem::exists(prefs())) << "help never opens the preferences";
+
+    EXPECT_EQ(tool("--version").status, 0);
+    EXPECT_EQ(slurp(root.file("opt/Korvel/kov/tp/etc/prefs.xml")), slurp(kovtest::shippedPrefs()));
+    EXPECT_TRUE(boost::filesystem::exists(prefs()));
+}
+
+// Every refusal: its status, its one line on stderr, nothing on stdout, the file untouched.
+TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
+    daemon();
+    const std::string before = slurp(prefs());
+    const struct {
+        std::string args;
+        int status;
+        const std::string& message;
+    } refusals[] = {
+        {"", 2, S::NO_OPTION_PASSED_MSG},
+        {"stray", 2, S::UNKNOWN_PARAMETER_FOUND_MSG},
+        {"--nosuch", 2, S::INVALID_CMD_OPTION_MSG},
+        {"--setoasglobalconfig --maxscantime 9", 2, S::MAXSCANTIME_OUT_OF_RANGE_MSG},
+        {"--setoasglobalconfig --maxscantime", 2, S::MAXSCANTIME_OUT_OF_RANGE_MSG},
+        {"--setoasglobalconfig --maxscantime 90 --oas on", 2, S::ONE_SUB_COMMAND_ALLOWED_MSG},
+        {"--setoasglobalconfig --procsettings fast", 2, S::INVALID_PROCSETTINGS_ARGUMENT_MSG},
+        {"--setoasglobalconfig --state enable", 2, S::ORQ_OPTION_MANDATORY_WITH_STATE_OPTION_MSG},
+        {"--setoasglobalconfig --orq --sensitivity extreme", 2, S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG},
+        {"--getoasconfig --summary --nosuch", 2, S::UNKNOWN_PARAMETER_FOUND_MSG},
+        {"--getoasconfig --listfiletypestoscan onlyspecified", 2, S::SPECIFY_PROFILE_OPTION_MSG},
+        {"--getoasconfig --listfiletypestoscan onlyspecified --profile medium", 2,
+         S::INVALID_PROFILE_OPTION_MSG},
+        {"--addprocess --highrisk a --lowrisk b", 2, S::ADDPROCESS_TO_ONLY_ONE_RISK_TYPE_MSG},
+        {"--addprocess --highrisk a,,b", 2, S::INVALID_HIGHRISK_ARGUMENT_MSG},
+        {"--delprocess --index 7", 2, S::PROCESS_COULD_NOT_BE_DELETED_MSG},
+        {"--debuglog maybe", 2, S::INVALID_DEBUG_LOG_ARGUMENT_MSG},
+        {"--setmaxproductlogsize 0", 2, S::INVALID_MAX_PRODUCTLOG_SIZE_ARGUMENT_MSG},
+        {"--setquarantinefolder relative/dir", 2, S::INVALID_SETQUARANTINE_FOLDER_PATH_MSG},
+        {"--setproductlogfile log.txt", 2, S::INVALID_SET_PRODUCT_LOG_FILE_MSG},
+        {"--runtask --index 1", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--flushscancache", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--addproxy", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--createaprule", 3, S::FMP_REGISTRATION_ERROR_MSG},
+    };
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.args);
+        const ToolRun run = tool(refusal.args);
+        EXPECT_EQ(run.status, refusal.status);
+        EXPECT_EQ(run.err, refusal.message + "\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(slurp(prefs()), before);
+}
+
+TEST_F(ZlytpcliTest, GlobalSettingsReachTheDaemonAndShowInTheSummary) {
+    KOVL::KOVConfigController& c = daemon();
+    expectSuccess("--setoasglobalconfig --maxscantime 90");
+    expectSuccess("--setoasglobalconfig --maxscantime 90");  // already set is still success
+    expectSuccess("--setoasglobalconfig --oas off");
+    expectSuccess("--setoasglobalconfig --procsettings riskbased");
+    expectSuccess("--setoasglobalconfig --orq --state disable --sensitivity veryhigh");
+    EXPECT_TRUE(eventually([&] { return c.getOASMaxScanTimeout() == 90; }));
+    EXPECT_EQ(c.getOASProcSettings(), "riskbased");
+
+    const ToolRun summary = tool("--getoasconfig --summary");
+    EXPECT_EQ(summary.status, 0);
+    EXPECT_EQ(summary.out,
+              "On-Access Scan:          Disabled\n"
+              "Profile Setting:         Risk based\n"
+              "Maximum scan time:       90\n"
+              "ORQ:                     Disabled\n"
+              "ORQ Sensitivity Level:   Very High\n"
+              "Access Protection:       Enabled\n");
+}
+
+TEST_F(ZlytpcliTest, LoggingSwitchesAndPathsShowInTheLogSettings) {
+    for (const char* args :
+         {"--debuglog enable", "--productlog disable", "--usesyslog disable", "--oasactivitylog enable",
+          "--usefanotify enable", "--usekernelmodule disable", "--setproductlogfile /tmp/zly/product.log"})
+        expectSuccess(args);
+    const ToolRun size = tool("--setmaxproductlogsize 25");
+    EXPECT_EQ(size.out, S::SET_MAX_PRODUCTLOG_SIZE_SUCCESS_MSG + "\n");
+    EXPECT_EQ(tool("--setmaxproductlogsize 25").out, S::PRODUCTLOG_SIZE_SET_TO_SAME_VALUE_MSG + "\n");
+    EXPECT_EQ(tool("--showlogsettings").out,
+              "debuglog              Enabled\n"
+              "productlog            Disabled\n"
+              "usesyslog             Disabled\n"
+              "oasactivitylog        Enabled\n"
+              "setproductlogfile     /tmp/zly/product.log\n"
+              "setmaxproductlogsize  25\n");
+    EXPECT_TRUE(daemon().getUseFanotifyForFileAccess());
+    EXPECT_FALSE(daemon().getUseKernelModuleForFileAccess());
+    expectSuccess("--setquarantinefolder " + root.path().string());
+    EXPECT_EQ(daemon().getQuarantineDir(), root.path().string());
+}
+
+TEST_F(ZlytpcliTest, ProcessesAreListedNumberedAndDeletedByNumber) {
+    expectSuccess("--addprocess --highrisk curl,wget");
+    expectSuccess("--addprocess --lowrisk backup");
+    const ToolRun refused = tool("--addprocess --lowrisk curl");
+    EXPECT_EQ(refused.err, S::SAMEPROCESS_CAN_NOT_BE_ADDED_TO_LOW_RISK_TYPE_MSG + "\n");
+    EXPECT_EQ(tool("--getoasconfig --processlist").out,
+              "High Risk\n  1  curl\n  2  wget\nLow Risk\n  3  backup\n");
+    expectSuccess("--delprocess --index 1");
+    expectSuccess("--setprocess --lowrisk rsync,backup");
+    EXPECT_EQ(tool("--getoasconfig --processlist").out,
+              "High Risk\n  1  wget\nLow Risk\n  2  backup\n  3  rsync\n");
+    EXPECT_EQ(daemon().getProcess(KOVL::HIGH_RISK_PROFILE), std::vector<std::string>{"wget"});
+}
+
+TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {
+    KOVL::KOVConfigController& c = daemon();
+    constexpr int kEach = 6;
+    std::thread other([this] {
+        for (int i = 0; i < kEach; ++i) tool("--addprocess --lowrisk tool" + std::to_string(i));
+    });
+    for (int i = 0; i < kEach; ++i) {
+        std::set<std::string> names{"daemon" + std::to_string(i)};
+        EXPECT_EQ(c.addProcess(KOVL::LOW_RISK_PROFILE, names), KOVL::AM_SUCCESS);
+    }
+    other.join();
+    ZUR::XmlConfigStore fresh;
+    ASSERT_TRUE(fresh.loadPreferences(prefs(), {}));
+    const std::string list = fresh.readString("2", "DNDOASProfile.ProcessList.Process");
+    for (int i = 0; i < kEach; ++i) {
+        EXPECT_NE(list.find("tool" + std::to_string(i)), std::string::npos) << list;
+        EXPECT_NE(list.find("daemon" + std::to_string(i)), std::string::npos) << list;
+    }
+}
+
+}  // namespace
