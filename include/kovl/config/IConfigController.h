@@ -154,6 +154,30 @@ public:
     virtual std::vector<std::string> getDefaultFileTypesToScan() = 0;
     virtual std::vector<std::string> getDefaultExcludedFSForOAS() = 0;
 
+    // Exclusion lists and their deletion; the profile settings writer and
+    // command-line profile configuration.
+    virtual std::vector<std::string> getFolderExclusion(PROFILE_CODE profile, bool subfolders, ScanMode mode,
+                                                        DataSource source) = 0;
+    virtual std::vector<std::string> getFilePathExclusion(PROFILE_CODE profile, ScanMode mode,
+                                                          DataSource source) = 0;
+    virtual std::vector<std::string> getFileTypesExclusion(PROFILE_CODE profile, ScanMode mode,
+                                                           DataSource source) = 0;
+    virtual std::vector<std::string> getFolderExclusion(PROFILE_CODE profile, bool subfolders,
+                                                        ScanMode mode) = 0;
+    virtual std::vector<std::string> getFilePathExclusion(PROFILE_CODE profile, ScanMode mode) = 0;
+    virtual std::vector<std::string> getFileTypesExclusion(PROFILE_CODE profile, ScanMode mode) = 0;
+    virtual std::vector<std::map<std::string, std::string>> getExclusionList(PROFILE_CODE profile) = 0;
+    virtual std::vector<std::string> getAPDefaultExclusions() = 0;
+    virtual int deleteProfileCLIExclusion(PROFILE_CODE profile) = 0;
+    virtual int deleteProfileZarnExclusion(PROFILE_CODE profile) = 0;
+    virtual int setOASProfileSettings(std::string profile, int option, std::vector<std::string> values,
+                                      DataSource source) = 0;
+    virtual int setOASProfileConfigurationFromCLI(bool scannerEnabled,
+                                                  std::map<int, std::vector<std::string>> options,
+                                                  std::set<int>& applied) = 0;
+    virtual int setOASProcSettingsToStandard() = 0;
+    virtual int setOASProcSettingsToRiskbased() = 0;
+
     // Reputation service switches read into the cached on-access configuration.
     virtual AM_ERROR_CODES getORQStatus(bool& enabled) = 0;
     virtual AM_ERROR_CODES getORQSensitivity(int& level) = 0;

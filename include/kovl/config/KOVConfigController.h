@@ -182,6 +182,36 @@ public:
     std::vector<std::string> getDefaultFileTypesToScan() override;
     std::vector<std::string> getDefaultExcludedFSForOAS() override;
 
+    // Exclusion lists and their deletion; the profile settings writer and
+    // command-line profile configuration. The reads take no lock; the writer
+    // and the two source deletions hold the controller mutex for the whole call.
+    std::vector<std::string> getFolderExclusion(PROFILE_CODE profile, bool subfolders, ScanMode mode,
+                                                DataSource source) override;
+    std::vector<std::string> getFilePathExclusion(PROFILE_CODE profile, ScanMode mode,
+                                                  DataSource source) override;
+    std::vector<std::string> getFileTypesExclusion(PROFILE_CODE profile, ScanMode mode,
+                                                   DataSource source) override;
+    std::vector<std::string> getFolderExclusion(PROFILE_CODE profile, bool subfolders,
+                                                ScanMode mode) override;
+    std::vector<std::string> getFilePathExclusion(PROFILE_CODE profile, ScanMode mode) override;
+    std::vector<std::string> getFileTypesExclusion(PROFILE_CODE profile, ScanMode mode) override;
+    std::vector<std::map<std::string, std::string>> getExclusionList(PROFILE_CODE profile) override;
+    std::vector<std::string> getAPDefaultExclusions() override;
+    int deleteProfileCLIExclusion(PROFILE_CODE profile) override;
+    int deleteProfileZarnExclusion(PROFILE_CODE profile) override;
+    // Throws AMException (options 18 to 21) and boost::bad_lexical_cast (options 1, 2, 29).
+    int setOASProfileSettings(std::string profile, int option, std::vector<std::string> values,
+                              DataSource source) override;
+    int setOASProfileConfigurationFromCLI(bool scannerEnabled,
+                                          std::map<int, std::vector<std::string>> options,
+                                          std::set<int>& applied) override;
+    int setOASProcSettingsToStandard() override;
+    int setOASProcSettingsToRiskbased() override;
+    // Any delimited list by section type and key; an empty value gives one empty item.
+    std::vector<std::string> getExclusion(std::string type, std::string key);
+    // Removes one item from one exclusion list; no lock (the writer holds it).
+    int deleteExclusionList(PROFILE_CODE profile, std::string key, std::string item);
+
     // Reputation service switches read into the cached on-access configuration.
     AM_ERROR_CODES getORQStatus(bool& enabled) override;
     AM_ERROR_CODES getORQSensitivity(int& level) override;
@@ -285,6 +315,30 @@ private:
     boost::mutex mutex;
 
     static boost::mutex m_agentAdaptorMutex;
+
+    // Exclusions, profile settings writer, command-line profile configuration.
+    // Source-specific read of one exclusion list (no lock).
+    std::vector<std::string> readExclusionList(PROFILE_CODE profile, const std::string& key,
+                                               const std::string& failure);
+    // Empties the twelve lists of one source (caller holds the mutex).
+    int clearSourceExclusions(PROFILE_CODE profile, DataSource source);
+    // The writer's dispatch and its shapes; all run under the controller mutex.
+    int applyProfileOption(const std::string& profile, int option, const std::vector<std::string>& values,
+                           DataSource source);
+    int addToProfileList(const std::string& profile, const std::string& key,
+                         const std::vector<std::string>& values);
+    int removeFromProfileList(const std::string& profile, const std::string& key,
+                              std::vector<std::string> values);
+    int setPrimaryAction(const std::string& profile, const std::string& primaryKey,
+                         const std::string& secondaryKey, bool unwantedPrograms, const std::string& word);
+    int setSecondaryAction(const std::string& profile, const std::string& primaryKey,
+                           const std::string& secondaryKey, bool unwantedPrograms, const std::string& word);
+    int deleteExclusionByNumber(const std::string& profile, const std::string& number, DataSource source);
+    // Re-creates a list key that the store dropped, empty.
+    void keepListKey(const std::string& profile, const std::string& key);
+    // setOASProcSettingsToStandard/ToRiskbased: the stored choice and its two lines.
+    int setOASProcSettingsTo(const std::string& choice, const std::string& callbackLine,
+                             const std::string& failure);
 
     friend struct ControllerProbe;  // white-box access for the test suite
 };

@@ -129,4 +129,10 @@ struct oas_configuration {
     oas_profile profiles[5];
 };
 
+// Exclusions and command-line profile configuration.
+// One exclusion: its list's full key path mapped to the item (exactly one pair).
+using ExclusionEntry = std::map<std::string, std::string>;
+// Command-line option map: option number to the option's words.
+using CLIOptionMap = std::map<int, std::vector<std::string>>;
+
 }  // namespace KOVL

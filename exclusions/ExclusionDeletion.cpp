@@ -1,0 +1,61 @@
+// On-access exclusion deletion: one item of one list (for the profile
+// writer's delete-by-number), or every list of one source of a profile.
+// Only the standard, low-risk and high-risk profiles are accepted.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "config/Access.h"
+#include "exclusions/ExclusionKeys.h"
+
+namespace KOVL {
+
+namespace {
+
+// "1" to "3"; "" for the extra profiles and any other code.
+std::string deletableSection(PROFILE_CODE profile) {
+    const int code = static_cast<int>(profile);
+    return code >= STANDARD_PROFILE && code <= HIGH_RISK_PROFILE ? std::to_string(code) : std::string();
+}
+
+}  // namespace
+
+// The store takes the named item out of the list and keeps the rest.
+int KOVConfigController::deleteExclusionList(PROFILE_CODE profile, std::string key, std::string item) {
+    const std::string type = deletableSection(profile);
+    if (type.empty()) return AM_STORE_FAILURE;
+    return delInternalSettings({}, {{type, {{key, item}}}});
+}
+
+// Removes every item of the source's twelve lists in one request (sent even
+// when there is nothing to remove), then writes the twelve keys back empty.
+// A refused removal skips the re-creation.
+int KOVConfigController::clearSourceExclusions(PROFILE_CODE profile, DataSource source) {
+    const std::string type = deletableSection(profile);
+    if (type.empty()) return AM_STORE_FAILURE;
+    std::map<std::string, std::string> removal;
+    std::map<std::string, std::string> emptied;
+    for (detail::ExclusionKind kind : detail::kExclusionKinds) {
+        for (ScanMode mode : detail::kExclusionModes) {
+            const std::string key = detail::exclusionKey(kind, mode, source);
+            const std::string text =
+                getValueWithDelimiter(type, key, detail::readExclusions(*this, kind, profile, mode, source));
+            if (!text.empty()) removal[key] = text;
+            emptied[key] = "";
+        }
+    }
+    const int removed = delInternalSettings({}, {{type, removal}});
+    if (removed != AM_SUCCESS) return removed;
+    return addInternalSettings({{type, emptied}});
+}
+
+int KOVConfigController::deleteProfileCLIExclusion(PROFILE_CODE profile) {
+    return locked([&] { return clearSourceExclusions(profile, CLI); });
+}
+
+int KOVConfigController::deleteProfileZarnExclusion(PROFILE_CODE profile) {
+    return locked([&] { return clearSourceExclusions(profile, ZARN); });
+}
+
+}  // namespace KOVL
