@@ -6,6 +6,7 @@
 #include <kovl/config/IConfigController.h>
 #include <kovl/config/KOVConfigController.h>
 #include <kovl/config/KOVConfigData.h>
+#include <kovl/config/TaskSections.h>
 #include <kovl/config/TpAgentAdaptor.h>
 #include <kovl/config/Types.h>
 #include <kovl/export.h>

@@ -126,6 +126,55 @@ public:
     virtual bool isAutoContentUpdateEnabled() = 0;
     virtual AM_ERROR_CODES setAutoContentUpdateStatus(bool enable) = 0;
 
+    // Product information and directories, engine and DAT content, ODS and update tasks.
+    // The directory getters never throw; an empty or unreadable name takes its
+    // built-in default (the log directory has none). Composed paths are built
+    // through these virtual operations, so an override of getProductInstallDir
+    // also moves the executables, configuration, engine and command-line paths.
+    virtual std::map<std::string, std::string> getProductInfo() = 0;
+    virtual std::string getProductInstallDir() = 0;
+    virtual std::string getProductVarDir() = 0;
+    virtual std::string getProductBinDir() = 0;
+    virtual std::string getProductCLIPath() = 0;
+    // The first value of the prefix keyword "%DEFLOGDIR%"; "" when it has none.
+    virtual std::string getProductLogDir() = 0;
+    virtual std::string getODSReportDir() = 0;
+    virtual std::string getProductConfigDir() = 0;
+    virtual std::string getProductTmpDir() = 0;
+    virtual std::string getZURSocketPath() = 0;
+    // Content readers answer 3001 or, after logging, 3025; writers hold the
+    // controller mutex and do not stamp the update time (setDATUpdateDate does).
+    virtual int getEngineAndDATInfo(EngineAndDATInfo& info) = 0;
+    virtual int setEngineAndDATInfo(EngineAndDATInfo& info) = 0;
+    virtual int getDATDateInfo(DATReleaseInfo& info) = 0;
+    virtual int setDATDateInfo(DATReleaseInfo& info) = 0;
+    virtual std::string getDATUpdateDate() = 0;
+    virtual int setDATUpdateDate(std::string date) = 0;
+    virtual int getDATVersion(bool withMinor, std::string& version) = 0;
+    virtual int getEngineVersion(std::string& version) = 0;
+    virtual int getExtraDATVersion(std::string& version) = 0;
+    virtual int setExtraDATVersion(std::string version) = 0;
+    virtual int getExtraDATVirusList(std::vector<std::string>& names) = 0;
+    virtual int setExtraDATVirusList(std::vector<std::string>& names) = 0;
+    virtual std::string getEngineFileName() = 0;
+    virtual std::string getBaseEngineDir() = 0;
+    virtual std::string getEngineRootDir() = 0;
+    virtual std::string get64EngineBaseDir() = 0;
+    virtual std::string getEngineDir() = 0;
+    virtual std::string getIncrementalUpdateEnginePath() = 0;
+    virtual std::string getDATDir() = 0;
+    virtual std::string getExtraDATDir() = 0;
+    // Task setters check the option map and hand a copy of it to the map
+    // callback: 3001, 3004 (required option missing), 3052 (option 132 without
+    // kernel support), 3021 (no callback) or 3017 (the hand-over failed). They
+    // store nothing and take no lock. A failure of the CPU-limit query reaches
+    // the caller. Task getters answer every task section by section type and
+    // let a store failure out.
+    virtual int setODSTaskConfig(std::map<int, std::vector<std::string>> options) = 0;
+    virtual int setUpdateTaskConfig(std::map<int, std::vector<std::string>> options) = 0;
+    virtual ZUR::SettingsMap getODSTaskSettings() = 0;
+    virtual ZUR::SettingsMap getUpdateTaskSettings() = 0;
+
     // On-access profiles: cached configuration, process settings, prefix keywords.
     virtual oas_configuration* getOASConfigurationData() = 0;
     virtual bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,

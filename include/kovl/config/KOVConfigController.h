@@ -154,6 +154,45 @@ public:
     bool isAutoContentUpdateEnabled() override;
     AM_ERROR_CODES setAutoContentUpdateStatus(bool enable) override;
 
+    // Product information and directories, engine and DAT content, ODS and update tasks.
+    std::map<std::string, std::string> getProductInfo() override;
+    std::string getProductInstallDir() override;
+    std::string getProductVarDir() override;
+    std::string getProductBinDir() override;
+    std::string getProductCLIPath() override;
+    std::string getProductLogDir() override;
+    std::string getODSReportDir() override;
+    std::string getProductConfigDir() override;
+    std::string getProductTmpDir() override;
+    std::string getZURSocketPath() override;
+    int getEngineAndDATInfo(EngineAndDATInfo& info) override;
+    int setEngineAndDATInfo(EngineAndDATInfo& info) override;
+    int getDATDateInfo(DATReleaseInfo& info) override;
+    int setDATDateInfo(DATReleaseInfo& info) override;
+    std::string getDATUpdateDate() override;
+    int setDATUpdateDate(std::string date) override;
+    int getDATVersion(bool withMinor, std::string& version) override;
+    int getEngineVersion(std::string& version) override;
+    int getExtraDATVersion(std::string& version) override;
+    int setExtraDATVersion(std::string version) override;
+    int getExtraDATVirusList(std::vector<std::string>& names) override;
+    int setExtraDATVirusList(std::vector<std::string>& names) override;
+    std::string getEngineFileName() override;
+    std::string getBaseEngineDir() override;
+    std::string getEngineRootDir() override;
+    std::string get64EngineBaseDir() override;
+    std::string getEngineDir() override;
+    std::string getIncrementalUpdateEnginePath() override;
+    std::string getDATDir() override;
+    std::string getExtraDATDir() override;
+    int setODSTaskConfig(std::map<int, std::vector<std::string>> options) override;
+    int setUpdateTaskConfig(std::map<int, std::vector<std::string>> options) override;
+    ZUR::SettingsMap getODSTaskSettings() override;
+    ZUR::SettingsMap getUpdateTaskSettings() override;
+    // Engine version for incremental updates; `version` keeps its content when
+    // the read fails (3025).
+    int getIncrementalUpdateEngineVersion(std::string& version);
+
     // On-access profiles: cached configuration, process settings, prefix keywords.
     oas_configuration* getOASConfigurationData() override;
     bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
@@ -257,6 +296,20 @@ public:
     int setScanFileTypes(std::string profile, FileTypesForScan types);
 
 private:
+    // Product, content and task helpers.
+    // The install and variable-data directories as the content paths use them.
+    std::string contentInstallDir();
+    std::string contentVarDir();
+    // Whether the platform can limit CPU use; false without platform utilities.
+    bool cpuLimitSupported();
+    // The task setters' checks and hand-over: at least one of `required`
+    // present, option 132 supported, then the map callback.
+    int handOverTask(const std::map<int, std::vector<std::string>>& options, const std::vector<int>& required,
+                     const std::string& emptyMessage, const std::string& callMessage,
+                     const std::string& failureMessage);
+    // Every task section except those holding `otherTypeKey`.
+    ZUR::SettingsMap taskSections(const std::string& otherTypeKey);
+
     // Store access shapes shared by the getters and setters of every subsystem
     // (defined in config/Access.h).
     template <class T>

@@ -135,4 +135,26 @@ using ExclusionEntry = std::map<std::string, std::string>;
 // Command-line option map: option number to the option's words.
 using CLIOptionMap = std::map<int, std::vector<std::string>>;
 
+// Engine, content and task records.
+
+// Installed engine and DAT versions. The store keeps 32-bit integers: a field
+// is stored as its low 32 bits and read back sign-extended.
+struct EngineAndDATInfo {
+    std::int64_t majorEngineVersion = 0;
+    std::int64_t minorEngineVersion = 0;
+    std::int64_t majorDATVersion = 0;
+    std::int64_t minorDATVersion = 0;
+};
+
+// Release date of the installed DAT.
+struct DATReleaseInfo {
+    std::int32_t day = 0;
+    std::int32_t month = 0;
+    std::int32_t year = 0;
+};
+
+// The two kinds of task section: on-demand scan ("ODSProfile") and update
+// ("UpdateProfile").
+enum TASK_KIND { ODS_TASK = 0, UPDATE_TASK = 1 };
+
 }  // namespace KOVL

@@ -1,0 +1,119 @@
+// ODS and update tasks: the checks of a new task's option map before it is
+// handed to the map callback, the task sections read back from the store, and
+// the helpers that build a new task section.
+#include <kovl/config/KOVConfigController.h>
+#include <kovl/config/TaskSections.h>
+
+#include <algorithm>
+#include <boost/uuid/random_generator.hpp>
+#include <boost/uuid/uuid.hpp>
+#include <boost/uuid/uuid_io.hpp>
+#include <stdexcept>
+
+#include "config/Access.h"
+
+namespace KOVL {
+namespace {
+
+// Sections that are never tasks: the on-access profiles and the global sections.
+const char* const kFixedSections[] = {"1",  "2",  "3",  "4",  "5",  "51", "52",
+                                      "53", "54", "55", "56", "57", "58", "59"};
+
+constexpr int kCPULimitOption = 132;
+
+bool isFixedSection(const std::string& sectionType) {
+    return std::find(std::begin(kFixedSections), std::end(kFixedSections), sectionType) !=
+           std::end(kFixedSections);
+}
+
+}  // namespace
+
+int KOVConfigController::setODSTaskConfig(std::map<int, std::vector<std::string>> options) {
+    return handOverTask(options, {100}, "Unable to add a new ODS Task as the configuration is empty",
+                        "Call to registered callback function for adding new ODS Task",
+                        "Unable to add new ODS Task in Config Controller");
+}
+
+int KOVConfigController::setUpdateTaskConfig(std::map<int, std::vector<std::string>> options) {
+    return handOverTask(options, {135, 136, 137},
+                        "Unable to add a new update Task as the configuration is empty",
+                        "Call to registered callback function for adding new update Task",
+                        "Unable to add new update Task in Config Controller");
+}
+
+ZUR::SettingsMap KOVConfigController::getODSTaskSettings() { return taskSections(taskTypeKey(UPDATE_TASK)); }
+
+ZUR::SettingsMap KOVConfigController::getUpdateTaskSettings() { return taskSections(taskTypeKey(ODS_TASK)); }
+
+bool KOVConfigController::cpuLimitSupported() { return utils && utils->isCPULimitSupported(); }
+
+// The two checks run unguarded: a failing CPU-limit query reaches the caller.
+// Only the hand-over itself (callback, copy of the map, logging) answers 3017.
+int KOVConfigController::handOverTask(const std::map<int, std::vector<std::string>>& options,
+                                      const std::vector<int>& required, const std::string& emptyMessage,
+                                      const std::string& callMessage, const std::string& failureMessage) {
+    const bool complete =
+        std::any_of(required.begin(), required.end(), [&](int option) { return options.count(option) != 0; });
+    if (!complete) {
+        logError(emptyMessage);
+        return AM_INVALID_KEY;
+    }
+    if (options.count(kCPULimitOption) != 0 && !cpuLimitSupported()) {
+        logInfo("CPULimit option is not supported for current distribution's kernel version.");
+        return AM_CPU_LIMIT_UNSUPPORTED;
+    }
+    try {
+        const PrefMapCallback callback = prefMapCallback;
+        if (!callback) {
+            logError("Callback is not registered.");
+            return AM_NO_CALLBACK;
+        }
+        logInfo(callMessage);
+        callback(options);
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(failureMessage);
+        return AM_CONFIG_NOT_APPLIED;
+    }
+}
+
+// A section holding neither type key is answered by both task getters, one
+// holding both by neither. Store failures reach the caller.
+ZUR::SettingsMap KOVConfigController::taskSections(const std::string& otherTypeKey) {
+    ZUR::SettingsMap sections = configStore->readAllSettings();
+    for (const char* fixed : kFixedSections) sections.erase(fixed);
+    for (auto it = sections.begin(); it != sections.end();) {
+        it = it->second.count(otherTypeKey) != 0 ? sections.erase(it) : std::next(it);
+    }
+    return sections;
+}
+
+std::string taskSectionName(TASK_KIND kind) { return kind == UPDATE_TASK ? "UpdateProfile" : "ODSProfile"; }
+
+std::string taskTypeKey(TASK_KIND kind) { return taskSectionName(kind) + ".<xmlattr>.type"; }
+
+std::string newTaskSectionType() {
+    boost::uuids::random_generator generate;
+    return boost::uuids::to_string(generate());
+}
+
+ZUR::SettingsMap taskSectionSettings(TASK_KIND kind, const std::string& sectionType,
+                                     const std::map<std::string, std::string>& values) {
+    if (sectionType.empty() || isFixedSection(sectionType)) {
+        throw std::invalid_argument("not a task section type: \"" + sectionType + "\"");
+    }
+    const std::string prefix = taskSectionName(kind) + ".";
+    const std::string typeKey = taskTypeKey(kind);
+    std::map<std::string, std::string> section{{typeKey, sectionType}};
+    for (const auto& entry : values) {
+        if (entry.first.compare(0, prefix.size(), prefix) != 0 || entry.first.size() == prefix.size() ||
+            entry.first == typeKey) {
+            throw std::invalid_argument("not a key of a " + taskSectionName(kind) + " task: \"" +
+                                        entry.first + "\"");
+        }
+        section.emplace(entry.first, entry.second);
+    }
+    return {{sectionType, section}};
+}
+
+}  // namespace KOVL
