@@ -129,6 +129,28 @@ TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
         {"--flushscancache", 3, S::FMP_REGISTRATION_ERROR_MSG},
         {"--addproxy", 3, S::FMP_REGISTRATION_ERROR_MSG},
         {"--createaprule", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--setoasprofileconfig --setmode sor", 2, S::SPECIFY_PROFILE_OPTION_MSG},
+        {"--setoasprofileconfig --profile standard --setmode noscan", 2,
+         S::NOSCAN_ALLOWED_ONLY_FOR_LOWRISK_PROFILE_MSG},
+        {"--setoasprofileconfig --profile lowrisk --scanarchive enable --primaryaction deny "
+         "--secondaryaction delete",
+         2, S::INVALID_SECONDARY_ACTION_FOR_SPECIFIED_PRIMARY_ACTION_MSG},
+        {"--setoasprofileconfig --profile lowrisk --addfiletype exe", 2,
+         S::THESE_OPTIONS_ALLOWED_ONLY_FOR_FILETYPESTOSCAN_MSG},
+        {"--setoasprofileconfig --profile lowrisk --excludepaths rel/path", 2,
+         S::INVALID_EXCLUDE_PATHS_ARGUMENT_MSG},
+        {"--setoasprofileconfig --profile lowrisk --delexclusion --index 1", 2, S::INVALID_EXCLUSIONLIST_MSG},
+        {"--getoasprofileconfig", 2, S::INVALID_GETOASPROFILECONFIG_ARGUMENT_MSG},
+        {"--addodstask --name weekly", 2, S::INVALID_SCAN_ODS_SETTINGS_MSG},
+        {"--addodstask --scanpaths /home", 2, S::ODS_TASK_COULD_NOT_BE_ADDED_MSG},
+        {"--addodstask --name weekly --scanpaths /home --setmaxcpulimit 101", 2,
+         S::MAXCPULIMIT_OUT_OF_RANGE_MSG},
+        {"--addupdatetask --name content --updatetype signatures", 2, S::INVALID_UPDATETYPE_ARGUMENT_MSG},
+        {"--deltask --index 99", 2, S::INVALID_TASK_INDEX_OPTION_MSG},
+        {"--showtask", 2, S::SPECIFY_INDEX_OR_NAME_OF_TASK_MSG},
+        {"--scheduletask --index 1 --daily", 2, S::PROVIDE_START_TIME_OPTION_MSG},
+        {"--scheduletask --index 1 --weekly --dayofweek 8 --starttime 02:00", 2,
+         S::INVALID_DAYOFWEEK_ARGUMENT_MSG},
     };
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.args);
@@ -137,6 +159,10 @@ TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
         EXPECT_EQ(run.err, refusal.message + "\n");
         EXPECT_EQ(run.out, "");
     }
+    const ToolRun cancelled = tool("--setoastodefault </dev/null");
+    EXPECT_EQ(cancelled.status, 1);
+    EXPECT_EQ(cancelled.out, S::USER_CONFIRMATION_MSG);
+    EXPECT_EQ(cancelled.err, S::OPERATION_CANCELLED_MSG + "\n");
     EXPECT_EQ(slurp(prefs()), before);
 }
 
@@ -194,6 +220,78 @@ TEST_F(ZlytpcliTest, ProcessesAreListedNumberedAndDeletedByNumber) {
     EXPECT_EQ(tool("--getoasconfig --processlist").out,
               "High Risk\n  1  wget\nLow Risk\n  2  backup\n  3  rsync\n");
     EXPECT_EQ(daemon().getProcess(KOVL::HIGH_RISK_PROFILE), std::vector<std::string>{"wget"});
+}
+
+TEST_F(ZlytpcliTest, ProfileConfigurationRoundTripsThroughEverySubOption) {
+    expectSuccess("--addprocess --highrisk curl");
+    expectSuccess(
+        "--setoasprofileconfig --profile highrisk --setmode sow --filetypestoscan defaultandspecified "
+        "--addfiletype py,sh --noextension enable --scanmacros enable --onscanerror allow --onscantimeout "
+        "deny "
+        "--networkscan enable --scanarchive enable --scanmime enable --scanpups disable "
+        "--scanunknownprograms enable "
+        "--scanunknownmacros enable --primaryaction clean --secondaryaction delete --primaryactionpup delete "
+        "--addexclusionwrite --excludefiletype tmp,bak");
+    expectSuccess("--setoasprofileconfig --profile highrisk --excludepaths /var/cache --excludesubfolder");
+    const ToolRun shown = tool("--getoasprofileconfig --profile highrisk");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, slurp(std::string(KOVCONFIG_TEST_DATA_DIR) + "/zlytpcli_highrisk_profile.txt"));
+    EXPECT_EQ(daemon().getScanMode(KOVL::HIGH_RISK_PROFILE), KOVL::SCAN_MODE_WRITE);
+    EXPECT_EQ(daemon().getScanMode(KOVL::STANDARD_PROFILE), KOVL::SCAN_MODE_DECIDE)
+        << "other profiles untouched";
+
+    EXPECT_EQ(tool("--setoastodefault --force").status, 0);
+    EXPECT_EQ(daemon().getScanMode(KOVL::HIGH_RISK_PROFILE), KOVL::SCAN_MODE_DECIDE);
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile highrisk").out,
+              S::NO_EXCLUSIONS_TO_SHOW_MSG + "\n");
+}
+
+TEST_F(ZlytpcliTest, ExclusionsAreListedNumberedAndDeletedByNumber) {
+    expectSuccess("--setoasprofileconfig --profile lowrisk --addexclusionread --excludepaths /srv/a,/srv/b");
+    expectSuccess("--setoasprofileconfig --profile lowrisk --excludepathwithsubfolder /opt/big");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
+              "1  Path Exclusions On Read                           /srv/a\n"
+              "2  Path Exclusions On Read                           /srv/b\n"
+              "3  Exclude Folders And SubFolders On Read And Write  /opt/big\n");
+    expectSuccess("--setoasprofileconfig --profile lowrisk --delexclusion --index 2");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
+              "1  Path Exclusions On Read                           /srv/a\n"
+              "2  Exclude Folders And SubFolders On Read And Write  /opt/big\n");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile standard").out,
+              S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE + "\n");
+}
+
+TEST_F(ZlytpcliTest, TasksAreAddedListedShownScheduledAndDeleted) {
+    expectSuccess("--addodstask --name nightly --scanpaths /home,/srv --scanarchive enable --odsthreads 2");
+    expectSuccess("--addupdatetask --name content --updatetype dat,engine");
+    const ZUR::SettingsMap ods = daemon().getODSTaskSettings();
+    std::string nightly;
+    for (const auto& task : ods)
+        if (task.second.at("ODSProfile.TaskName") == "nightly") nightly = task.first;
+    ASSERT_FALSE(nightly.empty());
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.ScanPaths.Path"), "/home,/srv");
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.ScanArchiveEnabled"), "1");
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.Threads"), "2");
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.LastRunSummary.NoOfFiles"), "0")
+        << "completed from the default task";
+
+    const ToolRun listed = tool("--listtasks");
+    const std::size_t line = listed.out.find("nightly ");
+    ASSERT_NE(line, std::string::npos) << listed.out;
+    const std::string row = listed.out.substr(line, listed.out.find('\n', line) - line);
+    EXPECT_NE(row.find(" ODSProfile "), std::string::npos) << row;
+    EXPECT_NE(row.find(" " + S::NOT_DEFINED + " "), std::string::npos) << row;
+    EXPECT_EQ(row.substr(row.size() - nightly.size()), nightly);
+    EXPECT_NE(listed.out.find("content"), std::string::npos);
+    expectSuccess("--scheduletask --name nightly --weekly --dayofweek 1,7 --starttime 2:30");
+    const ToolRun shown = tool("--showtask --name nightly");
+    EXPECT_NE(shown.out.find("TaskSchedule  "), std::string::npos);
+    EXPECT_NE(shown.out.find("weekly 1,7 02:30\n"), std::string::npos) << shown.out;
+
+    expectSuccess("--deltask --name nightly");
+    EXPECT_EQ(daemon().getODSTaskSettings().count(nightly), 0u);
+    EXPECT_EQ(tool("--showtask --name nightly").err, S::INVALID_TASK_NAME_MSG + "\n");
+    EXPECT_EQ(daemon().getUpdateTaskSettings().size(), 2u);
 }
 
 TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {

@@ -86,15 +86,29 @@ Invocation checkShape(const CommandSpec& spec, const std::vector<Option>& option
     return Invocation(command, std::move(subs));
 }
 
+void printTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                const std::string& indent) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        if (widths.size() < row.size()) widths.resize(row.size(), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+    }
+    for (const auto& row : rows) {
+        out << indent;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            std::string cell = row[i];
+            if (i + 1 < row.size()) cell.resize(widths[i] + 2, ' ');
+            out << cell;
+        }
+        out << "\n";
+    }
+}
+
 void printColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows,
                   const std::string& indent) {
-    std::size_t width = 0;
-    for (const auto& row : rows) width = std::max(width, row.first.size());
-    for (const auto& row : rows) {
-        std::string left = row.first;
-        left.resize(width + 2, ' ');
-        out << indent << left << row.second << "\n";
-    }
+    std::vector<std::vector<std::string>> table;
+    for (const auto& row : rows) table.push_back({row.first, row.second});
+    printTable(out, table, indent);
 }
 
 }  // namespace zlytpcli

@@ -95,7 +95,10 @@ Invocation checkShape(const CommandSpec& spec, const std::vector<Option>& option
 // Splits comma-separated values into items; empty items are refused with `invalid`.
 std::vector<std::string> splitItems(const std::vector<std::string>& values, const std::string& invalid);
 
-// Prints rows of two columns, the first padded to the widest entry.
+// Prints rows of columns, each column but the last padded to its widest entry.
+void printTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                const std::string& indent = "");
+// Prints rows of two columns.
 void printColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows,
                   const std::string& indent = "");
 

@@ -10,14 +10,13 @@
 #include <iostream>
 #include <set>
 
+#include "Handlers.h"
+
 namespace zlytpcli {
 
 using S = KOVL::AMCliStringConstants;
-using Controller = KOVL::KOVConfigController;
 
-namespace {
-
-// ---- value words ----
+// ---- value words and results ----
 
 bool enableWord(const std::string& word, const std::string& invalid) {
     if (word == S::PARAM_ENABLE) return true;
@@ -50,6 +49,33 @@ KOVL::PROFILE_CODE requiredProfile(const Invocation& in) {
 
 const std::string& enabledLabel(bool on) { return on ? S::ENABLED : S::DISABLED; }
 
+// ---- results ----
+
+bool succeeded(int code) {
+    return code == KOVL::AM_SUCCESS || code == KOVL::AM_ALREADY_SET || code == KOVL::AM_NO_CALLBACK;
+}
+
+// 3001 written, 3018 already set and 3021 written without a listener are all done.
+Status report(Context& ctx, int code, const std::string& failed) {
+    if (!succeeded(code)) refuse(failed, kFailed);
+    ctx.out << S::RET_SUCCESS_MSG << "\n";
+    return kOk;
+}
+
+void printNumbered(Context& ctx, const std::string& heading, const std::vector<std::string>& items,
+                   const std::string& none) {
+    if (items.empty()) {
+        ctx.out << none << "\n";
+        return;
+    }
+    ctx.out << heading << "\n";
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (std::size_t i = 0; i < items.size(); ++i) rows.push_back({std::to_string(i + 1), items[i]});
+    printColumns(ctx.out, rows, "  ");
+}
+
+namespace {
+
 // ORQ sensitivity: the stored level 1..5 and its words and labels.
 struct SensitivityLevel {
     int level;
@@ -68,19 +94,6 @@ const std::string& sensitivityLabel(int level) {
     for (const SensitivityLevel& row : kSensitivity)
         if (row.level == level) return *row.label;
     return S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
-}
-
-// ---- results ----
-
-bool succeeded(int code) {
-    return code == KOVL::AM_SUCCESS || code == KOVL::AM_ALREADY_SET || code == KOVL::AM_NO_CALLBACK;
-}
-
-// 3001 written, 3018 already set and 3021 written without a listener are all done.
-Status report(Context& ctx, int code, const std::string& failed) {
-    if (!succeeded(code)) refuse(failed, kFailed);
-    ctx.out << S::RET_SUCCESS_MSG << "\n";
-    return kOk;
 }
 
 // ---- on-access global settings ----
@@ -113,7 +126,9 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
         const std::string word = in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS);
         if (word != S::CLI_PROCSETTINGS_PARAM_STANDARD && word != S::CLI_PROCSETTINGS_PARAM_RISKBASED)
             refuse(S::INVALID_PROCSETTINGS_ARGUMENT_MSG);
-        return report(ctx, c.setStringConfiguration("type", "51", "DNDOASGlobalSettings.ProfileName", word),
+        return report(ctx,
+                      word == S::CLI_PROCSETTINGS_PARAM_STANDARD ? c.setOASProcSettingsToStandard()
+                                                                 : c.setOASProcSettingsToRiskbased(),
                       S::VALUE_COULD_NOT_BE_SET_MSG);
     }
     // ORQ: state and/or sensitivity, both checked before either is written.
@@ -187,18 +202,6 @@ void printProcessList(Context& ctx) {
     }
 }
 
-void printNumbered(Context& ctx, const std::string& heading, const std::vector<std::string>& items,
-                   const std::string& none) {
-    if (items.empty()) {
-        ctx.out << none << "\n";
-        return;
-    }
-    ctx.out << heading << "\n";
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (std::size_t i = 0; i < items.size(); ++i) rows.push_back({std::to_string(i + 1), items[i]});
-    printColumns(ctx.out, rows, "  ");
-}
-
 Status getOASConfig(Context& ctx, const Invocation& in) {
     const std::string* views[] = {&S::CLI_GETOASCONFIG_SUB_SUMMARY, &S::CLI_GETOASCONFIG_SUB_PROCESSLIST,
                                   &S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST,
@@ -222,7 +225,7 @@ Status getOASConfig(Context& ctx, const Invocation& in) {
                       S::NO_FILETYPES_TO_SHOW_MSG);
         return kOk;
     }
-    refuse(S::FMP_REGISTRATION_ERROR_MSG, kNeedsDaemon);
+    return printExclusionList(ctx, requiredProfile(in));
 }
 
 // ---- process lists ----
@@ -511,6 +514,43 @@ std::vector<CommandSpec> buildTable() {
                                            *row.failed);
                          }});
     }
+    // Profiles and tasks.
+    table.push_back({&S::CLI_SETOASPROFILECONFIG_CMD, &S::CLI_SETOASPROFILECONFIG_CMD_DESC, nullptr,
+                     Arity::None, nullptr, profileConfigSubOptions(), setOASProfileConfig});
+    table.push_back(
+        {&S::CLI_GETOASPROFILECONFIG_CMD,
+         &S::CLI_GETOASPROFILECONFIG_CMD_DESC,
+         &S::CLI_GETOASPROFILECONFIG_CMD_DESC_SHORT,
+         Arity::None,
+         nullptr,
+         {sub(S::CLI_SUB_PROFILE, S::CLI_SUB_PROFILE_DESC, Arity::One, &S::INVALID_PROFILE_OPTION_MSG)},
+         getOASProfileConfig});
+    table.push_back({&S::CLI_SETOASTODEFAULT_CMD,
+                     &S::CLI_SETOASTODEFAULT_CMD_DESC,
+                     &S::CLI_SETOASTODEFAULT_CMD_DESC_SHORT,
+                     Arity::None,
+                     nullptr,
+                     {sub(S::CLI_SUB_FORCE, S::CLI_SUB_FORCE_DESC, Arity::None)},
+                     setOASToDefault});
+    table.push_back({&S::CLI_ADDODSTASK_CMD, &S::CLI_ADDODSTASK_CMD_DESC, nullptr, Arity::None, nullptr,
+                     odsTaskSubOptions(), addODSTask});
+    table.push_back({&S::CLI_ADDUPDATETASK_CMD, &S::CLI_ADDUPDATETASK_CMD_DESC,
+                     &S::CLI_ADDUPDATETASK_CMD_DESC_SHORT, Arity::None, nullptr, updateTaskSubOptions(),
+                     addUpdateTask});
+    table.push_back({&S::CLI_LISTTASKS_CMD,
+                     &S::CLI_LISTTASKS_CMD_DESC,
+                     &S::CLI_LISTTASKS_CMD_DESC_SHORT,
+                     Arity::None,
+                     nullptr,
+                     {},
+                     listTasks});
+    table.push_back({&S::CLI_SHOWTASK_CMD, &S::CLI_SHOWTASK_CMD_DESC, nullptr, Arity::None, nullptr,
+                     taskSelectSubOptions(S::CLI_SUB_SHOWTASK_INDEX_DESC), showTask});
+    table.push_back({&S::CLI_DELETETASK_CMD, &S::CLI_DELETETASK_CMD_DESC, nullptr, Arity::None, nullptr,
+                     taskSelectSubOptions(S::CLI_SUB_DELETETASK_INDEX_DESC), deleteTask});
+    table.push_back({&S::CLI_SCHEDULETASK_CMD, &S::CLI_SCHEDULETASK_CMD_DESC,
+                     &S::CLI_SCHEDULETASK_CMD_DESC_SHORT, Arity::None, nullptr, scheduleSubOptions(),
+                     scheduleTask});
     table.push_back(
         {&S::CLI_GET_AP_STATUS, &S::CLI_GET_AP_STATUS_DESC, nullptr, Arity::None, nullptr, {}, getAPStatus});
     table.push_back({&S::CLI_GET_AP_EXCLUSION_CMD,
@@ -550,23 +590,10 @@ std::vector<CommandSpec> buildTable() {
              daemonOnly(S::CLI_ADDPROXY_CMD, S::CLI_ADDPROXY_CMD_DESC),
              daemonOnly(S::CLI_REMOVEPROXY_CMD, S::CLI_REMOVEPROXY_CMD_DESC),
              // Not served by this tool yet.
-             daemonOnly(S::CLI_SETOASTODEFAULT_CMD, S::CLI_SETOASTODEFAULT_CMD_DESC,
-                        &S::CLI_SETOASTODEFAULT_CMD_DESC_SHORT),
-             daemonOnly(S::CLI_SETOASPROFILECONFIG_CMD, S::CLI_SETOASPROFILECONFIG_CMD_DESC),
-             daemonOnly(S::CLI_GETOASPROFILECONFIG_CMD, S::CLI_GETOASPROFILECONFIG_CMD_DESC,
-                        &S::CLI_GETOASPROFILECONFIG_CMD_DESC_SHORT),
              daemonOnly(S::CLI_ORQ_CMD, S::CLI_ORQ_CMD_DESC, &S::CLI_ORQ_CMD_DESC_SHORT),
              daemonOnly(S::CLI_ORQTELEMETRY_CMD, S::CLI_ORQTELEMETRY_CMD_DESC),
              daemonOnly(S::CLI_PROXYSERVERCONFIG_CMD, S::CLI_PROXYSERVERCONFIG_CMD_DESC),
              daemonOnly(S::CLI_SHOWPROXYSERVERCONFIG_CMD, S::CLI_SHOWPROXYSERVERCONFIG_CMD_DESC),
-             daemonOnly(S::CLI_ADDODSTASK_CMD, S::CLI_ADDODSTASK_CMD_DESC),
-             daemonOnly(S::CLI_ADDUPDATETASK_CMD, S::CLI_ADDUPDATETASK_CMD_DESC,
-                        &S::CLI_ADDUPDATETASK_CMD_DESC_SHORT),
-             daemonOnly(S::CLI_LISTTASKS_CMD, S::CLI_LISTTASKS_CMD_DESC, &S::CLI_LISTTASKS_CMD_DESC_SHORT),
-             daemonOnly(S::CLI_SHOWTASK_CMD, S::CLI_SHOWTASK_CMD_DESC),
-             daemonOnly(S::CLI_DELETETASK_CMD, S::CLI_DELETETASK_CMD_DESC),
-             daemonOnly(S::CLI_SCHEDULETASK_CMD, S::CLI_SCHEDULETASK_CMD_DESC,
-                        &S::CLI_SCHEDULETASK_CMD_DESC_SHORT),
          })
         table.push_back(spec);
     return table;
@@ -611,7 +638,5 @@ void printHelp(std::ostream& out, const CommandSpec* spec) {
     for (const SubOption& option : spec->subs)
         out << "  --" << *option.word << "\n     " << trimmedEnd(*option.help) << "\n";
 }
-
-void installMapCallback(Controller&) {}
 
 }  // namespace zlytpcli
