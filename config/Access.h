@@ -120,4 +120,47 @@ AM_ERROR_CODES KOVConfigController::compareWriteStamp(const T& value, Current&& 
     }
 }
 
+namespace detail {
+// What the controller asks of the agent adaptor: mode 2 seals local secrets
+// (the proxy password), mode 3 opens values of the management server, which
+// carry the marker in front of their sealed text.
+constexpr int kLocalSecretMode = 2;
+constexpr int kServerValueMode = 3;
+constexpr const char* kSealedMarker = "ZARNAES128:";
+}  // namespace detail
+
+// Setters that write the store directly and stamp nothing: compare with
+// `current()`, answer 3018 after `alreadySet` (level 6) when equal, otherwise
+// write the row (under the controller mutex when `lockWrite`; callers that
+// hold it pass false) and answer 3001; any failure logs `failure` and answers 3025.
+template <class T, class Current>
+AM_ERROR_CODES KOVConfigController::compareWrite(const detail::Setting<T>& setting, const T& value,
+                                                 Current&& current, bool lockWrite,
+                                                 const std::string& alreadySet, const std::string& failure) {
+    const auto write = [&] {
+        if constexpr (std::is_same_v<T, bool>) {
+            configStore->writeBool("type", setting.sectionType, setting.key, value);
+        } else if constexpr (std::is_same_v<T, int>) {
+            configStore->writeInt("type", setting.sectionType, setting.key, value);
+        } else {
+            configStore->writeString("type", setting.sectionType, setting.key, value);
+        }
+    };
+    try {
+        if (current() == value) {
+            logInfo(alreadySet);
+            return AM_ALREADY_SET;
+        }
+        if (lockWrite) {
+            locked(write);
+        } else {
+            write();
+        }
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(failure);
+        return AM_STORE_FAILURE;
+    }
+}
+
 }  // namespace KOVL

@@ -8,6 +8,13 @@ namespace KOVL {
 
 const char* const kDefaultLogDirKeyword = "%DEFLOGDIR%";
 const char* const kDefaultLogDir = "/var/Korvel/kov/log/tp";
+const char* const kDefaultORQHost = "orq.korvel.com";
+// Sealed under the product's built-in key (agent adaptor mode 3), stored without the marker.
+const char* const kDefaultORQUserID =
+    "a7d3829173636ad3feac30fadca3438e72b6e30de0b2842f2d65bda39412d03cc4ae9dad09bdb58574fc17e6cb37e98a";
+const char* const kDefaultORQKey =
+    "d8a16ed7eb9bf74db90850e3c8e635c0ae3225a927f7ddbf7a15719672984a0b9732b4aed83ac14d018ce8483f98090d0f3f"
+    "537f3fc46bce70d745fee578e50b";
 
 namespace {
 
@@ -103,12 +110,9 @@ const Row kProductInformation[] = {
     {"DNDProductInformation.ProductODSReportDir", "odsreport"},
     {"DNDProductInformation.ProductCLIName", "zlytpcli"},
     {"DNDProductInformation.DaysSinceInstallation", "1"},
-    {"DNDProductInformation.ORQHostAddr", "orq.korvel.com"},
-    {"DNDProductInformation.ORQUserID",
-     "b5260c1dcc8a230dae2cd77cf9fd8b011ba89c82f84786ab38ad6f323590de3c18412fe7325a325723d1daa6d85e39f5"},
-    {"DNDProductInformation.ORQKey",
-     "032bddef1acfcb254e519a6ccc6e8d252a8158cbc9d88f5480dee3433af1f2d8333d240ecf130f1b7316130d8cb3564622e448e"
-     "06cdfd8b0c56b6406b1753e02"},
+    {"DNDProductInformation.ORQHostAddr", kDefaultORQHost},
+    {"DNDProductInformation.ORQUserID", kDefaultORQUserID},
+    {"DNDProductInformation.ORQKey", kDefaultORQKey},
     {"DNDProductInformation.ORQCACertFile", "production.crt"},
     {"DNDProductInformation.ORQProductName", "Velantra for Linux"},
 };

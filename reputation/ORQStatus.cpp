@@ -1,6 +1,7 @@
-// Reputation service: the on/off switch and the sensitivity level that the
-// cached on-access configuration copies. Both read the store directly; the
-// out-parameter is preset and keeps its preset when the read fails.
+// Reputation service: the on/off switch, the feedback switch and the
+// sensitivity level. The getters read the store directly; the out-parameter is
+// preset and keeps its preset when the read fails. The setters compare without
+// the controller mutex, hold it only for the write and stamp nothing.
 
 #include <string>
 
@@ -14,6 +15,8 @@ using detail::Setting;
 
 const Setting<bool> kORQEnabled{"57", "DNDORQSelectionCriteria.IsORQEnabled", true,
                                 "Unable to get ORQ Status"};
+const Setting<bool> kORQFeedback{"52", "DNDGlobalSettings.IsORQFeedbackEnabled", true,
+                                 "Unable to get ORQ feedback status"};
 const Setting<int> kORQSensitivity{"57", "DNDORQSelectionCriteria.ORQSensitivityLevel", 3,
                                    "Unable to get ORQ Sensitivity value"};
 
@@ -21,6 +24,36 @@ const Setting<int> kORQSensitivity{"57", "DNDORQSelectionCriteria.ORQSensitivity
 
 AM_ERROR_CODES KOVConfigController::getORQStatus(bool& enabled) { return readInto(kORQEnabled, enabled); }
 
+AM_ERROR_CODES KOVConfigController::getORQFeedbackStatus(bool& enabled) {
+    return readInto(kORQFeedback, enabled);
+}
+
 AM_ERROR_CODES KOVConfigController::getORQSensitivity(int& level) { return readInto(kORQSensitivity, level); }
+
+AM_ERROR_CODES KOVConfigController::setORQStatus(bool enable) {
+    const std::string word = enable ? "Enabled" : "Disabled";
+    return compareWrite(
+        kORQEnabled, enable, [&] { return readStore<bool>(kORQEnabled.sectionType, kORQEnabled.key); }, true,
+        "ORQ Status is already set to " + word + " state. Hence not setting it again to same value",
+        "Unable to set ORQ Status to " + word + " state in Config Controller");
+}
+
+AM_ERROR_CODES KOVConfigController::setORQFeedbackStatus(bool enable) {
+    const std::string word = enable ? "enabled" : "disabled";
+    return compareWrite(
+        kORQFeedback, enable, [&] { return readStore<bool>(kORQFeedback.sectionType, kORQFeedback.key); },
+        true,
+        "Korvel ORQ feedback status is already set to " + word +
+            " state. Hence not setting it again to same value",
+        "Unable to set ORQ feedback Status to " + word + " state in Config Controller");
+}
+
+AM_ERROR_CODES KOVConfigController::setORQSensitivity(int level) {
+    return compareWrite(
+        kORQSensitivity, level,
+        [&] { return readStore<int>(kORQSensitivity.sectionType, kORQSensitivity.key); }, true,
+        "ORQ Sensitivity is already set, Hence not setting it again to same value",
+        "Unable to set ORQ Sensitivity value in Config Controller");
+}
 
 }  // namespace KOVL

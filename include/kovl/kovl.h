@@ -10,6 +10,8 @@
 #include <kovl/config/TpAgentAdaptor.h>
 #include <kovl/config/Types.h>
 #include <kovl/export.h>
+#include <kovl/platform/AesAgentAdaptor.h>
+#include <kovl/platform/Base64SSL.h>
 #include <kovl/platform/Interfaces.h>
 #include <kovl/platform/SystemPlatform.h>
 #include <kovl/platform/XmlConfigStore.h>

@@ -23,5 +23,10 @@ KOVL_EXPORT ZUR::SettingsMap shippedSettings();
 // Product-wide constants shared by the defaults and the getters' fallbacks.
 KOVL_EXPORT extern const char* const kDefaultLogDirKeyword;  // "%DEFLOGDIR%"
 KOVL_EXPORT extern const char* const kDefaultLogDir;         // "/var/Korvel/kov/log/tp"
+// The reputation service's host and the built-in account (user id and key as
+// stored: sealed, lower-case hexadecimal, without the "ZARNAES128:" marker).
+KOVL_EXPORT extern const char* const kDefaultORQHost;
+KOVL_EXPORT extern const char* const kDefaultORQUserID;
+KOVL_EXPORT extern const char* const kDefaultORQKey;
 
 }  // namespace KOVL

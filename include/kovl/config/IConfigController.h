@@ -230,6 +230,36 @@ public:
     // Reputation service switches read into the cached on-access configuration.
     virtual AM_ERROR_CODES getORQStatus(bool& enabled) = 0;
     virtual AM_ERROR_CODES getORQSensitivity(int& level) = 0;
+
+    // Reputation service and proxy: switches, statistics, throttling, selection
+    // lists and query credentials; proxy settings and the proxy password.
+    virtual AM_ERROR_CODES getORQFeedbackStatus(bool& enabled) = 0;
+    virtual AM_ERROR_CODES setORQStatus(bool enable) = 0;
+    virtual AM_ERROR_CODES setORQFeedbackStatus(bool enable) = 0;
+    virtual AM_ERROR_CODES setORQSensitivity(int level) = 0;
+    virtual int getORQAverageRTTForLast24Hours() = 0;
+    virtual AM_ERROR_CODES setORQAverageRTTForLast24Hours(int value) = 0;
+    virtual int getORQAverageSSLHandShakeTimeForLast24Hours() = 0;
+    virtual AM_ERROR_CODES setORQAverageSSLHandShakeTimeForLast24Hours(int value) = 0;
+    virtual int getORQAverageRetriesForAQueryForLast24Hours() = 0;
+    virtual AM_ERROR_CODES setORQAverageRetriesForAQueryForLast24Hours(int value) = 0;
+    virtual int getNumberOfORQQueriesForLast24Hours() = 0;
+    virtual AM_ERROR_CODES setNumberOfORQQueriesForLast24Hours(int value) = 0;
+    virtual int getNoOfRequestInAORQQuery() = 0;
+    virtual std::map<std::string, std::string> getORQThrottlingParameters() = 0;
+    virtual void setORQThrottlingParameters(std::map<std::string, std::string>& params) = 0;
+    virtual std::map<std::string, std::string> getORQQueryAuthInformation() = 0;
+    virtual std::vector<std::string> getORQServerLocForSelc02() = 0;
+    virtual std::vector<std::string> getORQFsTypesForSelc03() = 0;
+    virtual std::vector<std::string> getORQTmpPathsForSelc04() = 0;
+    virtual std::vector<std::string> getORQFileTypesForSelc08() = 0;
+    virtual std::vector<std::string> getORQExecType() = 0;
+    virtual std::vector<std::string> getORQHLCFileTypes() = 0;
+    virtual std::vector<std::string> getORQELFFileTypes() = 0;
+    virtual ZUR::ZURProxyConfig getProxyConfiguration() = 0;
+    virtual AM_ERROR_CODES setProxyConfiguration(ZUR::ZURProxyConfig& config) = 0;
+    virtual bool getEncryptedProxyPass(std::string& clearPassword, std::string& encryptedPassword) = 0;
+    virtual bool getDecryptedProxyPass(std::string& storedPassword, std::string& clearPassword) = 0;
 };
 
 }  // namespace KOVL

@@ -255,6 +255,36 @@ public:
     AM_ERROR_CODES getORQStatus(bool& enabled) override;
     AM_ERROR_CODES getORQSensitivity(int& level) override;
 
+    // Reputation service and proxy: switches, statistics, throttling, selection
+    // lists and query credentials; proxy settings and the proxy password.
+    AM_ERROR_CODES getORQFeedbackStatus(bool& enabled) override;
+    AM_ERROR_CODES setORQStatus(bool enable) override;
+    AM_ERROR_CODES setORQFeedbackStatus(bool enable) override;
+    AM_ERROR_CODES setORQSensitivity(int level) override;
+    int getORQAverageRTTForLast24Hours() override;
+    AM_ERROR_CODES setORQAverageRTTForLast24Hours(int value) override;
+    int getORQAverageSSLHandShakeTimeForLast24Hours() override;
+    AM_ERROR_CODES setORQAverageSSLHandShakeTimeForLast24Hours(int value) override;
+    int getORQAverageRetriesForAQueryForLast24Hours() override;
+    AM_ERROR_CODES setORQAverageRetriesForAQueryForLast24Hours(int value) override;
+    int getNumberOfORQQueriesForLast24Hours() override;
+    AM_ERROR_CODES setNumberOfORQQueriesForLast24Hours(int value) override;
+    int getNoOfRequestInAORQQuery() override;
+    std::map<std::string, std::string> getORQThrottlingParameters() override;
+    void setORQThrottlingParameters(std::map<std::string, std::string>& params) override;
+    std::map<std::string, std::string> getORQQueryAuthInformation() override;
+    std::vector<std::string> getORQServerLocForSelc02() override;
+    std::vector<std::string> getORQFsTypesForSelc03() override;
+    std::vector<std::string> getORQTmpPathsForSelc04() override;
+    std::vector<std::string> getORQFileTypesForSelc08() override;
+    std::vector<std::string> getORQExecType() override;
+    std::vector<std::string> getORQHLCFileTypes() override;
+    std::vector<std::string> getORQELFFileTypes() override;
+    ZUR::ZURProxyConfig getProxyConfiguration() override;
+    AM_ERROR_CODES setProxyConfiguration(ZUR::ZURProxyConfig& config) override;
+    bool getEncryptedProxyPass(std::string& clearPassword, std::string& encryptedPassword) override;
+    bool getDecryptedProxyPass(std::string& storedPassword, std::string& clearPassword) override;
+
     // Agent adaptor (not owned); stored under the process-wide adaptor mutex.
     void setAgentAdaptor(TpAgentAdaptor* adaptor);
     // Whole seconds since the epoch; throws boost::bad_lexical_cast past 2038.
@@ -347,6 +377,15 @@ private:
     // Calls the preference callback (if any) after logging `line`; answers
     // whether one was registered.
     bool notify(KOVPrefType type, const std::string& line);
+
+    // Reputation service and proxy: direct writes without a time stamp, the
+    // configuration directory of the certificate, the decryption of a sealed
+    // credential (caller holds m_agentAdaptorMutex).
+    template <class T, class Current>
+    AM_ERROR_CODES compareWrite(const detail::Setting<T>& setting, const T& value, Current&& current,
+                                bool lockWrite, const std::string& alreadySet, const std::string& failure);
+    std::string orqConfigDir();
+    std::string decryptedCredential(const std::string& stored);
 
     std::string componentName;
     ZUR::ILogger& logger;

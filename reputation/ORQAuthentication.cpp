@@ -1,0 +1,67 @@
+// Reputation service: the authentication information of a query. The user id
+// and the key are stored sealed (lower-case hexadecimal without the marker)
+// and opened through the agent adaptor while the process-wide adaptor mutex is
+// held; without an adaptor, or when opening fails, they are answered empty.
+// Neither the stored nor the opened values are ever logged.
+
+#include <kovl/config/Defaults.h>
+
+#include <map>
+#include <string>
+
+#include "config/Access.h"
+
+namespace KOVL {
+
+namespace {
+
+using detail::Setting;
+
+constexpr const char* kProductSection = "54";
+
+const Setting<std::string> kHost{kProductSection, "DNDProductInformation.ORQHostAddr", kDefaultORQHost,
+                                 "Unable to get ORQ host address from preferences."};
+const Setting<std::string> kUserID{kProductSection, "DNDProductInformation.ORQUserID", kDefaultORQUserID,
+                                   "Unable to get ORQ UserID from preferences."};
+const Setting<std::string> kKey{kProductSection, "DNDProductInformation.ORQKey", kDefaultORQKey,
+                                "Unable to get ORQ key from preferences."};
+const Setting<std::string> kCACertFile{kProductSection, "DNDProductInformation.ORQCACertFile",
+                                       "production.crt",
+                                       "Unable to get ORQ CA certificate path from preferences."};
+
+}  // namespace
+
+// The product's configuration directory: the install directory and "/etc".
+std::string KOVConfigController::orqConfigDir() {
+    std::string installDir =
+        getStringConfiguration(kProductSection, "DNDProductInformation.ProductInstallDir");
+    if (installDir.empty()) installDir = "/opt/Korvel/kov/tp";
+    return installDir + "/etc";
+}
+
+// The clear credential, or empty: no adaptor, or it cannot open the value
+// (a failure is silent, whatever the adaptor raised included).
+std::string KOVConfigController::decryptedCredential(const std::string& stored) {
+    if (agentAdaptor == nullptr) return "";
+    try {
+        std::string sealed = detail::kSealedMarker + stored;
+        std::string opened;
+        if (agentAdaptor->decryptMessage(sealed, detail::kServerValueMode, opened)) return opened;
+    } catch (...) {
+    }
+    return "";
+}
+
+// Holds m_agentAdaptorMutex for the whole call; its lock error is let out.
+std::map<std::string, std::string> KOVConfigController::getORQQueryAuthInformation() {
+    boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);
+    std::map<std::string, std::string> info;
+    info["ORQHostAddr"] = accessStringOr(kHost);
+    info["ORQUserID"] = decryptedCredential(accessStringOr(kUserID));
+    info["ORQKey"] = decryptedCredential(accessStringOr(kKey));
+    const std::string certificate = accessStringOr(kCACertFile);
+    info["ORQCACertPath"] = orqConfigDir() + "/" + certificate;
+    return info;
+}
+
+}  // namespace KOVL
