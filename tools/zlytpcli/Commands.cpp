@@ -143,14 +143,9 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
     }
     const bool state = in.has(S::CLI_SUB_ORQ_STATE) &&
                        enableWord(in.sub(S::CLI_SUB_ORQ_STATE), S::INVALID_ORQ_STATE_ARGUMENT_MSG);
-    if (in.has(S::CLI_SUB_ORQ_STATE) &&
-        !succeeded(c.setBooleanConfiguration("57", "DNDORQSelectionCriteria.IsORQEnabled", state)))
+    if (in.has(S::CLI_SUB_ORQ_STATE) && !succeeded(c.setORQStatus(state)))
         refuse(S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG, kFailed);
-    if (level != 0)
-        return report(
-            ctx,
-            c.setIntegerConfiguration("type", "57", "DNDORQSelectionCriteria.ORQSensitivityLevel", level),
-            S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
+    if (level != 0) return report(ctx, c.setORQSensitivity(level), S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
     return report(ctx, KOVL::AM_SUCCESS, S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
 }
 
@@ -397,8 +392,20 @@ Status getAPExclusions(Context& ctx, const Invocation&) {
     return kOk;
 }
 
+// The product's version from its information, then the content versions.
 Status version(Context& ctx, const Invocation&) {
-    printColumns(ctx.out, {{S::VERSION_OPTION, KOVCONFIG_VERSION}});
+    Controller& c = ctx.controller;
+    const std::map<std::string, std::string> info = c.getProductInfo();
+    std::string engine, dat;
+    c.getEngineVersion(engine);
+    c.getDATVersion(true, dat);
+    const auto value = [&](const char* name) {
+        const auto found = info.find(name);
+        return found == info.end() ? std::string() : found->second;
+    };
+    printColumns(ctx.out, {{S::VERSION_OPTION, value("ProductName") + " " + value("ProductVersion")},
+                           {S::ENGINE, engine},
+                           {S::DAT, dat}});
     return kOk;
 }
 
@@ -551,6 +558,25 @@ std::vector<CommandSpec> buildTable() {
     table.push_back({&S::CLI_SCHEDULETASK_CMD, &S::CLI_SCHEDULETASK_CMD_DESC,
                      &S::CLI_SCHEDULETASK_CMD_DESC_SHORT, Arity::None, nullptr, scheduleSubOptions(),
                      scheduleTask});
+    // Reputation service and proxy.
+    table.push_back({&S::CLI_ORQ_CMD,
+                     &S::CLI_ORQ_CMD_DESC,
+                     &S::CLI_ORQ_CMD_DESC_SHORT,
+                     Arity::One,
+                     &S::INVALID_ORQ_ARGUMENT_MSG,
+                     {},
+                     setORQ});
+    table.push_back({&S::CLI_ORQTELEMETRY_CMD, &S::CLI_ORQTELEMETRY_CMD_DESC, nullptr, Arity::None, nullptr,
+                     telemetrySubOptions(), orqTelemetry});
+    table.push_back({&S::CLI_PROXYSERVERCONFIG_CMD, &S::CLI_PROXYSERVERCONFIG_CMD_DESC, nullptr, Arity::None,
+                     nullptr, proxySubOptions(), proxyServerConfig});
+    table.push_back({&S::CLI_SHOWPROXYSERVERCONFIG_CMD,
+                     &S::CLI_SHOWPROXYSERVERCONFIG_CMD_DESC,
+                     nullptr,
+                     Arity::None,
+                     nullptr,
+                     {},
+                     showProxyServerConfig});
     table.push_back(
         {&S::CLI_GET_AP_STATUS, &S::CLI_GET_AP_STATUS_DESC, nullptr, Arity::None, nullptr, {}, getAPStatus});
     table.push_back({&S::CLI_GET_AP_EXCLUSION_CMD,
@@ -590,10 +616,6 @@ std::vector<CommandSpec> buildTable() {
              daemonOnly(S::CLI_ADDPROXY_CMD, S::CLI_ADDPROXY_CMD_DESC),
              daemonOnly(S::CLI_REMOVEPROXY_CMD, S::CLI_REMOVEPROXY_CMD_DESC),
              // Not served by this tool yet.
-             daemonOnly(S::CLI_ORQ_CMD, S::CLI_ORQ_CMD_DESC, &S::CLI_ORQ_CMD_DESC_SHORT),
-             daemonOnly(S::CLI_ORQTELEMETRY_CMD, S::CLI_ORQTELEMETRY_CMD_DESC),
-             daemonOnly(S::CLI_PROXYSERVERCONFIG_CMD, S::CLI_PROXYSERVERCONFIG_CMD_DESC),
-             daemonOnly(S::CLI_SHOWPROXYSERVERCONFIG_CMD, S::CLI_SHOWPROXYSERVERCONFIG_CMD_DESC),
          })
         table.push_back(spec);
     return table;

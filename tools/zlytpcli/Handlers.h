@@ -43,4 +43,12 @@ Status showTask(Context& ctx, const Invocation& in);
 Status deleteTask(Context& ctx, const Invocation& in);
 Status scheduleTask(Context& ctx, const Invocation& in);
 
+// Reputation service and proxy (ReputationCommands.cpp).
+std::vector<SubOption> proxySubOptions();
+std::vector<SubOption> telemetrySubOptions();
+Status setORQ(Context& ctx, const Invocation& in);
+Status orqTelemetry(Context& ctx, const Invocation& in);
+Status proxyServerConfig(Context& ctx, const Invocation& in);
+Status showProxyServerConfig(Context& ctx, const Invocation& in);
+
 }  // namespace zlytpcli

@@ -102,9 +102,14 @@ int run(int argc, char** argv) {
     std::ostringstream quiet;
     ZUR::StreamLogger logger(verbose ? std::cerr : quiet, verbose ? 6 : 0);
     const KOVL::PreferenceFiles files = root.empty() ? KOVL::PreferenceFiles() : filesUnder(root);
-    KOVL::KOVConfigController controller(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
-                                         std::make_unique<ZUR::XmlConfigStore>(), nullptr,
-                                         std::make_shared<ZUR::SystemUtils>(), files);
+    // The proxy password is sealed under the installation key beside the preferences.
+    ZUR::AesAgentAdaptor adaptor(root.empty()
+                                     ? ZUR::AesAgentAdaptor::kDefaultKeyFile
+                                     : (fs::path(files.current).parent_path() / "tpagent.key").string());
+    KOVL::KOVConfigController controller(
+        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::make_unique<ZUR::XmlConfigStore>(),
+        std::make_shared<ZUR::Base64SSL>(), std::make_shared<ZUR::SystemUtils>(), files);
+    controller.setAgentAdaptor(&adaptor);
     zlytpcli::installMapCallback(controller);
     zlytpcli::Context context{controller, std::cout};
     return spec->run(context, invocation);
