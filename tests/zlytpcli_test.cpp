@@ -50,9 +50,11 @@ protected:
         if (!controller) {
             EXPECT_EQ(tool("--getoasconfig --summary").status, 0);
             KOVL::PreferenceFiles files{prefs(), root.file("opt/Korvel/kov/tp/etc/prefs.xml")};
+            adaptor = std::make_unique<ZUR::AesAgentAdaptor>(root.file("var/Korvel/kov/tp/tpagent.key"));
             controller = std::make_unique<KOVL::KOVConfigController>(
                 logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
-                std::make_unique<ZUR::XmlConfigStore>(), nullptr, nullptr, files);
+                std::make_unique<ZUR::XmlConfigStore>(), std::make_shared<ZUR::Base64SSL>(), nullptr, files);
+            controller->setAgentAdaptor(adaptor.get());
         }
         return *controller;
     }
@@ -64,6 +66,7 @@ protected:
 
     kovtest::TempDir root;
     kovtest::RecordingLogger logger;
+    std::unique_ptr<ZUR::AesAgentAdaptor> adaptor;
     std::unique_ptr<KOVL::KOVConfigController> controller;
     mutable int runs = 0;
 };
@@ -82,9 +85,14 @@ TEST_F(ZlytpcliTest, RootGetsTheShippedDefaultsAndHelpExitsZero) {
     const ToolRun help = tool("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.find(S::CLI_DESCRIPTION), 0u);
-    for (const char* word :
-         {"setoasglobalconfig", "getoasprofileconfig", "runtask", "addproxy", "deleteaprule"})
-        EXPECT_NE(help.out.find("--" + std::string(word) + " "), std::string::npos) << word;
+    // Every command word of the vocabulary is listed; the schedule kinds are
+    // sub-options of scheduletask and verbose is the tool's own log switch.
+    for (const auto& constant : S::all()) {
+        const std::string name = constant.first;
+        if (name.size() < 4 || name.compare(name.size() - 4, 4, "_CMD") != 0) continue;
+        if (name.find("SCHEDULETASK_SUB") != std::string::npos || name == "CLI_VERBOSE_CMD") continue;
+        EXPECT_NE(help.out.find("  --" + *constant.second + " "), std::string::npos) << name;
+    }
     const ToolRun one = tool("--help --" + S::CLI_ADDPROCESS_CMD);
     EXPECT_EQ(one.status, 0);
     EXPECT_NE(one.out.find("  --" + S::CLI_SUB_LOWRISK + "\n     " + S::CLI_SUB_LOWRISK_DESC),
@@ -129,6 +137,16 @@ TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
         {"--flushscancache", 3, S::FMP_REGISTRATION_ERROR_MSG},
         {"--addproxy", 3, S::FMP_REGISTRATION_ERROR_MSG},
         {"--createaprule", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--orq maybe", 2, S::INVALID_ORQ_ARGUMENT_MSG},
+        {"--orqtelemetry --getstatus --setstatus enable", 2, S::ONE_SUBOPTION_ALLOWED_MSG},
+        {"--proxyserverconfig --type customproxy --url proxy --port 65536", 2,
+         S::INVALID_PROXYSERVER_PORT_MSG},
+        {"--proxyserverconfig --type customproxy --url proxy", 2,
+         S::SUBOPTIONS_URL_AND_PORT_MANDATORY_WHEN_TYPE_IS_CUSTOMPROXY_MSG},
+        {"--proxyserverconfig --type noproxy --port 80", 2,
+         S::NO_SUBOPTIONS_ALLOWED_WHEN_TYPE_IS_NOPROXY_MSG},
+        {"--proxyserverconfig --type systemproxy --httpauth enable --username bob", 2,
+         S::SUBOPTIONS_USERNAME_AND_PASSWORD_MANDATORY_WITH_HTTPAUTH_MSG},
         {"--setoasprofileconfig --setmode sor", 2, S::SPECIFY_PROFILE_OPTION_MSG},
         {"--setoasprofileconfig --profile standard --setmode noscan", 2,
          S::NOSCAN_ALLOWED_ONLY_FOR_LOWRISK_PROFILE_MSG},
@@ -292,6 +310,33 @@ TEST_F(ZlytpcliTest, TasksAreAddedListedShownScheduledAndDeleted) {
     EXPECT_EQ(daemon().getODSTaskSettings().count(nightly), 0u);
     EXPECT_EQ(tool("--showtask --name nightly").err, S::INVALID_TASK_NAME_MSG + "\n");
     EXPECT_EQ(daemon().getUpdateTaskSettings().size(), 2u);
+}
+
+TEST_F(ZlytpcliTest, ProxyPasswordIsStoredSealedAndNeverShown) {
+    const ToolRun set = tool(
+        "--proxyserverconfig --type customproxy --url proxy.example.com --port 3128 --httpauth enable "
+        "--username alice --password 'open sesame'");
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, S::SUCCESSFULLY_SET_PROXY_CONFIG_MSG + "\n");
+    EXPECT_EQ(slurp(prefs()).find("open sesame"), std::string::npos);
+    ZUR::ZURProxyConfig stored = daemon().getProxyConfiguration();
+    std::string clear;
+    EXPECT_TRUE(daemon().getDecryptedProxyPass(stored.proxyHttpAuthPassword, clear));
+    EXPECT_EQ(clear, "open sesame");
+    EXPECT_EQ(stored.proxyCustomPort, "3128");
+    EXPECT_EQ(tool("--showproxyserverconfig").out,
+              "Type -                  Custom Proxy\n"
+              "URL -                   proxy.example.com\n"
+              "Port -                  3128\n"
+              "HTTP Authentication -   Enabled\n"
+              "Username -              alice\n");
+
+    expectSuccess("--orq disable");
+    bool orq = true;
+    EXPECT_EQ(daemon().getORQStatus(orq), KOVL::AM_SUCCESS);
+    EXPECT_FALSE(orq);
+    expectSuccess("--orqtelemetry --setstatus enable");
+    EXPECT_EQ(tool("--orqtelemetry --getstatus").out, "ORQ Telemetry:   Enabled\n");
 }
 
 TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {
