@@ -19,6 +19,12 @@ namespace KOVL {
 struct ControllerProbe {
     static const std::set<std::string>& zarnKeys(KOVConfigController& c) { return c.zarnExclusionKeys; }
     static std::size_t indexed(KOVConfigController& c) { return c.profileIndex.size(); }
+    // The exclusion choices the command-line profile configuration records.
+    static void exclusionChoice(KOVConfigController& c, int mode, bool folder) {
+        c.exclusionMode = mode;
+        c.folderExclusion = folder;
+    }
+    static int exclusionMode(KOVConfigController& c) { return c.exclusionMode; }
 };
 }  // namespace KOVL
 
