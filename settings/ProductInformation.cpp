@@ -8,6 +8,8 @@
 // a host's override of a base directory moves every path built on it.
 #include <kovl/config/Defaults.h>
 
+#include <map>
+#include <set>
 #include <string>
 
 #include "config/Access.h"

@@ -8,6 +8,7 @@
 #include <boost/uuid/random_generator.hpp>
 #include <boost/uuid/uuid.hpp>
 #include <boost/uuid/uuid_io.hpp>
+#include <iterator>
 #include <stdexcept>
 
 #include "config/Access.h"
