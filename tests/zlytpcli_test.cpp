@@ -339,6 +339,16 @@ TEST_F(ZlytpcliTest, ProxyPasswordIsStoredSealedAndNeverShown) {
     EXPECT_EQ(tool("--orqtelemetry --getstatus").out, "ORQ Telemetry:   Enabled\n");
 }
 
+TEST_F(ZlytpcliTest, AccessProtectionStatusAndExclusionsAreShown) {
+    EXPECT_EQ(tool("--getapexclusions").out, S::NO_EXCLUSIONS_AVAILABLE_MSG + "\n");
+    EXPECT_EQ(
+        daemon().addSettings({{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "sshd,cron"}}}}),
+        KOVL::AM_SUCCESS);
+    EXPECT_EQ(tool("--getapexclusions").out, "1  sshd\n2  cron\n");
+    expectSuccess("--setapstatus disable");
+    EXPECT_EQ(tool("--getapstatus").out, "Access Protection:   Disabled\n");
+}
+
 TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {
     KOVL::KOVConfigController& c = daemon();
     constexpr int kEach = 6;

@@ -375,20 +375,13 @@ Status getAPStatus(Context& ctx, const Invocation&) {
     return kOk;
 }
 
-// The access-protection exclusions kept in the preferences.
+// The access-protection exclusions kept in the preferences, numbered.
 Status getAPExclusions(Context& ctx, const Invocation&) {
-    const std::string key = "DNDAPGlobalExclusions.APExclusions.APExclusion";
-    const std::string text = ctx.controller.getStringConfiguration("59", key);
-    std::vector<std::string> items;
-    std::size_t start = 0;
-    while (start <= text.size() && !text.empty()) {
-        const std::size_t comma = text.find(S::VALUE_FOR_COMMA_DELIMITER, start);
-        const std::string item = text.substr(start, comma == std::string::npos ? comma : comma - start);
-        if (!item.empty()) items.push_back(item);
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    printNumbered(ctx, S::CLI_GET_AP_EXCLUSION_CMD_DESC, items, S::NO_EXCLUSIONS_AVAILABLE_MSG);
+    const std::vector<std::string> items = ctx.controller.getAPDefaultExclusions();
+    if (items.empty()) ctx.out << S::NO_EXCLUSIONS_AVAILABLE_MSG << "\n";
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (const std::string& item : items) rows.push_back({std::to_string(rows.size() + 1), item});
+    printColumns(ctx.out, rows);
     return kOk;
 }
 
