@@ -47,12 +47,6 @@ std::string Invocation::sub(const std::string& word) const {
     return found == subs_.end() || found->second.empty() ? std::string() : found->second.front();
 }
 
-std::vector<std::string> Invocation::items(const std::string& word) const {
-    const auto found = subs_.find(word);
-    if (found == subs_.end()) return {};
-    return splitItems(found->second, S::PARSE_EXCEPTION_MSG);
-}
-
 std::vector<std::string> splitItems(const std::vector<std::string>& values, const std::string& invalid) {
     std::vector<std::string> items;
     for (const std::string& value : values) {

@@ -58,13 +58,10 @@ class Invocation {
 public:
     Invocation(Option command, std::map<std::string, std::vector<std::string>> subs)
         : command_(std::move(command)), subs_(std::move(subs)) {}
-    const std::vector<std::string>& values() const { return command_.values; }
     const std::string& value() const { return command_.values.front(); }
     bool has(const std::string& word) const { return subs_.count(word) != 0; }
     // The single value of a sub-option ("" when it was not given).
     std::string sub(const std::string& word) const;
-    // The values of a sub-option, comma-separated lists split into items.
-    std::vector<std::string> items(const std::string& word) const;
     std::size_t subCount() const { return subs_.size(); }
 
 private:
