@@ -187,7 +187,11 @@ TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
 TEST_F(ZlytpcliTest, GlobalSettingsReachTheDaemonAndShowInTheSummary) {
     KOVL::KOVConfigController& c = daemon();
     expectSuccess("--setoasglobalconfig --maxscantime 90");
-    expectSuccess("--setoasglobalconfig --maxscantime 90");  // already set is still success
+    const ToolRun again = tool("--verbose --setoasglobalconfig --maxscantime 90");  // already set: success
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.err,
+              "6 ConfigController: OAS Max Scan Timeout is already set to same value. Hence not setting "
+              "it again to same value\n");
     expectSuccess("--setoasglobalconfig --oas off");
     expectSuccess("--setoasglobalconfig --procsettings riskbased");
     expectSuccess("--setoasglobalconfig --orq --state disable --sensitivity veryhigh");
