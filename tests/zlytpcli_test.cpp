@@ -1,0 +1,376 @@
+// zlytpcli end to end: the real binary over a temporary --root, beside a
+// controller in this process that plays the daemons. Expected messages are the
+// exported vocabulary constants the tool must print.
+#include <sys/wait.h>
+
+#include <boost/filesystem.hpp>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+using S = KOVL::AMCliStringConstants;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class ZlytpcliTest : public ::testing::Test {
+protected:
+    ToolRun tool(const std::string& args) const {
+        const std::string errFile = root.file("stderr-" + std::to_string(runs++));
+        const std::string command =
+            std::string(ZLYTPCLI_PATH) + " --root " + root.path().string() + " " + args + " 2>" + errFile;
+        ToolRun run{-1, "", ""};
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return run;
+        char buffer[512];
+        while (std::fgets(buffer, sizeof(buffer), pipe)) run.out += buffer;
+        const int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = slurp(errFile);
+        return run;
+    }
+    std::string prefs() const { return root.file("var/Korvel/kov/tp/prefs.xml"); }
+    // A daemon's controller over the same preferences (created by a first tool run).
+    KOVL::KOVConfigController& daemon() {
+        if (!controller) {
+            EXPECT_EQ(tool("--getoasconfig --summary").status, 0);
+            KOVL::PreferenceFiles files{prefs(), root.file("opt/Korvel/kov/tp/etc/prefs.xml")};
+            adaptor = std::make_unique<ZUR::AesAgentAdaptor>(root.file("var/Korvel/kov/tp/tpagent.key"));
+            controller = std::make_unique<KOVL::KOVConfigController>(
+                logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                std::make_unique<ZUR::XmlConfigStore>(), std::make_shared<ZUR::Base64SSL>(), nullptr, files);
+            controller->setAgentAdaptor(adaptor.get());
+        }
+        return *controller;
+    }
+    void expectSuccess(const std::string& args) {
+        const ToolRun run = tool(args);
+        EXPECT_EQ(run.status, 0) << args << ": " << run.err;
+        EXPECT_EQ(run.out, S::RET_SUCCESS_MSG + "\n") << args;
+    }
+
+    kovtest::TempDir root;
+    kovtest::RecordingLogger logger;
+    std::unique_ptr<ZUR::AesAgentAdaptor> adaptor;
+    std::unique_ptr<KOVL::KOVConfigController> controller;
+    mutable int runs = 0;
+};
+
+// Another process's change reaches this process's store within a second.
+template <class Condition>
+bool eventually(Condition condition) {
+    for (int i = 0; i < 30; ++i) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return condition();
+}
+
+TEST_F(ZlytpcliTest, RootGetsTheShippedDefaultsAndHelpExitsZero) {
+    const ToolRun help = tool("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.find(S::CLI_DESCRIPTION), 0u);
+    // Every command word of the vocabulary is listed; the schedule kinds are
+    // sub-options of scheduletask and verbose is the tool's own log switch.
+    for (const auto& constant : S::all()) {
+        const std::string name = constant.first;
+        if (name.size() < 4 || name.compare(name.size() - 4, 4, "_CMD") != 0) continue;
+        if (name.find("SCHEDULETASK_SUB") != std::string::npos || name == "CLI_VERBOSE_CMD") continue;
+        EXPECT_NE(help.out.find("  --" + *constant.second + " "), std::string::npos) << name;
+    }
+    const ToolRun one = tool("--help --" + S::CLI_ADDPROCESS_CMD);
+    EXPECT_EQ(one.status, 0);
+    EXPECT_NE(one.out.find("  --" + S::CLI_SUB_LOWRISK + "\n     " + S::CLI_SUB_LOWRISK_DESC),
+              std::string::npos);
+    EXPECT_FALSE(boost::filesystem::exists(prefs())) << "help never opens the preferences";
+
+    EXPECT_EQ(tool("--version").status, 0);
+    EXPECT_EQ(slurp(root.file("opt/Korvel/kov/tp/etc/prefs.xml")), slurp(kovtest::shippedPrefs()));
+    EXPECT_TRUE(boost::filesystem::exists(prefs()));
+}
+
+// Every refusal: its status, its one line on stderr, nothing on stdout, the file untouched.
+TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
+    daemon();
+    const std::string before = slurp(prefs());
+    const struct {
+        std::string args;
+        int status;
+        const std::string& message;
+    } refusals[] = {
+        {"", 2, S::NO_OPTION_PASSED_MSG},
+        {"stray", 2, S::UNKNOWN_PARAMETER_FOUND_MSG},
+        {"--nosuch", 2, S::INVALID_CMD_OPTION_MSG},
+        {"--setoasglobalconfig --maxscantime 9", 2, S::MAXSCANTIME_OUT_OF_RANGE_MSG},
+        {"--setoasglobalconfig --maxscantime", 2, S::MAXSCANTIME_OUT_OF_RANGE_MSG},
+        {"--setoasglobalconfig --maxscantime 90 --oas on", 2, S::ONE_SUB_COMMAND_ALLOWED_MSG},
+        {"--setoasglobalconfig --procsettings fast", 2, S::INVALID_PROCSETTINGS_ARGUMENT_MSG},
+        {"--setoasglobalconfig --state enable", 2, S::ORQ_OPTION_MANDATORY_WITH_STATE_OPTION_MSG},
+        {"--setoasglobalconfig --orq --sensitivity extreme", 2, S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG},
+        {"--getoasconfig --summary --nosuch", 2, S::UNKNOWN_PARAMETER_FOUND_MSG},
+        {"--getoasconfig --listfiletypestoscan onlyspecified", 2, S::SPECIFY_PROFILE_OPTION_MSG},
+        {"--getoasconfig --listfiletypestoscan onlyspecified --profile medium", 2,
+         S::INVALID_PROFILE_OPTION_MSG},
+        {"--addprocess --highrisk a --lowrisk b", 2, S::ADDPROCESS_TO_ONLY_ONE_RISK_TYPE_MSG},
+        {"--addprocess --highrisk a,,b", 2, S::INVALID_HIGHRISK_ARGUMENT_MSG},
+        {"--delprocess --index 7", 2, S::PROCESS_COULD_NOT_BE_DELETED_MSG},
+        {"--debuglog maybe", 2, S::INVALID_DEBUG_LOG_ARGUMENT_MSG},
+        {"--setmaxproductlogsize 0", 2, S::INVALID_MAX_PRODUCTLOG_SIZE_ARGUMENT_MSG},
+        {"--setquarantinefolder relative/dir", 2, S::INVALID_SETQUARANTINE_FOLDER_PATH_MSG},
+        {"--setproductlogfile log.txt", 2, S::INVALID_SET_PRODUCT_LOG_FILE_MSG},
+        {"--runtask --index 1", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--flushscancache", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--addproxy", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--createaprule", 3, S::FMP_REGISTRATION_ERROR_MSG},
+        {"--orq maybe", 2, S::INVALID_ORQ_ARGUMENT_MSG},
+        {"--orqtelemetry --getstatus --setstatus enable", 2, S::ONE_SUBOPTION_ALLOWED_MSG},
+        {"--proxyserverconfig --type customproxy --url proxy --port 65536", 2,
+         S::INVALID_PROXYSERVER_PORT_MSG},
+        {"--proxyserverconfig --type customproxy --url proxy", 2,
+         S::SUBOPTIONS_URL_AND_PORT_MANDATORY_WHEN_TYPE_IS_CUSTOMPROXY_MSG},
+        {"--proxyserverconfig --type noproxy --port 80", 2,
+         S::NO_SUBOPTIONS_ALLOWED_WHEN_TYPE_IS_NOPROXY_MSG},
+        {"--proxyserverconfig --type systemproxy --httpauth enable --username bob", 2,
+         S::SUBOPTIONS_USERNAME_AND_PASSWORD_MANDATORY_WITH_HTTPAUTH_MSG},
+        {"--setoasprofileconfig --setmode sor", 2, S::SPECIFY_PROFILE_OPTION_MSG},
+        {"--setoasprofileconfig --profile standard --setmode noscan", 2,
+         S::NOSCAN_ALLOWED_ONLY_FOR_LOWRISK_PROFILE_MSG},
+        {"--setoasprofileconfig --profile lowrisk --scanarchive enable --primaryaction deny "
+         "--secondaryaction delete",
+         2, S::INVALID_SECONDARY_ACTION_FOR_SPECIFIED_PRIMARY_ACTION_MSG},
+        {"--setoasprofileconfig --profile lowrisk --addfiletype exe", 2,
+         S::THESE_OPTIONS_ALLOWED_ONLY_FOR_FILETYPESTOSCAN_MSG},
+        {"--setoasprofileconfig --profile lowrisk --excludepaths rel/path", 2,
+         S::INVALID_EXCLUDE_PATHS_ARGUMENT_MSG},
+        {"--setoasprofileconfig --profile lowrisk --delexclusion --index 1", 2, S::INVALID_EXCLUSIONLIST_MSG},
+        {"--getoasprofileconfig", 2, S::INVALID_GETOASPROFILECONFIG_ARGUMENT_MSG},
+        {"--addodstask --name weekly", 2, S::INVALID_SCAN_ODS_SETTINGS_MSG},
+        {"--addodstask --scanpaths /home", 2, S::ODS_TASK_COULD_NOT_BE_ADDED_MSG},
+        {"--addodstask --name weekly --scanpaths /home --setmaxcpulimit 101", 2,
+         S::MAXCPULIMIT_OUT_OF_RANGE_MSG},
+        {"--addupdatetask --name content --updatetype signatures", 2, S::INVALID_UPDATETYPE_ARGUMENT_MSG},
+        {"--deltask --index 99", 2, S::INVALID_TASK_INDEX_OPTION_MSG},
+        {"--showtask", 2, S::SPECIFY_INDEX_OR_NAME_OF_TASK_MSG},
+        {"--scheduletask --index 1 --daily", 2, S::PROVIDE_START_TIME_OPTION_MSG},
+        {"--scheduletask --index 1 --weekly --dayofweek 8 --starttime 02:00", 2,
+         S::INVALID_DAYOFWEEK_ARGUMENT_MSG},
+    };
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.args);
+        const ToolRun run = tool(refusal.args);
+        EXPECT_EQ(run.status, refusal.status);
+        EXPECT_EQ(run.err, refusal.message + "\n");
+        EXPECT_EQ(run.out, "");
+    }
+    const ToolRun cancelled = tool("--setoastodefault </dev/null");
+    EXPECT_EQ(cancelled.status, 1);
+    EXPECT_EQ(cancelled.out, S::USER_CONFIRMATION_MSG);
+    EXPECT_EQ(cancelled.err, S::OPERATION_CANCELLED_MSG + "\n");
+    EXPECT_EQ(slurp(prefs()), before);
+}
+
+TEST_F(ZlytpcliTest, GlobalSettingsReachTheDaemonAndShowInTheSummary) {
+    KOVL::KOVConfigController& c = daemon();
+    expectSuccess("--setoasglobalconfig --maxscantime 90");
+    const ToolRun again = tool("--verbose --setoasglobalconfig --maxscantime 90");  // already set: success
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.err,
+              "6 ConfigController: OAS Max Scan Timeout is already set to same value. Hence not setting "
+              "it again to same value\n");
+    expectSuccess("--setoasglobalconfig --oas off");
+    expectSuccess("--setoasglobalconfig --procsettings riskbased");
+    expectSuccess("--setoasglobalconfig --orq --state disable --sensitivity veryhigh");
+    EXPECT_TRUE(eventually([&] { return c.getOASMaxScanTimeout() == 90; }));
+    EXPECT_EQ(c.getOASProcSettings(), "riskbased");
+
+    const ToolRun summary = tool("--getoasconfig --summary");
+    EXPECT_EQ(summary.status, 0);
+    EXPECT_EQ(summary.out,
+              "On-Access Scan:          Disabled\n"
+              "Profile Setting:         Risk based\n"
+              "Maximum scan time:       90\n"
+              "ORQ:                     Disabled\n"
+              "ORQ Sensitivity Level:   Very High\n"
+              "Access Protection:       Enabled\n");
+}
+
+TEST_F(ZlytpcliTest, LoggingSwitchesAndPathsShowInTheLogSettings) {
+    for (const char* args :
+         {"--debuglog enable", "--productlog disable", "--usesyslog disable", "--oasactivitylog enable",
+          "--usefanotify enable", "--usekernelmodule disable", "--setproductlogfile /tmp/zly/product.log"})
+        expectSuccess(args);
+    const ToolRun size = tool("--setmaxproductlogsize 25");
+    EXPECT_EQ(size.out, S::SET_MAX_PRODUCTLOG_SIZE_SUCCESS_MSG + "\n");
+    EXPECT_EQ(tool("--setmaxproductlogsize 25").out, S::PRODUCTLOG_SIZE_SET_TO_SAME_VALUE_MSG + "\n");
+    EXPECT_EQ(tool("--showlogsettings").out,
+              "debuglog              Enabled\n"
+              "productlog            Disabled\n"
+              "usesyslog             Disabled\n"
+              "oasactivitylog        Enabled\n"
+              "setproductlogfile     /tmp/zly/product.log\n"
+              "setmaxproductlogsize  25\n");
+    EXPECT_TRUE(daemon().getUseFanotifyForFileAccess());
+    EXPECT_FALSE(daemon().getUseKernelModuleForFileAccess());
+    expectSuccess("--setquarantinefolder " + root.path().string());
+    EXPECT_EQ(daemon().getQuarantineDir(), root.path().string());
+}
+
+TEST_F(ZlytpcliTest, ProcessesAreListedNumberedAndDeletedByNumber) {
+    expectSuccess("--addprocess --highrisk curl,wget");
+    expectSuccess("--addprocess --lowrisk backup");
+    const ToolRun refused = tool("--addprocess --lowrisk curl");
+    EXPECT_EQ(refused.err, S::SAMEPROCESS_CAN_NOT_BE_ADDED_TO_LOW_RISK_TYPE_MSG + "\n");
+    EXPECT_EQ(tool("--getoasconfig --processlist").out,
+              "High Risk\n  1  curl\n  2  wget\nLow Risk\n  3  backup\n");
+    expectSuccess("--delprocess --index 1");
+    expectSuccess("--setprocess --lowrisk rsync,backup");
+    EXPECT_EQ(tool("--getoasconfig --processlist").out,
+              "High Risk\n  1  wget\nLow Risk\n  2  backup\n  3  rsync\n");
+    EXPECT_EQ(daemon().getProcess(KOVL::HIGH_RISK_PROFILE), std::vector<std::string>{"wget"});
+}
+
+TEST_F(ZlytpcliTest, ProfileConfigurationRoundTripsThroughEverySubOption) {
+    expectSuccess("--addprocess --highrisk curl");
+    expectSuccess(
+        "--setoasprofileconfig --profile highrisk --setmode sow --filetypestoscan defaultandspecified "
+        "--addfiletype py,sh --noextension enable --scanmacros enable --onscanerror allow --onscantimeout "
+        "deny "
+        "--networkscan enable --scanarchive enable --scanmime enable --scanpups disable "
+        "--scanunknownprograms enable "
+        "--scanunknownmacros enable --primaryaction clean --secondaryaction delete --primaryactionpup delete "
+        "--addexclusionwrite --excludefiletype tmp,bak");
+    expectSuccess("--setoasprofileconfig --profile highrisk --excludepaths /var/cache --excludesubfolder");
+    const ToolRun shown = tool("--getoasprofileconfig --profile highrisk");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, slurp(std::string(KOVCONFIG_TEST_DATA_DIR) + "/zlytpcli_highrisk_profile.txt"));
+    EXPECT_EQ(daemon().getScanMode(KOVL::HIGH_RISK_PROFILE), KOVL::SCAN_MODE_WRITE);
+    EXPECT_EQ(daemon().getScanMode(KOVL::STANDARD_PROFILE), KOVL::SCAN_MODE_DECIDE)
+        << "other profiles untouched";
+
+    EXPECT_EQ(tool("--setoastodefault --force").status, 0);
+    EXPECT_EQ(daemon().getScanMode(KOVL::HIGH_RISK_PROFILE), KOVL::SCAN_MODE_DECIDE);
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile highrisk").out,
+              S::NO_EXCLUSIONS_TO_SHOW_MSG + "\n");
+}
+
+TEST_F(ZlytpcliTest, ExclusionsAreListedNumberedAndDeletedByNumber) {
+    expectSuccess("--setoasprofileconfig --profile lowrisk --addexclusionread --excludepaths /srv/a,/srv/b");
+    expectSuccess("--setoasprofileconfig --profile lowrisk --excludepathwithsubfolder /opt/big");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
+              "1  Path Exclusions On Read                           /srv/a\n"
+              "2  Path Exclusions On Read                           /srv/b\n"
+              "3  Exclude Folders And SubFolders On Read And Write  /opt/big\n");
+    expectSuccess("--setoasprofileconfig --profile lowrisk --delexclusion --index 2");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
+              "1  Path Exclusions On Read                           /srv/a\n"
+              "2  Exclude Folders And SubFolders On Read And Write  /opt/big\n");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile standard").out,
+              S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE + "\n");
+}
+
+TEST_F(ZlytpcliTest, TasksAreAddedListedShownScheduledAndDeleted) {
+    expectSuccess("--addodstask --name nightly --scanpaths /home,/srv --scanarchive enable --odsthreads 2");
+    expectSuccess("--addupdatetask --name content --updatetype dat,engine");
+    const ZUR::SettingsMap ods = daemon().getODSTaskSettings();
+    std::string nightly;
+    for (const auto& task : ods)
+        if (task.second.at("ODSProfile.TaskName") == "nightly") nightly = task.first;
+    ASSERT_FALSE(nightly.empty());
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.ScanPaths.Path"), "/home,/srv");
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.ScanArchiveEnabled"), "1");
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.Threads"), "2");
+    EXPECT_EQ(ods.at(nightly).at("ODSProfile.LastRunSummary.NoOfFiles"), "0")
+        << "completed from the default task";
+
+    const ToolRun listed = tool("--listtasks");
+    const std::size_t line = listed.out.find("nightly ");
+    ASSERT_NE(line, std::string::npos) << listed.out;
+    const std::string row = listed.out.substr(line, listed.out.find('\n', line) - line);
+    EXPECT_NE(row.find(" ODSProfile "), std::string::npos) << row;
+    EXPECT_NE(row.find(" " + S::NOT_DEFINED + " "), std::string::npos) << row;
+    EXPECT_EQ(row.substr(row.size() - nightly.size()), nightly);
+    EXPECT_NE(listed.out.find("content"), std::string::npos);
+    expectSuccess("--scheduletask --name nightly --weekly --dayofweek 1,7 --starttime 2:30");
+    const ToolRun shown = tool("--showtask --name nightly");
+    EXPECT_NE(shown.out.find("TaskSchedule  "), std::string::npos);
+    EXPECT_NE(shown.out.find("weekly 1,7 02:30\n"), std::string::npos) << shown.out;
+
+    expectSuccess("--deltask --name nightly");
+    EXPECT_EQ(daemon().getODSTaskSettings().count(nightly), 0u);
+    EXPECT_EQ(tool("--showtask --name nightly").err, S::INVALID_TASK_NAME_MSG + "\n");
+    EXPECT_EQ(daemon().getUpdateTaskSettings().size(), 2u);
+}
+
+TEST_F(ZlytpcliTest, ProxyPasswordIsStoredSealedAndNeverShown) {
+    const ToolRun set = tool(
+        "--proxyserverconfig --type customproxy --url proxy.example.com --port 3128 --httpauth enable "
+        "--username alice --password 'open sesame'");
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, S::SUCCESSFULLY_SET_PROXY_CONFIG_MSG + "\n");
+    EXPECT_EQ(slurp(prefs()).find("open sesame"), std::string::npos);
+    ZUR::ZURProxyConfig stored = daemon().getProxyConfiguration();
+    std::string clear;
+    EXPECT_TRUE(daemon().getDecryptedProxyPass(stored.proxyHttpAuthPassword, clear));
+    EXPECT_EQ(clear, "open sesame");
+    EXPECT_EQ(stored.proxyCustomPort, "3128");
+    EXPECT_EQ(tool("--showproxyserverconfig").out,
+              "Type -                  Custom Proxy\n"
+              "URL -                   proxy.example.com\n"
+              "Port -                  3128\n"
+              "HTTP Authentication -   Enabled\n"
+              "Username -              alice\n");
+
+    expectSuccess("--orq disable");
+    bool orq = true;
+    EXPECT_EQ(daemon().getORQStatus(orq), KOVL::AM_SUCCESS);
+    EXPECT_FALSE(orq);
+    expectSuccess("--orqtelemetry --setstatus enable");
+    EXPECT_EQ(tool("--orqtelemetry --getstatus").out, "ORQ Telemetry:   Enabled\n");
+}
+
+TEST_F(ZlytpcliTest, AccessProtectionStatusAndExclusionsAreShown) {
+    EXPECT_EQ(tool("--getapexclusions").out, S::NO_EXCLUSIONS_AVAILABLE_MSG + "\n");
+    EXPECT_EQ(
+        daemon().addSettings({{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "sshd,cron"}}}}),
+        KOVL::AM_SUCCESS);
+    EXPECT_EQ(tool("--getapexclusions").out, "1  sshd\n2  cron\n");
+    expectSuccess("--setapstatus disable");
+    EXPECT_EQ(tool("--getapstatus").out, "Access Protection:   Disabled\n");
+}
+
+TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {
+    KOVL::KOVConfigController& c = daemon();
+    constexpr int kEach = 6;
+    std::thread other([this] {
+        for (int i = 0; i < kEach; ++i) tool("--addprocess --lowrisk tool" + std::to_string(i));
+    });
+    for (int i = 0; i < kEach; ++i) {
+        std::set<std::string> names{"daemon" + std::to_string(i)};
+        EXPECT_EQ(c.addProcess(KOVL::LOW_RISK_PROFILE, names), KOVL::AM_SUCCESS);
+    }
+    other.join();
+    ZUR::XmlConfigStore fresh;
+    ASSERT_TRUE(fresh.loadPreferences(prefs(), {}));
+    const std::string list = fresh.readString("2", "DNDOASProfile.ProcessList.Process");
+    for (int i = 0; i < kEach; ++i) {
+        EXPECT_NE(list.find("tool" + std::to_string(i)), std::string::npos) << list;
+        EXPECT_NE(list.find("daemon" + std::to_string(i)), std::string::npos) << list;
+    }
+}
+
+}  // namespace

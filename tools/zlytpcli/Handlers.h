@@ -1,0 +1,54 @@
+// zlytpcli: the value words and result reporting shared by the command
+// handlers, and the handlers that live outside Commands.cpp.
+#pragma once
+
+#include "CommandLine.h"
+
+namespace zlytpcli {
+
+using Controller = KOVL::KOVConfigController;
+
+// "enable" or "disable"; anything else is refused with `invalid`.
+bool enableWord(const std::string& word, const std::string& invalid);
+// A whole number in [low, high]; anything else is refused with `invalid`.
+long number(const std::string& word, long low, long high, const std::string& invalid);
+KOVL::PROFILE_CODE profileWord(const std::string& word);
+// The --profile sub-option, which must be given.
+KOVL::PROFILE_CODE requiredProfile(const Invocation& in);
+const std::string& enabledLabel(bool on);
+// 3001 written, 3018 already set and 3021 written without a listener.
+bool succeeded(int code);
+// Prints the success line, or refuses with `failed` (status 1).
+Status report(Context& ctx, int code, const std::string& failed);
+// "heading", then the items numbered from 1; `none` alone when there are none.
+void printNumbered(Context& ctx, const std::string& heading, const std::vector<std::string>& items,
+                   const std::string& none);
+
+// On-access profiles (ProfileCommands.cpp).
+std::vector<SubOption> profileConfigSubOptions();
+Status setOASProfileConfig(Context& ctx, const Invocation& in);
+Status getOASProfileConfig(Context& ctx, const Invocation& in);
+Status printExclusionList(Context& ctx, KOVL::PROFILE_CODE code);
+Status setOASToDefault(Context& ctx, const Invocation& in);
+
+// Tasks (TaskCommands.cpp).
+std::vector<SubOption> odsTaskSubOptions();
+std::vector<SubOption> updateTaskSubOptions();
+std::vector<SubOption> taskSelectSubOptions(const std::string& indexHelp);
+std::vector<SubOption> scheduleSubOptions();
+Status addODSTask(Context& ctx, const Invocation& in);
+Status addUpdateTask(Context& ctx, const Invocation& in);
+Status listTasks(Context& ctx, const Invocation& in);
+Status showTask(Context& ctx, const Invocation& in);
+Status deleteTask(Context& ctx, const Invocation& in);
+Status scheduleTask(Context& ctx, const Invocation& in);
+
+// Reputation service and proxy (ReputationCommands.cpp).
+std::vector<SubOption> proxySubOptions();
+std::vector<SubOption> telemetrySubOptions();
+Status setORQ(Context& ctx, const Invocation& in);
+Status orqTelemetry(Context& ctx, const Invocation& in);
+Status proxyServerConfig(Context& ctx, const Invocation& in);
+Status showProxyServerConfig(Context& ctx, const Invocation& in);
+
+}  // namespace zlytpcli

@@ -1,0 +1,132 @@
+// zlytpcli: configures the threat-prevention module from the command line.
+//
+//   zlytpcli [--root DIR] [--verbose] --command [--sub-option value ...]
+//
+// --root DIR keeps the preferences under DIR at the product's relative paths
+// (DIR/var/Korvel/kov/tp/prefs.xml, shipped defaults at
+// DIR/opt/Korvel/kov/tp/etc/prefs.xml, copied there from the installed copy when
+// DIR has none). Without it the product's fixed paths are used. --verbose sends
+// the library's log lines to stderr.
+#include <kovl/kovl.h>
+#include <kovl/platform/SystemPlatform.h>
+#include <unistd.h>
+
+#include <boost/filesystem.hpp>
+#include <climits>
+#include <iostream>
+#include <sstream>
+
+#include "Commands.h"
+
+namespace fs = boost::filesystem;
+using S = KOVL::AMCliStringConstants;
+
+namespace {
+
+const char* const kRootOption = "--root";
+const char* const kShippedRelative = "opt/Korvel/kov/tp/etc/prefs.xml";
+const char* const kCurrentRelative = "var/Korvel/kov/tp/prefs.xml";
+
+fs::path executableDir() {
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+    if (n <= 0) return ".";
+    return fs::path(std::string(buffer, static_cast<std::size_t>(n))).parent_path();
+}
+
+// Where an installed or built copy of the shipped defaults may be: beside a
+// relocated installation, in the install prefix, in the build tree.
+std::vector<fs::path> shippedCandidates() {
+    return {executableDir() / ".." / kShippedRelative, fs::path(ZLYTPCLI_INSTALLED_SHIPPED),
+            fs::path(ZLYTPCLI_BUILD_SHIPPED)};
+}
+
+// Prepares DIR: the two directories, and the shipped defaults when DIR has none.
+KOVL::PreferenceFiles filesUnder(const fs::path& root) {
+    KOVL::PreferenceFiles files;
+    files.current = (root / kCurrentRelative).string();
+    files.shipped = (root / kShippedRelative).string();
+    fs::create_directories(fs::path(files.current).parent_path());
+    fs::create_directories(fs::path(files.shipped).parent_path());
+    if (!fs::exists(files.shipped)) {
+        for (const fs::path& candidate : shippedCandidates()) {
+            boost::system::error_code error;
+            if (fs::is_regular_file(candidate, error)) {
+                fs::copy_file(candidate, files.shipped);
+                break;
+            }
+        }
+    }
+    return files;
+}
+
+int run(int argc, char** argv) {
+    std::vector<std::string> args;
+    std::string root;
+    bool verbose = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == kRootOption) {
+            if (i + 1 >= argc) zlytpcli::refuse(S::PARSE_EXCEPTION_MSG);
+            root = argv[++i];
+        } else if (arg == "--" + S::CLI_VERBOSE_CMD) {
+            verbose = true;
+        } else {
+            args.push_back(arg);
+        }
+    }
+    std::vector<zlytpcli::Option> options;
+    if (args.empty()) zlytpcli::refuse(S::NO_OPTION_PASSED_MSG);
+    if (!zlytpcli::splitOptions(args, options)) zlytpcli::refuse(S::UNKNOWN_PARAMETER_FOUND_MSG);
+
+    const zlytpcli::CommandSpec* spec = zlytpcli::findCommand(options.front().word);
+    if (!spec) zlytpcli::refuse(S::INVALID_CMD_OPTION_MSG);
+    // Help: "--help", "--help --command" or "--command --help".
+    const bool helpAsked = std::any_of(options.begin(), options.end(),
+                                       [](const zlytpcli::Option& o) { return o.word == S::CLI_HELP_CMD; });
+    if (helpAsked) {
+        const zlytpcli::CommandSpec* about = *spec->word == S::CLI_HELP_CMD ? nullptr : spec;
+        for (const zlytpcli::Option& option : options) {
+            if (option.word == S::CLI_HELP_CMD) continue;
+            about = zlytpcli::findCommand(option.word);
+            if (!about) zlytpcli::refuse(S::INVALID_CMD_OPTION_MSG);
+        }
+        if (options.size() > 2) zlytpcli::refuse(S::ONE_SUB_COMMAND_ALLOWED_MSG);
+        zlytpcli::printHelp(std::cout, about);
+        return zlytpcli::kOk;
+    }
+    if (!spec->run) zlytpcli::refuse(S::FMP_REGISTRATION_ERROR_MSG, zlytpcli::kNeedsDaemon);
+    const zlytpcli::Invocation invocation = zlytpcli::checkShape(*spec, options);
+
+    // Only a checked command line reaches the preferences.
+    std::ostringstream quiet;
+    ZUR::StreamLogger logger(verbose ? std::cerr : quiet, verbose ? 6 : 0);
+    const KOVL::PreferenceFiles files = root.empty() ? KOVL::PreferenceFiles() : filesUnder(root);
+    // The proxy password is sealed under the installation key beside the preferences.
+    ZUR::AesAgentAdaptor adaptor(root.empty()
+                                     ? ZUR::AesAgentAdaptor::kDefaultKeyFile
+                                     : (fs::path(files.current).parent_path() / "tpagent.key").string());
+    KOVL::KOVConfigController controller(
+        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::make_unique<ZUR::XmlConfigStore>(),
+        std::make_shared<ZUR::Base64SSL>(), std::make_shared<ZUR::SystemUtils>(), files);
+    controller.setAgentAdaptor(&adaptor);
+    zlytpcli::installMapCallback(controller);
+    zlytpcli::Context context{controller, std::cout};
+    return spec->run(context, invocation);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const zlytpcli::Refusal& refusal) {
+        std::cerr << refusal.message << "\n";
+        return refusal.status;
+    } catch (const std::string& fatal) {
+        std::cerr << fatal << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << "\n";
+    }
+    return zlytpcli::kFailed;
+}
