@@ -1,5 +1,8 @@
-// The preference schema: every key with its default text, by section.
+// The preference defaults: the schema table of config/Schema.h, completed
+// with each on-access profile's own values and the built-in tasks.
 #include <kovl/config/Defaults.h>
+
+#include "config/Schema.h"
 
 #include <iterator>
 #include <string>
@@ -21,240 +24,6 @@ struct TaskRow {
     const char* key;
     const char* quick;
     const char* full;
-};
-
-const Row kOASGlobal[] = {
-    {"DNDOASGlobalSettings.<xmlattr>.type", "51"},
-    {"DNDOASGlobalSettings.UseKernelModule", "0"},
-    {"DNDOASGlobalSettings.UseFanotify", "0"},
-    {"DNDOASGlobalSettings.NetlinkRequestSocket", "31"},
-    {"DNDOASGlobalSettings.NetlinkResponseSocket", "30"},
-    {"DNDOASGlobalSettings.SyscallTableAddress", ""},
-    {"DNDOASGlobalSettings.KallsymsLookUpNameAddress", ""},
-    {"DNDOASGlobalSettings.IsOASEnabled", "1"},
-    {"DNDOASGlobalSettings.IsOASSupported", "1"},
-    {"DNDOASGlobalSettings.EnableMultipleProfiles", "0"},
-    {"DNDOASGlobalSettings.ProfileName", "standard"},
-    {"DNDOASGlobalSettings.ScanManagerThreads", "5"},
-    {"DNDOASGlobalSettings.MaxScanTimeout", "45"},
-    {"DNDOASGlobalSettings.MaxRequestQueueSize", "50"},
-    {"DNDOASGlobalSettings.RequestSizeMonitorInterval", "2"},
-    {"DNDOASGlobalSettings.RequestQueueReducePercentage", "50"},
-    {"DNDOASGlobalSettings.ActionWhenRequestQueueOverflows", "allow"},
-    {"DNDOASGlobalSettings.MinValueOfScanTime", "10"},
-    {"DNDOASGlobalSettings.MaxValueOfScanTime", "9999"},
-    {"DNDOASGlobalSettings.OASPrefixKeyword", ""},
-    {"DNDOASGlobalSettings.OASPrefixKeywordAutomatically", "1"},
-    {"DNDOASGlobalSettings.OASExcludedFileSystems.<xmlattr>.delimiter", ","},
-    {"DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem", ""},
-    {"DNDOASGlobalSettings.EnableOASMgrWatchDog", "0"},
-    {"DNDOASGlobalSettings.OASMgrWatchDogInterval", "5"},
-    {"DNDOASGlobalSettings.OASMgrTimeoutInterval", "1"},
-    {"DNDOASGlobalSettings.CacheMaxLimit", "65536"},
-    {"DNDOASGlobalSettings.CachePurgeLimit", "512"},
-};
-
-const Row kODSGlobal[] = {
-    {"DNDODSGlobalSettings.<xmlattr>.type", "56"},
-    {"DNDODSGlobalSettings.MaxConcurrentODSLimit", "10"},
-};
-
-const Row kORQSelection[] = {
-    {"DNDORQSelectionCriteria.<xmlattr>.type", "57"},
-    {"DNDORQSelectionCriteria.IsORQEnabled", "1"},
-    {"DNDORQSelectionCriteria.ORQSensitivityLevel", "3"},
-    {"DNDORQSelectionCriteria.SelCriteria2.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.SelCriteria3.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.SelCriteria4.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.SelCriteria8.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.HighLevelCriteria.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.ExecutingTypes.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.ELFTypes.<xmlattr>.delimiter", ","},
-    {"DNDORQSelectionCriteria.SelCriteria2.Folder", ""},
-    {"DNDORQSelectionCriteria.SelCriteria3.FileSystem", ""},
-    {"DNDORQSelectionCriteria.SelCriteria4.Folder", ""},
-    {"DNDORQSelectionCriteria.SelCriteria8.FileType", ""},
-    {"DNDORQSelectionCriteria.HighLevelCriteria.FileType", ""},
-    {"DNDORQSelectionCriteria.ExecutingTypes.FileType", ""},
-    {"DNDORQSelectionCriteria.ELFTypes.FileType", ""},
-    {"DNDORQSelectionCriteria.ORQThrottling.Threshold", "200"},
-    {"DNDORQSelectionCriteria.ORQThrottling.NumHitsToday", "0"},
-    {"DNDORQSelectionCriteria.ORQThrottling.NumConsumedQuota", "0"},
-    {"DNDORQSelectionCriteria.LastORQParamsUpdate", "0"},
-    {"DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfRequestsInAQuery", "5"},
-    {"DNDORQSelectionCriteria.ORQQueryConfigurations.AverageSSLHandShakeTimeForLast24Hours", "0"},
-    {"DNDORQSelectionCriteria.ORQQueryConfigurations.AverageRetriesForAQueryForLast24Hours", "0"},
-    {"DNDORQSelectionCriteria.ORQQueryConfigurations.AverageRTTForLast24Hours", "0"},
-    {"DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfORQQueriesForLast24Hours", "0"},
-};
-
-const Row kProductInformation[] = {
-    {"DNDProductInformation.<xmlattr>.type", "54"},
-    {"DNDProductInformation.ProductName", "Velantra for Linux"},
-    {"DNDProductInformation.ProductNameForEvent", "VelantraLinux"},
-    {"DNDProductInformation.VendorName", "Korvel"},
-    {"DNDProductInformation.HotFixes.HotFix", ""},
-    {"DNDProductInformation.Patch", ""},
-    {"DNDProductInformation.ProductVersion", "1.0.0"},
-    {"DNDProductInformation.ProductCopyright", "Copyright (C) 2026 Korvel. All rights reserved."},
-    {"DNDProductInformation.ProductInstallDir", "/opt/Korvel/kov/tp"},
-    {"DNDProductInformation.ProductBinDir", "bin"},
-    {"DNDProductInformation.ProductVarDir", "/var/Korvel/kov/tp"},
-    {"DNDProductInformation.ProductODSReportDir", "odsreport"},
-    {"DNDProductInformation.ProductCLIName", "zlytpcli"},
-    {"DNDProductInformation.DaysSinceInstallation", "1"},
-    {"DNDProductInformation.ORQHostAddr", "orq.korvel.com"},
-    {"DNDProductInformation.ORQUserID",
-     "b5260c1dcc8a230dae2cd77cf9fd8b011ba89c82f84786ab38ad6f323590de3c18412fe7325a325723d1daa6d85e39f5"},
-    {"DNDProductInformation.ORQKey",
-     "032bddef1acfcb254e519a6ccc6e8d252a8158cbc9d88f5480dee3433af1f2d8333d240ecf130f1b7316130d8cb3564622e448e"
-     "06cdfd8b0c56b6406b1753e02"},
-    {"DNDProductInformation.ORQCACertFile", "production.crt"},
-    {"DNDProductInformation.ORQProductName", "Velantra for Linux"},
-};
-
-const Row kGlobal[] = {
-    {"DNDGlobalSettings.<xmlattr>.type", "52"},
-    {"DNDGlobalSettings.IsORQFeedbackEnabled", "1"},
-    {"DNDGlobalSettings.QuarantineDirectory", "/Quarantine/"},
-    {"DNDGlobalSettings.MountMonitorInterval", "30"},
-    {"DNDGlobalSettings.UpdateTimeoutInterval", "180"},
-    {"DNDGlobalSettings.MajorEngineVersion", "0"},
-    {"DNDGlobalSettings.MinorEngineVersion", "0"},
-    {"DNDGlobalSettings.IncrementalUpdateEngineVersion", "0"},
-    {"DNDGlobalSettings.MajorDATVersion", "0"},
-    {"DNDGlobalSettings.MinorDATVersion", "0"},
-    {"DNDGlobalSettings.ExtraDATVersion", "0"},
-    {"DNDGlobalSettings.ExtraDATVirusCount", "0"},
-    {"DNDGlobalSettings.ExtraDATVirusList.<xmlattr>.delimiter", ","},
-    {"DNDGlobalSettings.ExtraDATVirusList.VirusName", ""},
-    {"DNDGlobalSettings.LastUpdatedTimeStamp", ""},
-    {"DNDGlobalSettings.EnableDefaultClientUpdateTask", "1"},
-    {"DNDGlobalSettings.MarkerDefaultClientUpdateTask", "1"},
-    {"DNDGlobalSettings.ClientUpdateTaskScheduledTime", "12:00"},
-    {"DNDGlobalSettings.IsAPEnabled", "1"},
-    {"DNDGlobalSettings.IsPostDeploymentStartUp", "1"},
-    {"DNDGlobalSettings.IsAutoContentUpdateEnabled", "1"},
-};
-
-const Row kClientLogging[] = {
-    {"DNDClientLogging.<xmlattr>.type", "53"},
-    {"DNDClientLogging.LogPath", "/var/Korvel/kov/log/tp"},
-    {"DNDClientLogging.EnableActivityLogging", "1"},
-    {"DNDClientLogging.EnableDebugLoggingForOAS", "0"},
-    {"DNDClientLogging.EnableDebugLoggingForODS", "0"},
-    {"DNDClientLogging.EnableEventLogging", "1"},
-    {"DNDClientLogging.EnableSendingEventsToZarn", "1"},
-    {"DNDClientLogging.LimitActivityLogSize", "1"},
-    {"DNDClientLogging.ActivityLogSize", "10"},
-    {"DNDClientLogging.LimitDebugLogSize", "1"},
-    {"DNDClientLogging.DebugLogSize", "10"},
-    {"DNDClientLogging.ZarnLogLevelForOAS", "3"},
-    {"DNDClientLogging.LogLevelForOAS", "2"},
-    {"DNDClientLogging.ZarnLogLevelForODS", "3"},
-    {"DNDClientLogging.LogLevelForODS", "2"},
-    {"DNDClientLogging.EnableOASActivityLogging", "0"},
-    {"DNDClientLogging.EnableDebugLoggingForMsgBus", "0"},
-};
-
-const Row kProxy[] = {
-    {"DNDProxySettings.<xmlattr>.type", "58"},
-    {"DNDProxySettings.ProxyIsEnabled", "0"},
-    {"DNDProxySettings.ProxyCustomIsEnabled", "0"},
-    {"DNDProxySettings.ProxyCustomServer", ""},
-    {"DNDProxySettings.ProxyCustomPort", ""},
-    {"DNDProxySettings.ProxyExclusions.<xmlattr>.delimiter", ","},
-    {"DNDProxySettings.ProxyExclusions.ProxyExclusion", ""},
-    {"DNDProxySettings.ProxyHttpAuthIsEnabled", "0"},
-    {"DNDProxySettings.ProxyHttpAuthUserName", ""},
-    {"DNDProxySettings.ProxyHttpAuthPassword", ""},
-};
-
-const Row kAPExclusions[] = {
-    {"DNDAPGlobalExclusions.<xmlattr>.type", "59"},
-    {"DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter", ","},
-    {"DNDAPGlobalExclusions.APExclusions.APExclusion", ""},
-};
-
-const Row kProductDefaults[] = {
-    {"DNDProductDefaultSettings.<xmlattr>.type", "55"},
-    {"DNDProductDefaultSettings.ZURSocketPath", "/var/Korvel/kov/zur/zursocket"},
-    {"DNDProductDefaultSettings.LogFileForFM", "zlytpd"},
-    {"DNDProductDefaultSettings.LogFileForScanFactory", "zlyscanfactory"},
-    {"DNDProductDefaultSettings.LogFileForScanActionMgr", "zlyscanactionmgr"},
-    {"DNDProductDefaultSettings.LogFileForOASMgr", "zlyoasmgr"},
-    {"DNDProductDefaultSettings.LogFileForODSMgr", "zlyodsmanager"},
-    {"DNDProductDefaultSettings.LogFileForODSCollector", "zlyodscollector"},
-    {"DNDProductDefaultSettings.ProductMaxLogFileSize", "10"},
-    {"DNDProductDefaultSettings.ProductMaxRotatedLogFileCount", "5"},
-    {"DNDProductDefaultSettings.PrefixKeyword.<xmlattr>.delimiter", ","},
-    {"DNDProductDefaultSettings.PrefixKeyword.KeyName", ""},
-    {"DNDProductDefaultSettings.PrefixKeyword.KeyName.<xmlattr>.value", ""},
-    {"DNDProductDefaultSettings.DefaultFileTypeToScan.<xmlattr>.delimiter", ","},
-    {"DNDProductDefaultSettings.DefaultFileTypeToScan.FileType", ""},
-};
-
-const Row kProfileCommon[] = {
-    {"DNDOASProfile.ScanArchiveEnabled", "0"},
-    {"DNDOASProfile.ScanMailEnabled", "0"},
-    {"DNDOASProfile.DetectJokesEnabled", "1"},
-    {"DNDOASProfile.DetectUnwantedProgramsEnabled", "1"},
-    {"DNDOASProfile.DetectUnknownProgramsEnabled", "1"},
-    {"DNDOASProfile.DetectUnknownMacrosEnabled", "1"},
-    {"DNDOASProfile.InfectionPrimaryAction", "1"},
-    {"DNDOASProfile.InfectionSecondaryAction", "2"},
-    {"DNDOASProfile.PUPPrimaryAction", "1"},
-    {"DNDOASProfile.PUPSecondaryAction", "2"},
-    {"DNDOASProfile.ScanTimeoutAction", "0"},
-    {"DNDOASProfile.ScanErrorAction", "4"},
-    {"DNDOASProfile.ScanOnNetwork", "0"},
-    {"DNDOASProfile.ScanMode", "4"},
-    {"DNDOASProfile.FileTypeToScan", "0"},
-    {"DNDOASProfile.ScanMacros", "0"},
-    {"DNDOASProfile.FileTypeForDefaultAndSpecified.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.FileTypeForOnlySpecified.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.FileTypeForDefaultAndSpecified.FileType", ""},
-    {"DNDOASProfile.FileTypeForOnlySpecified.FileType", ""},
-    {"DNDOASProfile.ProcessList.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ProcessList.<xmlattr>.matchallprocess", "0"},
-    {"DNDOASProfile.ProcessList.Process", ""},
-    {"DNDOASProfile.ScanExtension", "0"},
-    {"DNDOASProfile.ReadExclusionPaths.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadExclusionPaths.CLIPath", ""},
-    {"DNDOASProfile.ReadExclusionPaths.ZarnPath", ""},
-    {"DNDOASProfile.ReadExclusionFiles.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadExclusionFiles.CLIFile", ""},
-    {"DNDOASProfile.ReadExclusionFiles.ZarnFile", ""},
-    {"DNDOASProfile.ReadExclusionTypes.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadExclusionTypes.CLIFileType", ""},
-    {"DNDOASProfile.ReadExclusionTypes.ZarnFileType", ""},
-    {"DNDOASProfile.ReadExcludeFoldersAndSubFolders.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadExcludeFoldersAndSubFolders.CLIFolder", ""},
-    {"DNDOASProfile.ReadExcludeFoldersAndSubFolders.ZarnFolder", ""},
-    {"DNDOASProfile.WriteExclusionPaths.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.WriteExclusionPaths.CLIPath", ""},
-    {"DNDOASProfile.WriteExclusionPaths.ZarnPath", ""},
-    {"DNDOASProfile.WriteExclusionFiles.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.WriteExclusionFiles.CLIFile", ""},
-    {"DNDOASProfile.WriteExclusionFiles.ZarnFile", ""},
-    {"DNDOASProfile.WriteExclusionTypes.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.WriteExclusionTypes.CLIFileType", ""},
-    {"DNDOASProfile.WriteExclusionTypes.ZarnFileType", ""},
-    {"DNDOASProfile.WriteExcludeFoldersAndSubFolders.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.WriteExcludeFoldersAndSubFolders.CLIFolder", ""},
-    {"DNDOASProfile.WriteExcludeFoldersAndSubFolders.ZarnFolder", ""},
-    {"DNDOASProfile.ReadWriteExclusionPaths.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadWriteExclusionPaths.CLIPath", ""},
-    {"DNDOASProfile.ReadWriteExclusionPaths.ZarnPath", ""},
-    {"DNDOASProfile.ReadWriteExclusionFiles.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadWriteExclusionFiles.CLIFile", ""},
-    {"DNDOASProfile.ReadWriteExclusionFiles.ZarnFile", ""},
-    {"DNDOASProfile.ReadWriteExclusionTypes.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadWriteExclusionTypes.CLIFileType", ""},
-    {"DNDOASProfile.ReadWriteExclusionTypes.ZarnFileType", ""},
-    {"DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.<xmlattr>.delimiter", ","},
-    {"DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.CLIFolder", ""},
-    {"DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder", ""},
 };
 
 const TaskRow kODSTask[] = {
@@ -331,7 +100,7 @@ const Row kUpdateTask[] = {
 
 // What each on-access profile adds to the common keys.
 struct ProfileDefaults {
-    const char* sectionType;
+    PROFILE_CODE code;
     const char* name;
     const char* keyword;
     bool lowRisk;  // the low-risk profile does not detect unknown programs and macros
@@ -339,16 +108,12 @@ struct ProfileDefaults {
 
 // Built in this order; the map orders them by section type anyway.
 const ProfileDefaults kProfiles[] = {
-    {"1", "Standard", "standardprofile", false},
-    {"3", "High Risk", "highrisk", false},
-    {"4", "Extra Profile01", "extraprofile01", false},
-    {"5", "Extra Profile02", "extraprofile02", false},
-    {"2", "Low Risk", "lowrisk", true},
+    {STANDARD_PROFILE, "Standard", "standardprofile", false},
+    {HIGH_RISK_PROFILE, "High Risk", "highrisk", false},
+    {EXTRA_PROFILE_01, "Extra Profile01", "extraprofile01", false},
+    {EXTRA_PROFILE_02, "Extra Profile02", "extraprofile02", false},
+    {LOW_RISK_PROFILE, "Low Risk", "lowrisk", true},
 };
-
-const char* const kQuickScanTask = "c98408b0-0b09-48a0-97fc-4f1f9902bc36";
-const char* const kFullScanTask = "d15496b5-0a10-4f2d-b934-5e3694f333df";
-const char* const kDefaultUpdateTask = "33313ed8-8688-4de7-b12b-8b1be7e46fcf";
 
 template <std::size_t N>
 void addRows(ZUR::SettingsMap& settings, const std::string& sectionType, const Row (&rows)[N]) {
@@ -360,19 +125,16 @@ void addRows(ZUR::SettingsMap& settings, const std::string& sectionType, const R
 
 ZUR::SettingsMap defaultSettings() {
     ZUR::SettingsMap settings;
-    addRows(settings, "51", kOASGlobal);
-    addRows(settings, "56", kODSGlobal);
-    addRows(settings, "57", kORQSelection);
-    addRows(settings, "53", kClientLogging);
-    addRows(settings, "54", kProductInformation);
-    addRows(settings, "55", kProductDefaults);
-    addRows(settings, "52", kGlobal);
-    addRows(settings, "58", kProxy);
-    addRows(settings, "59", kAPExclusions);
+    for (const schema::Row& row : schema::kRows) {
+        if (schema::isPerProfile(row)) continue;
+        settings[row.sectionType][row.key] = row.value;
+    }
     for (const ProfileDefaults& profile : kProfiles) {
-        addRows(settings, profile.sectionType, kProfileCommon);
-        auto& section = settings[profile.sectionType];
-        section["DNDOASProfile.<xmlattr>.type"] = profile.sectionType;
+        const std::string type = profileSectionType(profile.code);
+        auto& section = settings[type];
+        for (const schema::Row& row : schema::kRows)
+            if (schema::isPerProfile(row)) section[row.key] = row.value;
+        section["DNDOASProfile.<xmlattr>.type"] = type;
         section["DNDOASProfile.ProfileName"] = profile.name;
         section["DNDOASProfile.ProfileKeyword"] = profile.keyword;
         if (profile.lowRisk) {
@@ -380,22 +142,22 @@ ZUR::SettingsMap defaultSettings() {
             section["DNDOASProfile.DetectUnknownMacrosEnabled"] = "0";
         }
     }
-    auto& quick = settings[kQuickScanTask];
-    auto& full = settings[kFullScanTask];
-    quick["ODSProfile.<xmlattr>.type"] = kQuickScanTask;
-    full["ODSProfile.<xmlattr>.type"] = kFullScanTask;
+    auto& quick = settings[sections::kQuickScanTask];
+    auto& full = settings[sections::kFullScanTask];
+    quick["ODSProfile.<xmlattr>.type"] = sections::kQuickScanTask;
+    full["ODSProfile.<xmlattr>.type"] = sections::kFullScanTask;
     for (const TaskRow& row : kODSTask) {
         quick[row.key] = row.quick;
         full[row.key] = row.full;
     }
-    addRows(settings, kDefaultUpdateTask, kUpdateTask);
-    settings[kDefaultUpdateTask]["UpdateProfile.<xmlattr>.type"] = kDefaultUpdateTask;
+    addRows(settings, sections::kDefaultUpdateTask, kUpdateTask);
+    settings[sections::kDefaultUpdateTask]["UpdateProfile.<xmlattr>.type"] = sections::kDefaultUpdateTask;
     return settings;
 }
 
 ZUR::SettingsMap shippedSettings() {
     ZUR::SettingsMap settings = defaultSettings();
-    auto& productDefaults = settings["55"];
+    auto& productDefaults = settings[sections::kProductDefaults];
     productDefaults["DNDProductDefaultSettings.PrefixKeyword.KeyName"] = kDefaultLogDirKeyword;
     productDefaults["DNDProductDefaultSettings.PrefixKeyword.KeyName.<xmlattr>.value"] = kDefaultLogDir;
     return settings;
