@@ -7,13 +7,13 @@
 
 #include <kovl/config/KOVConfigController.h>
 
-#include "config/Schema.h"
-
 #include <boost/thread/locks.hpp>
 #include <cstddef>
 #include <string>
 #include <type_traits>
 #include <utility>
+
+#include "config/Schema.h"
 
 namespace KOVL {
 namespace detail {

@@ -2,10 +2,10 @@
 // with each on-access profile's own values and the built-in tasks.
 #include <kovl/config/Defaults.h>
 
-#include "config/Schema.h"
-
 #include <iterator>
 #include <string>
+
+#include "config/Schema.h"
 
 namespace KOVL {
 
