@@ -59,6 +59,14 @@ void FaultInjectingStore::clearFaults() {
     failingWrites_.clear();
     failAll_ = false;
     failBulk_ = false;
+    hookKey_.clear();
+    hook_ = nullptr;
+}
+
+void FaultInjectingStore::beforeWriteOf(const std::string& key, std::function<void()> hook) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    hookKey_ = key;
+    hook_ = std::move(hook);
 }
 
 void FaultInjectingStore::checkRead(const std::string& key) const {
@@ -68,6 +76,7 @@ void FaultInjectingStore::checkRead(const std::string& key) const {
 
 void FaultInjectingStore::checkWrite(const std::string& key) const {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (hook_ && key == hookKey_) hook_();
     if (failAll_ || failing_.count(key) || failingWrites_.count(key)) {
         throw std::runtime_error("injected write failure: " + key);
     }
@@ -198,6 +207,7 @@ void ControllerTest::SetUp() {
 }
 
 void ControllerTest::TearDown() {
+    store->clearFaults();
     controller.reset();
     store = nullptr;
 }

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <boost/filesystem.hpp>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -19,6 +20,12 @@ namespace KOVL {
 struct ControllerProbe {
     static const std::set<std::string>& zarnKeys(KOVConfigController& c) { return c.zarnExclusionKeys; }
     static std::size_t indexed(KOVConfigController& c) { return c.profileIndex.size(); }
+    // Whether the controller mutex is held (by any thread, this one included).
+    static bool mutexHeld(KOVConfigController& c) {
+        if (!c.mutex.try_lock()) return true;
+        c.mutex.unlock();
+        return false;
+    }
 };
 }  // namespace KOVL
 
@@ -63,7 +70,9 @@ public:
     void failWritesOf(const std::string& key);  // only writes of the key throw
     void failEverything(bool on = true);        // every read and write throws
     void failBulk(bool on = true);              // mergeSettings/removeSettings answer false
-    void clearFaults();
+    void clearFaults();                         // also drops the write hook
+    // Runs `hook` just before each write of `key` (replacing any earlier hook).
+    void beforeWriteOf(const std::string& key, std::function<void()> hook);
     int writes() const { return writes_; }  // successful write*/merge/remove calls
     ZUR::IConfigStore& inner() { return *inner_; }
 
@@ -96,6 +105,8 @@ private:
     std::atomic<bool> failAll_{false};
     std::atomic<bool> failBulk_{false};
     std::atomic<int> writes_{0};
+    std::string hookKey_;
+    std::function<void()> hook_;
 };
 
 // A fresh directory under the system temporary directory, removed afterwards.
