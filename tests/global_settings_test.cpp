@@ -3,10 +3,8 @@
 // tests/data/global_settings.tsv; each getter and setter is run against a real
 // XML store behind the fault injector. The notifying setters are checked on
 // their own.
-#include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,61 +27,49 @@ std::string text(const std::string& v) { return v; }
 LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
 LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
 
-// The rows of one kind ("getter", "special", "setter") of the data file, without the kind.
-std::vector<Row> rows(const std::string& kind) {
-    std::ifstream in(KOVCONFIG_TEST_DATA_DIR "/global_settings.tsv");
-    std::vector<Row> found;
-    for (std::string line; std::getline(in, line);) {
-        Row fields;
-        std::stringstream split(line);
-        for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-        if (line.back() == '\t') fields.emplace_back();
-        if (!fields.empty() && fields[0] == kind) found.emplace_back(fields.begin() + 1, fields.end());
-    }
-    return found;
-}
+std::vector<Row> rows(const std::string& kind) { return kovtest::dataRows("global_settings.tsv", kind); }
 
 // Every getter and setter of the family by name; the data file must name each once.
 #define KOVL_GETTERS(X)                                                                                      \
     X(getOASMaxScanTimeout)                                                                                  \
-    X(getMaxRequestQueueSizeForOAS) X(getRequestQueueSizeMonitorIntervalForOAS)                              \
-        X(getRequestQueueReducePercentageForOAS) X(getActionWhenRequestQueueOverflowsForOAS)                 \
-            X(getMaxConcurrentODSLimit) X(getMountMonitorInterval) X(getOASMgrWatchDogStatus)                \
-                X(getOASMgrWatchDogPollingInterval) X(getOASMgrWatchDogTimeOutInterval) X(                   \
-                    useKernelModuleForFileAccess) X(getUseKernelModuleForFileAccess)                         \
-                    X(getUseFanotifyForFileAccess) X(getOASSupportedStatus) X(getNetlinkRequestSocket) X(    \
-                        getNetlinkResponseSocket) X(getSysCallTableAddress) X(getKallsymsLookUpNameAddress)  \
-                        X(getFMCacheMaxLimit) X(getCachePurgeLimit) X(getQuarantineDir)                      \
-                            X(isDebugLoggingEnabledForOAS) X(isDebugLoggingEnabledForMsgBus) X(              \
-                                isDebugLoggingEnabledForODS) X(isLimitDebugLogSizeEnabled)                   \
-                                X(isActivityLoggingEnabled) X(isOASActivityLoggingEnabled) X(                \
-                                    isLimitActivityLogSizeEnabled) X(isSendingEventsToZarnEnabled)           \
-                                    X(isEventLoggingEnabled) X(getDebugLogSize) X(getActivityLogSize) X(     \
-                                        getZarnLogLevelForOAS) X(getLogLevelForOAS) X(getZarnLogLevelForODS) \
-                                        X(getLogLevelForODS) X(getDefaultMaximumLogFileSize) X(              \
-                                            getDefaultRotatedLogFileCount) X(getLogPath) X(getLogFileForFM)  \
-                                            X(getLogFileForScanFactory) X(getLogFileForScanActionMgr)        \
-                                                X(getLogFileForOASMgr) X(getLogFileForODSMgr)                \
-                                                    X(getLogFileForODSCollector) X(getUpdateTimeOutInterval) \
-                                                        X(getDefaultClientUpdateTask)                        \
-                                                            X(getMarkerDefaultClientUpdateTask)              \
-                                                                X(getDefaultClientUpdateTaskScheduleTime)    \
+    X(getMaxRequestQueueSizeForOAS)                                                                          \
+    X(getRequestQueueSizeMonitorIntervalForOAS) X(getRequestQueueReducePercentageForOAS) X(                  \
+        getActionWhenRequestQueueOverflowsForOAS) X(getMaxConcurrentODSLimit) X(getMountMonitorInterval)     \
+        X(getOASMgrWatchDogStatus) X(getOASMgrWatchDogPollingInterval) X(                                    \
+            getOASMgrWatchDogTimeOutInterval) X(useKernelModuleForFileAccess)                                \
+            X(getUseKernelModuleForFileAccess) X(getUseFanotifyForFileAccess) X(getOASSupportedStatus) X(    \
+                getNetlinkRequestSocket) X(getNetlinkResponseSocket) X(getSysCallTableAddress)               \
+                X(getKallsymsLookUpNameAddress) X(getFMCacheMaxLimit) X(getCachePurgeLimit) X(               \
+                    getQuarantineDir) X(isDebugLoggingEnabledForOAS) X(isDebugLoggingEnabledForMsgBus)       \
+                    X(isDebugLoggingEnabledForODS) X(isLimitDebugLogSizeEnabled) X(isActivityLoggingEnabled) \
+                        X(isOASActivityLoggingEnabled) X(isLimitActivityLogSizeEnabled)                      \
+                            X(isSendingEventsToZarnEnabled) X(isEventLoggingEnabled) X(getDebugLogSize)      \
+                                X(getActivityLogSize) X(getZarnLogLevelForOAS) X(getLogLevelForOAS)          \
+                                    X(getZarnLogLevelForODS) X(getLogLevelForODS)                            \
+                                        X(getDefaultMaximumLogFileSize) X(getDefaultRotatedLogFileCount)     \
+                                            X(getLogPath) X(getLogFileForFM) X(getLogFileForScanFactory)     \
+                                                X(getLogFileForScanActionMgr) X(getLogFileForOASMgr)         \
+                                                    X(getLogFileForODSMgr) X(getLogFileForODSCollector)      \
+                                                        X(getUpdateTimeOutInterval)                          \
+                                                            X(getDefaultClientUpdateTask)                    \
+                                                                X(getMarkerDefaultClientUpdateTask) X(       \
+                                                                    getDefaultClientUpdateTaskScheduleTime)  \
                                                                     X(getAccessProtectionStatus)             \
                                                                         X(isPostDeploymentStartup)           \
                                                                             X(isAutoContentUpdateEnabled)
 
 #define KOVL_SETTERS(X)                                                                                      \
     X(setOASMgrWatchDogStatus, bool)                                                                         \
-    X(setUseFanotifyForFileAccess, bool) X(setUseKernelModuleForFileAccess, bool) X(setFMCacheMaxLimit, int) \
-        X(setCachePurgeLimit, int) X(enableDebugLoggingForOAS, bool) X(enableDebugLoggingForODS, bool) X(    \
-            enableLimitDebugLogSize, bool) X(enableActivityLogging, bool) X(enableOASActivityLogging, bool)  \
-            X(enableLimitActivityLogSize, bool) X(enableSendingEventsToZarn, bool)                           \
-                X(enableEventLogging, bool) X(setDebugLogSize, int) X(setActivityLogSize, int)               \
-                    X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int) X(setZarnLogLevelForODS, int)    \
-                        X(setLogLevelForODS, int) X(setLogPath, std::string)                                 \
-                            X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool)    \
-                                X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool) \
-                                    X(setAutoContentUpdateStatus, bool)
+    X(setUseFanotifyForFileAccess, bool)                                                                     \
+    X(setUseKernelModuleForFileAccess, bool) X(setFMCacheMaxLimit, int) X(setCachePurgeLimit, int) X(        \
+        enableDebugLoggingForOAS, bool) X(enableDebugLoggingForODS, bool) X(enableLimitDebugLogSize, bool)   \
+        X(enableActivityLogging, bool) X(enableOASActivityLogging, bool) X(enableLimitActivityLogSize, bool) \
+            X(enableSendingEventsToZarn, bool) X(enableEventLogging, bool) X(setDebugLogSize, int)           \
+                X(setActivityLogSize, int) X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int)           \
+                    X(setZarnLogLevelForODS, int) X(setLogLevelForODS, int) X(setLogPath, std::string)       \
+                        X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool)        \
+                            X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool)     \
+                                X(setAutoContentUpdateStatus, bool)
 
 template <class T>
 T parse(const std::string& v);

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <ctime>
+#include <fstream>
 #include <stdexcept>
 
 #ifndef KOVCONFIG_SHIPPED_PREFS
@@ -188,6 +189,21 @@ long nowSeconds() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return static_cast<long>(now.tv_sec);
+}
+
+std::vector<std::vector<std::string>> dataRows(const std::string& file, const std::string& kind) {
+    std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/" + file);
+    std::vector<std::vector<std::string>> found;
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::size_t from = 0;
+        for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+            fields.push_back(line.substr(from, tab - from));
+        fields.push_back(line.substr(from));
+        if (fields[0] == kind) found.emplace_back(fields.begin() + 1, fields.end());
+    }
+    if (found.empty()) ADD_FAILURE() << "no \"" << kind << "\" rows in tests/data/" << file;
+    return found;
 }
 
 std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }
