@@ -25,9 +25,9 @@
 //
 // Thread safety: the constants are initialised once when the library is loaded,
 // in the order of the rows of AMCliStringConstantsList.h, and never change
-// afterwards; they may be read from any thread without synchronisation. They are destroyed when the library is
-// unloaded. Code running in static initialisers of the library itself must not
-// read them.
+// afterwards; they may be read from any thread without synchronisation. They
+// are destroyed when the library is unloaded. Code running in static
+// initialisers of the library itself must not read them.
 #pragma once
 
 #include <kovl/cli/AMCliStringConstantsList.h>
