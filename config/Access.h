@@ -62,6 +62,12 @@ struct Setting {
     }
 };
 
+// Rows written as the four values stay valid.
+static_assert(
+    std::is_constructible_v<Setting<int>, const char*, const char*, int, const char*> &&
+        std::is_constructible_v<Setting<std::string>, std::string, std::string, const char*, const char*>,
+    "Setting{sectionType, key, fallback, message}");
+
 }  // namespace detail
 
 template <class T>
