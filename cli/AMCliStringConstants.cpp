@@ -1,16 +1,15 @@
 // kovconfig: definitions of the command-line vocabulary.
 //
 // All constants are defined here, in this one translation unit, by expanding the
-// row list of AMCliStringConstantsList.h. Within a translation unit, static
-// objects are initialised in the order of their definitions, so a composed help
-// text always sees the final values of the words it names (the list only refers
-// to rows above the one being defined). Nothing here depends on the
+// row list of <kovl/cli/AMCliStringConstantsList.h>, the list the header
+// declares them from. Within a translation unit, static objects are initialised
+// in the order of their definitions, so a composed help text always sees the
+// final values of the words it names (the list only refers to rows above the
+// one being defined). Nothing here depends on the
 // initialisation of any other translation unit.
 #include <kovl/cli/AMCliStringConstants.h>
 
 #include <cstddef>
-
-#include "cli/AMCliStringConstantsList.h"
 
 namespace KOVL {
 

@@ -10,23 +10,66 @@
 
 #include <boost/optional.hpp>
 #include <boost/thread/locks.hpp>
+#include <cstddef>
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "config/Schema.h"
+
 namespace KOVL {
 namespace detail {
 
-// One preference as a getter sees it: section type, key, fallback and the
-// level-2 line logged when the fallback is taken (empty: no line).
+// One preference as a getter or setter sees it: section type, key, the
+// fallback answered when it cannot be read and the level-2 line logged then
+// (empty: no line).
+//
+// A row names its preference from the schema table and adds only what it
+// adds; the section type and key come from the table, and the fallback is the
+// schema default unless the row gives one that differs on purpose:
+//   Setting<int>  kLevel{KOVL_PREF("DNDClientLogging.LogLevelForOAS"), "Unable to ..."};
+//   Setting<bool> kFirst{KOVL_PREF("DNDGlobalSettings.IsPostDeploymentStartUp"), false, "Unable to ..."};
+//   Setting<int>  kMode{KOVL_PREF("DNDOASProfile.ScanMode"), code, "Unable to ..."};  // one profile's key
+// The four-value form {sectionType, key, fallback, message} is still accepted.
 template <class T>
 struct Setting {
     std::string sectionType;
     std::string key;
     T fallback;
     std::string message;
+
+    Setting(std::string sectionType_, std::string key_, T fallback_, std::string message_)
+        : sectionType(std::move(sectionType_)),
+          key(std::move(key_)),
+          fallback(std::move(fallback_)),
+          message(std::move(message_)) {}
+
+    template <std::size_t I>
+    Setting(schema::Entry<I> entry, std::string message_ = std::string())
+        : Setting(entry, schema::defaultOf<T>(entry.row), std::move(message_)) {}
+
+    template <std::size_t I>
+    Setting(schema::Entry<I> entry, T fallback_, std::string message_)
+        : Setting(entry.row.sectionType, entry.row.key, std::move(fallback_), std::move(message_)) {
+        static_assert(!schema::Entry<I>::perProfile, "a profile's key needs the profile code");
+        static_assert(schema::Entry<I>::row.kind == schema::kindOf<T>(), "the schema stores another type");
+    }
+
+    template <std::size_t I>
+    Setting(schema::Entry<I> entry, PROFILE_CODE code, std::string message_)
+        : Setting(profileSectionType(code), entry.row.key, schema::defaultOf<T>(entry.row),
+                  std::move(message_)) {
+        static_assert(schema::Entry<I>::perProfile, "only a profile's key takes a profile code");
+        static_assert(schema::Entry<I>::row.kind == schema::kindOf<T>(), "the schema stores another type");
+    }
 };
+
+// Rows written as the four values stay valid.
+static_assert(
+    std::is_constructible_v<Setting<int>, const char*, const char*, int, const char*> &&
+        std::is_constructible_v<Setting<std::string>, std::string, std::string, const char*, const char*>,
+    "Setting{sectionType, key, fallback, message}");
 
 }  // namespace detail
 

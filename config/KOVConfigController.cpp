@@ -105,7 +105,8 @@ int KOVConfigController::getTimeStamp() {
 }
 
 void KOVConfigController::updateTimeStamp() {
-    configStore->writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", getTimeStamp());
+    configStore->writeInt("type", sections::kGlobal, "DNDGlobalSettings.LastUpdatedTimeStamp",
+                          getTimeStamp());
 }
 
 void KOVConfigController::logError(const std::string& message) {

@@ -15,16 +15,15 @@ namespace KOVL {
 
 namespace {
 
-const std::string kProcessKey = "DNDOASProfile.ProcessList.Process";
-const std::string kProcessDelimiterPath = "preferences." + kProcessKey;
+constexpr const char* kProcessKey = "DNDOASProfile.ProcessList.Process";
+const std::string kProcessDelimiterPath = std::string("preferences.") + kProcessKey;
 
 // The section of a profile that has a process list; "" for the others.
 std::string riskSection(PROFILE_CODE code) {
     switch (code) {
         case LOW_RISK_PROFILE:
-            return "2";
         case HIGH_RISK_PROFILE:
-            return "3";
+            return profileSectionType(code);
         default:
             return std::string();
     }
@@ -32,31 +31,28 @@ std::string riskSection(PROFILE_CODE code) {
 
 // getProcessList: high-risk names first, then low-risk names.
 struct LabelledHalf {
-    const char* sectionType;
+    PROFILE_CODE code;
     const char* failed;
 };
 const LabelledHalf kProcessListHalves[] = {
-    {"3", "Unable to get high risk process map from Config Controller"},
-    {"2", "Unable to get low risk process map from Config Controller"},
+    {HIGH_RISK_PROFILE, "Unable to get high risk process map from Config Controller"},
+    {LOW_RISK_PROFILE, "Unable to get low risk process map from Config Controller"},
 };
 
 }  // namespace
 
 std::vector<std::string> KOVConfigController::getProcess(PROFILE_CODE code) {
-    return listOr({std::to_string(static_cast<int>(code)),
-                   kProcessKey,
-                   {},
-                   "Unable to get process from Config Controller"},
+    return listOr({KOVL_PREF(kProcessKey), code, "Unable to get process from Config Controller"},
                   kProcessDelimiterPath, false);
 }
 
 std::vector<std::map<std::string, std::string>> KOVConfigController::getProcessList() {
     std::vector<std::map<std::string, std::string>> entries;
     for (const LabelledHalf& half : kProcessListHalves) {
+        const std::string type = profileSectionType(half.code);
         try {
-            for (const std::string& name :
-                 readList(half.sectionType, kProcessKey, kProcessDelimiterPath, false))
-                if (!name.empty()) entries.push_back({{half.sectionType, name}});
+            for (const std::string& name : readList(type, kProcessKey, kProcessDelimiterPath, false))
+                if (!name.empty()) entries.push_back({{type, name}});
         } catch (...) {
             logError(half.failed);
         }

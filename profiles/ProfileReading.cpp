@@ -21,14 +21,14 @@ namespace {
 
 using detail::Setting;
 
-const char* const kGlobalSection = "51";
 const char* const kProfileNameKey = "DNDOASGlobalSettings.ProfileName";
 const char* const kPrefixKeywordNode = "DNDProductDefaultSettings.PrefixKeyword";
 const char* const kDefaultProfileName = "default profile";
 constexpr std::size_t kProfileNameWritable = sizeof(oas_profile::profile_name) - 1;
 
-const Setting<std::string> kPrefixKeyword{kGlobalSection, "DNDOASGlobalSettings.OASPrefixKeyword", "", ""};
-const Setting<bool> kPrefixAutomatically{kGlobalSection, "DNDOASGlobalSettings.OASPrefixKeywordAutomatically",
+const Setting<std::string> kPrefixKeyword{KOVL_PREF("DNDOASGlobalSettings.OASPrefixKeyword")};
+// Shipped as 1, but an unreadable setting reads as off.
+const Setting<bool> kPrefixAutomatically{KOVL_PREF("DNDOASGlobalSettings.OASPrefixKeywordAutomatically"),
                                          false, "Unable to get prefix automatically setting value"};
 
 // A global profile switch: its getter row and the two lines of its setter.
@@ -40,13 +40,13 @@ struct Switch {
 };
 
 const Switch<bool> kMultipleProfiles{
-    {kGlobalSection, "DNDOASGlobalSettings.EnableMultipleProfiles", false,
+    {KOVL_PREF("DNDOASGlobalSettings.EnableMultipleProfiles"),
      "Unable to get Multiple Profiles Settings value in Config Controller"},
     "Multiple profile setting is already set to same value. Hence not setting it again to same value",
     "Unable to set multiple profile setting in Config Controller"};
 
 const Switch<int> kScanManagerThreads{
-    {kGlobalSection, "DNDOASGlobalSettings.ScanManagerThreads", 5,
+    {KOVL_PREF("DNDOASGlobalSettings.ScanManagerThreads"),
      "Unable to get Scan Manager thread Settings value in Config Controller"},
     "Scan manager thread setting is already set to same value. Hence not setting it again to same value",
     "Unable to set Scan manager thread Settings in Config Controller"};
@@ -138,13 +138,12 @@ void KOVConfigController::readOASProfileDataFromConfigStore(PROFILE_CODE code, o
 
 bool KOVConfigController::getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
                                             std::map<std::string, std::string>& values) {
-    return configStore->readTypedSection(boost::lexical_cast<std::string>(static_cast<int>(code)), nested,
-                                         values);
+    return configStore->readTypedSection(profileSectionType(code), nested, values);
 }
 
 // "standard" or "riskbased"; "" when the choice cannot be read.
 std::string KOVConfigController::getOASProcSettings() {
-    return getStringConfiguration(kGlobalSection, kProfileNameKey);
+    return getStringConfiguration(sections::kOASGlobal, kProfileNameKey);
 }
 
 std::string KOVConfigController::getOASPrefixKeyword() {

@@ -15,33 +15,33 @@ namespace {
 
 using detail::Setting;
 
-const char* const kScanModeKey = "DNDOASProfile.ScanMode";
-const char* const kFileTypeToScanKey = "DNDOASProfile.FileTypeToScan";
-const char* const kDefaultAndSpecifiedKey = "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType";
-const char* const kOnlySpecifiedKey = "DNDOASProfile.FileTypeForOnlySpecified.FileType";
+constexpr const char* kScanModeKey = "DNDOASProfile.ScanMode";
+constexpr const char* kFileTypeToScanKey = "DNDOASProfile.FileTypeToScan";
+constexpr const char* kDefaultAndSpecifiedKey = "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType";
+constexpr const char* kOnlySpecifiedKey = "DNDOASProfile.FileTypeForOnlySpecified.FileType";
+constexpr const char* kDefaultFileTypesKey = "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType";
+constexpr const char* kExcludedFSKey = "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem";
 const char* const kProfileListFailed = "Unable to get file types to scan from Config Controller";
 const char* const kDefaultListFailed = "Unable to get default file types to scan from Config Controller";
 
-std::string sectionOf(PROFILE_CODE code) { return std::to_string(static_cast<int>(code)); }
-
 // Scalar values of a profile section; the scan-mode and file-type lines name the profile.
 Setting<int> scanModeOf(PROFILE_CODE code) {
-    return {sectionOf(code), kScanModeKey, SCAN_MODE_DECIDE,
-            "Unable to get scan mode settings for the profile " + sectionOf(code)};
+    return {KOVL_PREF(kScanModeKey), code,
+            "Unable to get scan mode settings for the profile " + profileSectionType(code)};
 }
 
 Setting<int> fileTypesOf(PROFILE_CODE code) {
-    return {sectionOf(code), kFileTypeToScanKey, ALL_FILES,
-            "Unable to get file types to scan for the profile " + sectionOf(code)};
+    return {KOVL_PREF(kFileTypeToScanKey), code,
+            "Unable to get file types to scan for the profile " + profileSectionType(code)};
 }
 
 Setting<bool> noExtensionOf(PROFILE_CODE code) {
-    return {sectionOf(code), "DNDOASProfile.ScanExtension", false,
+    return {KOVL_PREF("DNDOASProfile.ScanExtension"), code,
             "Unable to get Scan No Extension value from Config Controller"};
 }
 
 Setting<bool> networkScanOf(PROFILE_CODE code) {
-    return {sectionOf(code), "DNDOASProfile.ScanOnNetwork", false,
+    return {KOVL_PREF("DNDOASProfile.ScanOnNetwork"), code,
             "Unable to get Network Filesystem scan value from Config Controller"};
 }
 
@@ -114,26 +114,25 @@ int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan 
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) {
-    return listOr({sectionOf(code), kDefaultAndSpecifiedKey, {}, kProfileListFailed},
+    return listOr({KOVL_PREF(kDefaultAndSpecifiedKey), code, kProfileListFailed},
                   delimiterPathOf(kDefaultAndSpecifiedKey), true);
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanOnlySpecified(PROFILE_CODE code) {
-    return listOr({sectionOf(code), kOnlySpecifiedKey, {}, kProfileListFailed},
+    return listOr({KOVL_PREF(kOnlySpecifiedKey), code, kProfileListFailed},
                   delimiterPathOf(kOnlySpecifiedKey), true);
 }
 
 std::vector<std::string> KOVConfigController::getDefaultFileTypesToScan() {
-    const std::string key = "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType";
-    return listOr({"55", key, {}, kDefaultListFailed}, delimiterPathOf(key), true);
+    return listOr({KOVL_PREF(kDefaultFileTypesKey), kDefaultListFailed},
+                  delimiterPathOf(kDefaultFileTypesKey), true);
 }
 
 // Only a failing read yields the built-in names (copied only then); a stored
 // empty list stays empty.
 std::vector<std::string> KOVConfigController::getDefaultExcludedFSForOAS() {
-    const std::string key = "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem";
     try {
-        return readList("51", key, delimiterPathOf(key), true);
+        return readList(sections::kOASGlobal, kExcludedFSKey, delimiterPathOf(kExcludedFSKey), true);
     } catch (...) {
         logError(kDefaultListFailed);
         return KOVConfigData::excludedFileSystems();

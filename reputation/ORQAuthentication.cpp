@@ -17,16 +17,13 @@ namespace {
 
 using detail::Setting;
 
-constexpr const char* kProductSection = "54";
-
-const Setting<std::string> kHost{kProductSection, "DNDProductInformation.ORQHostAddr", kDefaultORQHost,
+const Setting<std::string> kHost{KOVL_PREF("DNDProductInformation.ORQHostAddr"),
                                  "Unable to get ORQ host address from preferences."};
-const Setting<std::string> kUserID{kProductSection, "DNDProductInformation.ORQUserID", kDefaultORQUserID,
+const Setting<std::string> kUserID{KOVL_PREF("DNDProductInformation.ORQUserID"),
                                    "Unable to get ORQ UserID from preferences."};
-const Setting<std::string> kKey{kProductSection, "DNDProductInformation.ORQKey", kDefaultORQKey,
+const Setting<std::string> kKey{KOVL_PREF("DNDProductInformation.ORQKey"),
                                 "Unable to get ORQ key from preferences."};
-const Setting<std::string> kCACertFile{kProductSection, "DNDProductInformation.ORQCACertFile",
-                                       "production.crt",
+const Setting<std::string> kCACertFile{KOVL_PREF("DNDProductInformation.ORQCACertFile"),
                                        "Unable to get ORQ CA certificate path from preferences."};
 
 }  // namespace

@@ -13,11 +13,11 @@ namespace {
 
 using detail::Setting;
 
-const Setting<bool> kORQEnabled{"57", "DNDORQSelectionCriteria.IsORQEnabled", true,
+const Setting<bool> kORQEnabled{KOVL_PREF("DNDORQSelectionCriteria.IsORQEnabled"),
                                 "Unable to get ORQ Status"};
-const Setting<bool> kORQFeedback{"52", "DNDGlobalSettings.IsORQFeedbackEnabled", true,
+const Setting<bool> kORQFeedback{KOVL_PREF("DNDGlobalSettings.IsORQFeedbackEnabled"),
                                  "Unable to get ORQ feedback status"};
-const Setting<int> kORQSensitivity{"57", "DNDORQSelectionCriteria.ORQSensitivityLevel", 3,
+const Setting<int> kORQSensitivity{KOVL_PREF("DNDORQSelectionCriteria.ORQSensitivityLevel"),
                                    "Unable to get ORQ Sensitivity value"};
 
 }  // namespace

@@ -12,75 +12,72 @@ namespace KOVL {
 namespace {
 using detail::Setting;
 
-constexpr const char* kLogging = "53";
-constexpr const char* kProductDefaults = "55";
-
 const Setting<bool> kDebugOAS{
-    kLogging, "DNDClientLogging.EnableDebugLoggingForOAS", false,
+    KOVL_PREF("DNDClientLogging.EnableDebugLoggingForOAS"),
     "Unable to determine if debug logging is enabled for OAS. Returning default value instead"};
 const Setting<bool> kDebugMsgBus{
-    kLogging, "DNDClientLogging.EnableDebugLoggingForMsgBus", false,
+    KOVL_PREF("DNDClientLogging.EnableDebugLoggingForMsgBus"),
     "Unable to determine if debug logging is enabled for msgbus. Returning default value instead"};
 const Setting<bool> kDebugODS{
-    kLogging, "DNDClientLogging.EnableDebugLoggingForODS", false,
+    KOVL_PREF("DNDClientLogging.EnableDebugLoggingForODS"),
     "Unable to determine if debug logging is enabled for ODS. Returning default value instead"};
 const Setting<bool> kLimitDebugLog{
-    kLogging, "DNDClientLogging.LimitDebugLogSize", true,
+    KOVL_PREF("DNDClientLogging.LimitDebugLogSize"),
     "Unable to determine if limit debug log size is enabled. Returning default value instead"};
 const Setting<bool> kActivityLogging{
-    kLogging, "DNDClientLogging.EnableActivityLogging", true,
+    KOVL_PREF("DNDClientLogging.EnableActivityLogging"),
     "Unable to determine if activity logging is enabled. Returning default value"};
 const Setting<bool> kOASActivityLogging{
-    kLogging, "DNDClientLogging.EnableOASActivityLogging", false,
+    KOVL_PREF("DNDClientLogging.EnableOASActivityLogging"),
     "Unable to determine if oas activity logging is enabled. Returning default value"};
 const Setting<bool> kLimitActivityLog{
-    kLogging, "DNDClientLogging.LimitActivityLogSize", true,
+    KOVL_PREF("DNDClientLogging.LimitActivityLogSize"),
     "Unable to determine if limit activity log size is enabled. Returning default value instead"};
 const Setting<bool> kEventsToZarn{
-    kLogging, "DNDClientLogging.EnableSendingEventsToZarn", true,
+    KOVL_PREF("DNDClientLogging.EnableSendingEventsToZarn"),
     "Unable to determine if sending events to Zarn is enabled. Returning default value instead"};
 const Setting<bool> kEventLogging{
-    kLogging, "DNDClientLogging.EnableEventLogging", true,
+    KOVL_PREF("DNDClientLogging.EnableEventLogging"),
     "Unable to determine if event logging is enabled. Returning default value instead"};
 
-const Setting<int> kDebugLogSize{kLogging, "DNDClientLogging.DebugLogSize", 10,
+const Setting<int> kDebugLogSize{KOVL_PREF("DNDClientLogging.DebugLogSize"),
                                  "Unable to get debug log size. Returning default value instead"};
-const Setting<int> kActivityLogSize{kLogging, "DNDClientLogging.ActivityLogSize", 10,
+const Setting<int> kActivityLogSize{KOVL_PREF("DNDClientLogging.ActivityLogSize"),
                                     "Unable to get activity log size. Returning default value instead"};
-const Setting<int> kZarnLevelOAS{kLogging, "DNDClientLogging.ZarnLogLevelForOAS", 3,
+const Setting<int> kZarnLevelOAS{KOVL_PREF("DNDClientLogging.ZarnLogLevelForOAS"),
                                  "Unable to get Zarn log level for OAS. Returning default value instead"};
-const Setting<int> kLevelOAS{kLogging, "DNDClientLogging.LogLevelForOAS", 2,
+const Setting<int> kLevelOAS{KOVL_PREF("DNDClientLogging.LogLevelForOAS"),
                              "Unable to get log level for OAS. Returning default value instead"};
-const Setting<int> kZarnLevelODS{kLogging, "DNDClientLogging.ZarnLogLevelForODS", 3,
+const Setting<int> kZarnLevelODS{KOVL_PREF("DNDClientLogging.ZarnLogLevelForODS"),
                                  "Unable to get Zarn log level for ODS. Returning default value instead"};
-const Setting<int> kLevelODS{kLogging, "DNDClientLogging.LogLevelForODS", 2,
+const Setting<int> kLevelODS{KOVL_PREF("DNDClientLogging.LogLevelForODS"),
                              "Unable to get log level for ODS. Returning default value instead"};
 const Setting<int> kMaxLogFileSize{
-    kProductDefaults, "DNDProductDefaultSettings.ProductMaxLogFileSize", 10,
+    KOVL_PREF("DNDProductDefaultSettings.ProductMaxLogFileSize"),
     "Unable to get default rotated log file size. Returning default value instead"};
 const Setting<int> kRotatedLogFileCount{
-    kProductDefaults, "DNDProductDefaultSettings.ProductMaxRotatedLogFileCount", 5,
+    KOVL_PREF("DNDProductDefaultSettings.ProductMaxRotatedLogFileCount"),
     "Unable to get default maximum rotated log file count. Returning default value instead"};
 
 // The log directory is answered as read: no line of its own, "" when unreadable.
-const Setting<std::string> kLogPath{kLogging, "DNDClientLogging.LogPath", "", ""};
+const Setting<std::string> kLogPath{KOVL_PREF("DNDClientLogging.LogPath"), "", ""};
 
-const Setting<std::string> kLogFileFM{kProductDefaults, "DNDProductDefaultSettings.LogFileForFM", "zlytpd",
+const Setting<std::string> kLogFileFM{KOVL_PREF("DNDProductDefaultSettings.LogFileForFM"),
                                       "Unable to get log file for FM. Returning default value instead"};
 const Setting<std::string> kLogFileScanFactory{
-    kProductDefaults, "DNDProductDefaultSettings.LogFileForScanFactory", "zlyscanfactory",
+    KOVL_PREF("DNDProductDefaultSettings.LogFileForScanFactory"),
     "Unable to get log file for Scan Factory. Returning default value instead"};
 const Setting<std::string> kLogFileScanActionMgr{
-    kProductDefaults, "DNDProductDefaultSettings.LogFileForScanActionMgr", "zlyscanactionmgr",
+    KOVL_PREF("DNDProductDefaultSettings.LogFileForScanActionMgr"),
     "Unable to get log file for Scan Action Manager. Returning default value instead"};
 const Setting<std::string> kLogFileOASMgr{
-    kProductDefaults, "DNDProductDefaultSettings.LogFileForOASMgr", "zlyoasmgr",
+    KOVL_PREF("DNDProductDefaultSettings.LogFileForOASMgr"),
     "Unable to get log file for OAS Manager. Returning default value instead"};
 const Setting<std::string> kLogFileODSMgr{
-    kProductDefaults, "DNDProductDefaultSettings.LogFileForODSMgr", "zlyodsmanager",
+    KOVL_PREF("DNDProductDefaultSettings.LogFileForODSMgr"),
     "Unable to get log file for ODS Manager. Returning default value instead"};
 const Setting<std::string> kLogFileODSCollector{
-    kProductDefaults, "DNDProductDefaultSettings.LogFileForODSCollector", "zlyodscollector",
+    KOVL_PREF("DNDProductDefaultSettings.LogFileForODSCollector"),
     "Unable to get log file for ODS Collector. Returning default value instead"};
 
 }  // namespace

@@ -14,62 +14,59 @@ namespace KOVL {
 namespace {
 using detail::Setting;
 
-constexpr const char* kOASSection = "51";
-constexpr const char* kGlobalSection = "52";
-constexpr const char* kODSSection = "56";
-
 // Direct store reads.
-const Setting<bool> kOASEnabled{kOASSection, "DNDOASGlobalSettings.IsOASEnabled", true,
+const Setting<bool> kOASEnabled{KOVL_PREF("DNDOASGlobalSettings.IsOASEnabled"),
                                 "Unable to get OAS state in Config Controller"};
-const Setting<int> kMaxScanTimeout{kOASSection, "DNDOASGlobalSettings.MaxScanTimeout", 45,
+const Setting<int> kMaxScanTimeout{KOVL_PREF("DNDOASGlobalSettings.MaxScanTimeout"),
                                    "Unable to get Max Scan Timeout value in Config Controller"};
-const Setting<int> kMaxQueue{kOASSection, "DNDOASGlobalSettings.MaxRequestQueueSize", 50,
+const Setting<int> kMaxQueue{KOVL_PREF("DNDOASGlobalSettings.MaxRequestQueueSize"),
                              "Unable to the get max request queue size for OAS value in Config Controller"};
 const Setting<int> kQueueMonitorInterval{
-    kOASSection, "DNDOASGlobalSettings.RequestSizeMonitorInterval", 2,
+    KOVL_PREF("DNDOASGlobalSettings.RequestSizeMonitorInterval"),
     "Unable to get the request queue size monitor interval for OAS value in Config Controller"};
 const Setting<int> kQueueReducePercentage{
-    kOASSection, "DNDOASGlobalSettings.RequestQueueReducePercentage", 50,
+    KOVL_PREF("DNDOASGlobalSettings.RequestQueueReducePercentage"),
     "Unable to get the request queue reduce percentage for OAS value in Config Controller"};
 const Setting<std::string> kQueueOverflowAction{
-    kOASSection, "DNDOASGlobalSettings.ActionWhenRequestQueueOverflows", "allow",
+    KOVL_PREF("DNDOASGlobalSettings.ActionWhenRequestQueueOverflows"),
     "Unable to get the action to be taken when request queue for OAS overflows value in Config Controller"};
-const Setting<int> kMaxConcurrentODS{kODSSection, "DNDODSGlobalSettings.MaxConcurrentODSLimit", 10,
+const Setting<int> kMaxConcurrentODS{KOVL_PREF("DNDODSGlobalSettings.MaxConcurrentODSLimit"),
                                      "Unable to the get max concurrent ods limit"};
 const Setting<bool> kKernelModuleNeeded{
-    kOASSection, "DNDOASGlobalSettings.UseKernelModule", false,
+    KOVL_PREF("DNDOASGlobalSettings.UseKernelModule"),
     "Unable to get whether kernel module is needed or not in Config Controller"};
-const Setting<bool> kUseKernelModule{kOASSection, "DNDOASGlobalSettings.UseKernelModule", false,
+const Setting<bool> kUseKernelModule{KOVL_PREF("DNDOASGlobalSettings.UseKernelModule"),
                                      "Unable to get usekernelmodule value from Config Controller"};
-const Setting<bool> kUseFanotify{kOASSection, "DNDOASGlobalSettings.UseFanotify", false,
+const Setting<bool> kUseFanotify{KOVL_PREF("DNDOASGlobalSettings.UseFanotify"),
                                  "Unable to get usefanotify in Config Controller"};
-const Setting<bool> kOASSupported{kOASSection, "DNDOASGlobalSettings.IsOASSupported", true,
+const Setting<bool> kOASSupported{KOVL_PREF("DNDOASGlobalSettings.IsOASSupported"),
                                   "Unable to get whether OAS is supported or not, returning default value"};
 const Setting<int> kNetlinkRequest{
-    kOASSection, "DNDOASGlobalSettings.NetlinkRequestSocket", 31,
+    KOVL_PREF("DNDOASGlobalSettings.NetlinkRequestSocket"),
     "Unable to get Netlink request socket. Setting it to default value instead"};
 const Setting<int> kNetlinkResponse{
-    kOASSection, "DNDOASGlobalSettings.NetlinkResponseSocket", 30,
+    KOVL_PREF("DNDOASGlobalSettings.NetlinkResponseSocket"),
     "Unable to get Netlink response socket. Setting it to default value instead"};
 
 // Direct reads whose failure reaches the caller: only the location matters.
-const Setting<int> kMountMonitorInterval{kGlobalSection, "DNDGlobalSettings.MountMonitorInterval", 0, ""};
-const Setting<int> kWatchDogPolling{kOASSection, "DNDOASGlobalSettings.OASMgrWatchDogInterval", 0, ""};
-const Setting<int> kWatchDogTimeOut{kOASSection, "DNDOASGlobalSettings.OASMgrTimeoutInterval", 0, ""};
+const Setting<int> kMountMonitorInterval{KOVL_PREF("DNDGlobalSettings.MountMonitorInterval")};
+const Setting<int> kWatchDogPolling{KOVL_PREF("DNDOASGlobalSettings.OASMgrWatchDogInterval")};
+const Setting<int> kWatchDogTimeOut{KOVL_PREF("DNDOASGlobalSettings.OASMgrTimeoutInterval")};
 
 // Through the typed accessors.
 const Setting<bool> kWatchDog{
-    kOASSection, "DNDOASGlobalSettings.EnableOASMgrWatchDog", false,
+    KOVL_PREF("DNDOASGlobalSettings.EnableOASMgrWatchDog"),
     "Unable to determine watch dog has to be started. Returning default value instead"};
-const Setting<int> kCacheMax{kOASSection, "DNDOASGlobalSettings.CacheMaxLimit", 65536,
+const Setting<int> kCacheMax{KOVL_PREF("DNDOASGlobalSettings.CacheMaxLimit"),
                              "Unable to get FM Cache Max Limit. Returning default value instead"};
-const Setting<int> kCachePurge{kOASSection, "DNDOASGlobalSettings.CachePurgeLimit", 512,
+const Setting<int> kCachePurge{KOVL_PREF("DNDOASGlobalSettings.CachePurgeLimit"),
                                "Unable to get FM Cache purge Limit. Returning default value instead"};
-const Setting<std::string> kSysCallTable{kOASSection, "DNDOASGlobalSettings.SyscallTableAddress", "",
+const Setting<std::string> kSysCallTable{KOVL_PREF("DNDOASGlobalSettings.SyscallTableAddress"),
                                          "Unable to get Syscall Table Address"};
-const Setting<std::string> kKallsymsLookUpName{kOASSection, "DNDOASGlobalSettings.KallsymsLookUpNameAddress",
-                                               "", "Unable to get kallsyms_lookup_name Address"};
-const Setting<std::string> kQuarantineDir{kGlobalSection, "DNDGlobalSettings.QuarantineDirectory", "", ""};
+const Setting<std::string> kKallsymsLookUpName{KOVL_PREF("DNDOASGlobalSettings.KallsymsLookUpNameAddress"),
+                                               "Unable to get kallsyms_lookup_name Address"};
+// Answered as read, "" included (not the shipped "/Quarantine/").
+const Setting<std::string> kQuarantineDir{KOVL_PREF("DNDGlobalSettings.QuarantineDirectory"), "", ""};
 
 // A stored socket number below 1 is unusable; the default takes its place.
 int usableSocket(int stored, const Setting<int>& row) { return stored < 1 ? row.fallback : stored; }

@@ -10,28 +10,28 @@ namespace KOVL {
 namespace {
 using detail::Setting;
 
-constexpr const char* kGlobalSection = "52";
-
 // Read directly; a store failure reaches the caller.
-const Setting<int> kUpdateTimeOut{kGlobalSection, "DNDGlobalSettings.UpdateTimeoutInterval", 0, ""};
+const Setting<int> kUpdateTimeOut{KOVL_PREF("DNDGlobalSettings.UpdateTimeoutInterval")};
 
 const Setting<bool> kDefaultUpdateTask{
-    kGlobalSection, "DNDGlobalSettings.EnableDefaultClientUpdateTask", true,
+    KOVL_PREF("DNDGlobalSettings.EnableDefaultClientUpdateTask"),
     "Unable to determine if default client update task scheduled status. Returning default value instead"};
 const Setting<bool> kDefaultUpdateTaskMarker{
-    kGlobalSection, "DNDGlobalSettings.MarkerDefaultClientUpdateTask", true,
+    KOVL_PREF("DNDGlobalSettings.MarkerDefaultClientUpdateTask"),
     "Unable to determine the default client update task scheduled marker. Returning default value instead"};
 const Setting<std::string> kUpdateTaskTime{
-    kGlobalSection, "DNDGlobalSettings.ClientUpdateTaskScheduledTime", "12:00",
+    KOVL_PREF("DNDGlobalSettings.ClientUpdateTaskScheduledTime"),
     "Unable to determine the default client update task scheduled time. Returning default value instead"};
 const Setting<bool> kAccessProtection{
-    kGlobalSection, "DNDGlobalSettings.IsAPEnabled", true,
+    KOVL_PREF("DNDGlobalSettings.IsAPEnabled"),
     "Unable to get Access Protection Status. Returning default value instead"};
+// Shipped as 1, but an unreadable flag reads as "not the first start" and
+// automatic content updates as off.
 const Setting<bool> kPostDeploymentStartup{
-    kGlobalSection, "DNDGlobalSettings.IsPostDeploymentStartUp", false,
+    KOVL_PREF("DNDGlobalSettings.IsPostDeploymentStartUp"), false,
     "Unable to get if its a first time start-up. Returning default value instead"};
 const Setting<bool> kAutoContentUpdate{
-    kGlobalSection, "DNDGlobalSettings.IsAutoContentUpdateEnabled", false,
+    KOVL_PREF("DNDGlobalSettings.IsAutoContentUpdateEnabled"), false,
     "Unable to get if the auto update is enabled or not. Returning default value instead"};
 
 }  // namespace

@@ -3,9 +3,8 @@
 // keywords, scan mode and the file-type lists.
 #include <array>
 #include <boost/lexical_cast.hpp>
-#include <chrono>
 #include <functional>
-#include <future>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -133,10 +132,7 @@ TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMute
     EXPECT_FALSE(config->profiles[3].scan_archive_enabled);
     EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
 
-    // A locking setter goes through: the mutex was released on the way out.
-    auto setter = std::async(std::launch::async, [this] { return ctl().setScanManagerThreads(11); });
-    ASSERT_EQ(setter.wait_for(std::chrono::seconds(10)), std::future_status::ready);
-    EXPECT_EQ(setter.get(), 3001);
+    EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(ctl()));  // released on the way out
 }
 
 // Records the order of the refresh's reads and checks that the controller
@@ -206,15 +202,13 @@ TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
                                 {otherDir.file("prefs.xml"), kovtest::shippedPrefs()});
     journal.calls.clear();
 
-    std::future<int> blockedSetter;
+    bool heldDuringProfileReads = true;
     observed.duringProfileRead = [&] {
-        if (blockedSetter.valid()) return;
-        blockedSetter = std::async(std::launch::async, [&] { return observed.setScanManagerThreads(7); });
-        EXPECT_EQ(blockedSetter.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout)
-            << "a writer got the controller mutex during the refresh";
+        heldDuringProfileReads = heldDuringProfileReads && KOVL::ControllerProbe::mutexHeld(observed);
     };
     observed.getOASConfigurationData();
-    EXPECT_EQ(blockedSetter.get(), 3001);
+    EXPECT_TRUE(heldDuringProfileReads);
+    EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(observed));
     EXPECT_EQ(journal.calls, (std::vector<std::string>{
                                  "getOASStatus", "getOASMaxScanTimeout", "getORQStatus", "getORQSensitivity",
                                  "isEventLoggingEnabled", "log setting A", "log setting C", "log setting B",
@@ -222,64 +216,70 @@ TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
                                  "getProfileDetails 4", "getProfileDetails 5"}));
 }
 
-// The two global profile switches: one getter/setter shape.
-struct SwitchRow {
-    const char* name;
-    std::function<int(KOVConfigController&)> get;
-    std::function<int(KOVConfigController&, int)> set;
-    const char* key;
-    const char* storedText;
-    int storedValue;
-    int newValue;  // differs from the stored value and from the fallback
-    int fallback;
-    const char* getFailed;
-    const char* alreadySet;
-    const char* setFailed;
+using Row = std::vector<std::string>;
+using Items = std::vector<std::string>;
+
+// The profile operations by their name in tests/data/profiles.tsv.
+const std::map<std::string, std::pair<std::function<int(KOVConfigController&)>,
+                                      std::function<int(KOVConfigController&, int)>>>
+    kSwitches = {
+        {"multiple profiles",
+         {[](KOVConfigController& c) { return int(c.getOASMultipleProfilesEnabled()); },
+          [](KOVConfigController& c, int v) { return c.setMultipleProfilesEnabled(v != 0); }}},
+        {"scan manager threads",
+         {[](KOVConfigController& c) { return c.getScanManagerThreads(); },
+          [](KOVConfigController& c, int v) { return c.setScanManagerThreads(v); }}},
 };
 
-const SwitchRow kSwitches[] = {
-    {"multiple profiles", [](KOVConfigController& c) { return int(c.getOASMultipleProfilesEnabled()); },
-     [](KOVConfigController& c, int v) { return c.setMultipleProfilesEnabled(v != 0); },
-     "DNDOASGlobalSettings.EnableMultipleProfiles", "0", 0, 1, 0,
-     "Unable to get Multiple Profiles Settings value in Config Controller",
-     "Multiple profile setting is already set to same value. Hence not setting it again to same value",
-     "Unable to set multiple profile setting in Config Controller"},
-    {"scan manager threads", [](KOVConfigController& c) { return c.getScanManagerThreads(); },
-     [](KOVConfigController& c, int v) { return c.setScanManagerThreads(v); },
-     "DNDOASGlobalSettings.ScanManagerThreads", "9", 9, 12, 5,
-     "Unable to get Scan Manager thread Settings value in Config Controller",
-     "Scan manager thread setting is already set to same value. Hence not setting it again to same value",
-     "Unable to set Scan manager thread Settings in Config Controller"},
+const std::map<std::string, std::function<int(KOVConfigController&, PROFILE_CODE)>> kProfileValues = {
+    {"scan mode", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanMode(p)); }},
+    {"file types", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanFileTypes(p)); }},
+    {"no extension", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanNoExtension(p)); }},
+    {"network",
+     [](KOVConfigController& c, PROFILE_CODE p) { return int(c.isNetworkFilesystemScanEnable(p)); }},
 };
 
+const std::map<std::string, std::function<Items(KOVConfigController&)>> kLists = {
+    {"default and specified",
+     [](KOVConfigController& c) { return c.getFileTypesToScanDefaultAndSpecified(KOVL::HIGH_RISK_PROFILE); }},
+    {"only specified",
+     [](KOVConfigController& c) { return c.getFileTypesToScanOnlySpecified(KOVL::HIGH_RISK_PROFILE); }},
+    {"default file types", [](KOVConfigController& c) { return c.getDefaultFileTypesToScan(); }},
+    {"excluded file systems", [](KOVConfigController& c) { return c.getDefaultExcludedFSForOAS(); }},
+};
+
+// Row: name key stored new-value fallback read-failed already-set set-failed.
 TEST_F(ProfilesTest, GlobalSwitchesReadCompareWriteAndStamp) {
-    for (const SwitchRow& row : kSwitches) {
-        SCOPED_TRACE(row.name);
+    for (const Row& row : kovtest::dataRows("profiles.tsv", "switch")) {
+        SCOPED_TRACE(row[0]);
+        const auto& [get, set] = kSwitches.at(row[0]);
+        const std::string& key = row[1];
+        const int storedValue = std::stoi(row[2]), newValue = std::stoi(row[3]);
         store->clearFaults();
-        put("51", row.key, row.storedText);
+        put("51", key, row[2]);
         staleStamp();
         logger.clear();
-        EXPECT_EQ(row.get(ctl()), row.storedValue);
+        EXPECT_EQ(get(ctl()), storedValue);
 
         const int writes = store->writes();
-        EXPECT_EQ(row.set(ctl(), row.storedValue), 3018);
+        EXPECT_EQ(set(ctl(), storedValue), 3018);
         EXPECT_EQ(store->writes(), writes);
         EXPECT_EQ(timeStamp(), "1");
-        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{info(row.alreadySet)});
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{info(row[6])});
 
         logger.clear();
-        EXPECT_EQ(row.set(ctl(), row.newValue), 3001);
-        EXPECT_EQ(stored("51", row.key), std::to_string(row.newValue));
+        EXPECT_EQ(set(ctl(), newValue), 3001);
+        EXPECT_EQ(stored("51", key), row[3]);
         EXPECT_NE(timeStamp(), "1");
         EXPECT_TRUE(logger.controllerLines().empty());
 
-        store->failKey(row.key);
+        store->failKey(key);
         logger.clear();
-        EXPECT_EQ(row.get(ctl()), row.fallback);
-        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.getFailed)});
+        EXPECT_EQ(get(ctl()), std::stoi(row[4]));
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row[5])});
         logger.clear();
-        EXPECT_EQ(row.set(ctl(), row.newValue), 3025);
-        EXPECT_EQ(logger.controllerLines(), (std::vector<LogLine>{err(row.getFailed), err(row.setFailed)}));
+        EXPECT_EQ(set(ctl(), newValue), 3025);
+        EXPECT_EQ(logger.controllerLines(), (std::vector<LogLine>{err(row[5]), err(row[7])}));
     }
 }
 
@@ -353,43 +353,18 @@ TEST_F(ProfilesTest, ProcessSettingsAndPrefixKeywords) {
     EXPECT_THROW(ctl().getPrefixKeywordData("%DEFLOGDIR%"), std::exception);
 }
 
-// Scan mode and file types.
-
-struct ProfileValueRow {
-    const char* name;
-    std::function<int(KOVConfigController&, PROFILE_CODE)> get;
-    const char* key;
-    const char* storedText;
-    int storedValue;
-    int shipped;
-    int fallback;
-    const char* failed;  // for profile 4
-};
-
-const ProfileValueRow kProfileValues[] = {
-    {"scan mode", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanMode(p)); },
-     "DNDOASProfile.ScanMode", "1", 1, 4, 4, "Unable to get scan mode settings for the profile 4"},
-    {"file types", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanFileTypes(p)); },
-     "DNDOASProfile.FileTypeToScan", "2", 2, 0, 0, "Unable to get file types to scan for the profile 4"},
-    {"no extension", [](KOVConfigController& c, PROFILE_CODE p) { return int(c.getScanNoExtension(p)); },
-     "DNDOASProfile.ScanExtension", "1", 1, 0, 0,
-     "Unable to get Scan No Extension value from Config Controller"},
-    {"network",
-     [](KOVConfigController& c, PROFILE_CODE p) { return int(c.isNetworkFilesystemScanEnable(p)); },
-     "DNDOASProfile.ScanOnNetwork", "1", 1, 0, 0,
-     "Unable to get Network Filesystem scan value from Config Controller"},
-};
-
+// Row: name key stored shipped fallback failed.
 TEST_F(ProfilesTest, ProfileValuesReadAsStoredOrFallBack) {
-    for (const ProfileValueRow& row : kProfileValues) {
-        SCOPED_TRACE(row.name);
-        put("4", row.key, row.storedText);
-        EXPECT_EQ(row.get(ctl(), KOVL::EXTRA_PROFILE_01), row.storedValue);
-        EXPECT_EQ(row.get(ctl(), KOVL::STANDARD_PROFILE), row.shipped);  // another profile is untouched
-        store->failKey(row.key);
+    for (const Row& row : kovtest::dataRows("profiles.tsv", "value")) {
+        SCOPED_TRACE(row[0]);
+        const auto& get = kProfileValues.at(row[0]);
+        put("4", row[1], row[2]);
+        EXPECT_EQ(get(ctl(), KOVL::EXTRA_PROFILE_01), std::stoi(row[2]));
+        EXPECT_EQ(get(ctl(), KOVL::STANDARD_PROFILE), std::stoi(row[3]));  // another profile is untouched
+        store->failKey(row[1]);
         logger.clear();
-        EXPECT_EQ(row.get(ctl(), KOVL::EXTRA_PROFILE_01), row.fallback);
-        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
+        EXPECT_EQ(get(ctl(), KOVL::EXTRA_PROFILE_01), std::stoi(row[4]));
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row[5])});
     }
 }
 
@@ -459,51 +434,28 @@ TEST_F(ProfilesTest, SetScanFileTypesDropsTheListOfTheModeLeft) {
               std::vector<LogLine>{err("Unable to set file types for scan settings in Config Controller")});
 }
 
-struct ListRow {
-    const char* name;
-    std::function<std::vector<std::string>(KOVConfigController&)> get;
-    const char* type;
-    const char* key;
-    const char* failed;
-};
-
-const ListRow kLists[] = {
-    {"default and specified",
-     [](KOVConfigController& c) { return c.getFileTypesToScanDefaultAndSpecified(KOVL::HIGH_RISK_PROFILE); },
-     "3", "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType",
-     "Unable to get file types to scan from Config Controller"},
-    {"only specified",
-     [](KOVConfigController& c) { return c.getFileTypesToScanOnlySpecified(KOVL::HIGH_RISK_PROFILE); }, "3",
-     "DNDOASProfile.FileTypeForOnlySpecified.FileType",
-     "Unable to get file types to scan from Config Controller"},
-    {"default file types", [](KOVConfigController& c) { return c.getDefaultFileTypesToScan(); }, "55",
-     "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType",
-     "Unable to get default file types to scan from Config Controller"},
-    {"excluded file systems", [](KOVConfigController& c) { return c.getDefaultExcludedFSForOAS(); }, "51",
-     "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem",
-     "Unable to get default file types to scan from Config Controller"},
-};
-
+// Row: name section key failed.
 TEST_F(ProfilesTest, FileTypeListsAreTrimmedSplitWithTheirDelimiterAndFallBack) {
-    using Items = std::vector<std::string>;
-    for (const ListRow& row : kLists) {
-        SCOPED_TRACE(row.name);
-        const std::string node = std::string(row.key).substr(0, std::string(row.key).rfind('.'));
+    for (const Row& row : kovtest::dataRows("profiles.tsv", "list")) {
+        SCOPED_TRACE(row[0]);
+        const auto& get = kLists.at(row[0]);
+        const std::string &type = row[1], &key = row[2];
+        const std::string node = key.substr(0, key.rfind('.'));
         store->clearFaults();
-        put(row.type, row.key, "  doc,,pdf  ");
-        EXPECT_EQ(row.get(ctl()), (Items{"doc", "pdf"}));
-        put(row.type, node + ".<xmlattr>.delimiter", ";,");
-        put(row.type, row.key, "a;b,c");
-        EXPECT_EQ(row.get(ctl()), (Items{"a", "b", "c"}));
-        put(row.type, row.key, " \t ");
+        put(type, key, "  doc,,pdf  ");
+        EXPECT_EQ(get(ctl()), (Items{"doc", "pdf"}));
+        put(type, node + ".<xmlattr>.delimiter", ";,");
+        put(type, key, "a;b,c");
+        EXPECT_EQ(get(ctl()), (Items{"a", "b", "c"}));
+        put(type, key, " \t ");
         logger.clear();
-        EXPECT_EQ(row.get(ctl()), Items{});
+        EXPECT_EQ(get(ctl()), Items{});
         EXPECT_TRUE(logger.controllerLines().empty());
 
-        store->failKey(row.key);
-        const Items fallback = row.get(ctl());
-        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
-        if (std::string(row.name) == "excluded file systems") {
+        store->failKey(key);
+        const Items fallback = get(ctl());
+        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row[3])});
+        if (row[0] == "excluded file systems") {
             ASSERT_EQ(fallback.size(), 33u);
             EXPECT_EQ(fallback.front(), "cgroup");
             EXPECT_EQ(fallback[20], "eventpollfs");

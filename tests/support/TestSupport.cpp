@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <ctime>
+#include <fstream>
 #include <stdexcept>
 
 #ifndef KOVCONFIG_SHIPPED_PREFS
@@ -59,6 +60,14 @@ void FaultInjectingStore::clearFaults() {
     failingWrites_.clear();
     failAll_ = false;
     failBulk_ = false;
+    hookKey_.clear();
+    hook_ = nullptr;
+}
+
+void FaultInjectingStore::beforeWriteOf(const std::string& key, std::function<void()> hook) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    hookKey_ = key;
+    hook_ = std::move(hook);
 }
 
 void FaultInjectingStore::checkRead(const std::string& key) const {
@@ -68,6 +77,7 @@ void FaultInjectingStore::checkRead(const std::string& key) const {
 
 void FaultInjectingStore::checkWrite(const std::string& key) const {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (hook_ && key == hookKey_) hook_();
     if (failAll_ || failing_.count(key) || failingWrites_.count(key)) {
         throw std::runtime_error("injected write failure: " + key);
     }
@@ -181,6 +191,21 @@ long nowSeconds() {
     return static_cast<long>(now.tv_sec);
 }
 
+std::vector<std::vector<std::string>> dataRows(const std::string& file, const std::string& kind) {
+    std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/" + file);
+    std::vector<std::vector<std::string>> found;
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::size_t from = 0;
+        for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+            fields.push_back(line.substr(from, tab - from));
+        fields.push_back(line.substr(from));
+        if (fields[0] == kind) found.emplace_back(fields.begin() + 1, fields.end());
+    }
+    if (found.empty()) ADD_FAILURE() << "no \"" << kind << "\" rows in tests/data/" << file;
+    return found;
+}
+
 std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }
 
 KOVL::PreferenceFiles ControllerTest::files() const {
@@ -198,6 +223,7 @@ void ControllerTest::SetUp() {
 }
 
 void ControllerTest::TearDown() {
+    store->clearFaults();
     controller.reset();
     store = nullptr;
 }

@@ -1,10 +1,26 @@
 // kovconfig: the exported configuration interface.
 //
 // IConfigController is what the product's daemons and command-line tool call
-// to read and change the threat-prevention preferences. Getters answer the
-// stored value or a fixed fallback; setters answer an AM_ERROR_CODES value.
-// Unless an operation says otherwise it does not throw. All operations may be
-// called from any thread; see KOVConfigController for the locking rules.
+// to read and change the threat-prevention preferences. Each family below
+// states its operations' contract in a table:
+//   read   D  reads the store directly; on failure logs the getter's line
+//             (level 2) and answers the fallback
+//          A  reads through the typed accessor, which logs its own line
+//             first; then as D
+//          P  lets the store's exception out (nothing logged)
+//   fallback  what a failed read answers; "schema" is the shipped default of
+//             the key, anything else differs from it on purpose
+//   write  G  the generic setter: 3001 written and the update time stamped,
+//             3018 value already stored (nothing written), 3025 failure
+//   lock   L  holds the controller mutex for the whole read-decide-write;
+//          -  takes no lock
+// Result codes are AM_ERROR_CODES (Types.h). Unless a row says otherwise an
+// operation does not throw.
+//
+// Threads: any operation may be called from any thread; getters take no lock
+// and setters marked L serialise on the controller mutex. Callbacks run after
+// that mutex has been released, so a callback may call back into the
+// controller. What getOASConfigurationData returns is the exception: see there.
 #pragma once
 
 #include <kovl/config/Types.h>
@@ -23,6 +39,11 @@ public:
     virtual ~IConfigController();
 
     // Frame: management mode, running flags, change notification.
+    //   getManagedMode, isProductUnManaged (mode 0), isOASRunning,
+    //   isUpdateRunning: the in-memory value, no lock
+    //   setManagedMode: L; a mode outside 0..2 is ignored
+    //   setOASRunning, setUpdateRunning: L, in memory only
+    //   registerCallBack, registerCallBackMap: replace the callback, no lock
     virtual int getManagedMode() = 0;
     virtual void setManagedMode(int mode) = 0;
     virtual bool isProductUnManaged() = 0;
@@ -34,12 +55,45 @@ public:
     virtual void registerCallBackMap(PrefMapCallback callback) = 0;
 
     // Bulk changes and lists.
+    //   addSettings      L  merges the map into the store; 3001, or 3025 when
+    //                       the store refuses or throws; stamps the time unless it throws
+    //   delSettings      L  second map: list items to remove; first map: values
+    //                       that replace a node's value; codes as addSettings
+    //   getValueWithDelimiter  -  the items joined with the list's delimiter
+    //                       (default ","); drops an empty stored value node
     virtual AM_ERROR_CODES addSettings(ZUR::SettingsMap settings) = 0;
     virtual AM_ERROR_CODES delSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) = 0;
     virtual std::string getValueWithDelimiter(std::string sectionType, std::string key,
                                               std::set<std::string> items) = 0;
 
     // On-access global settings.
+    //   operation                               read  fallback        write/lock
+    //   getOASStatus(status, code)              D     status true,    -
+    //                                                 code 3025, false
+    //   setOASStatus                            compares unlocked, writes under the mutex,
+    //       no time stamp: 3001 and PREF_OAS_STATUS to the callback, 3021 written but
+    //       no callback, 3018, 3025 (also when the callback throws; the write stays)
+    //   getOASMaxScanTimeout                    D     schema (45)
+    //   setOASMaxScanTimeout                    as setOASStatus, PREF_OAS_MAX_SCAN_TIMEOUT;
+    //       stores the low 32 bits; 3001 also without a callback
+    //   getMaxRequestQueueSizeForOAS, getRequestQueueSizeMonitorIntervalForOAS,
+    //   getRequestQueueReducePercentageForOAS, getActionWhenRequestQueueOverflowsForOAS,
+    //   getMaxConcurrentODSLimit, useKernelModuleForFileAccess,
+    //   getUseKernelModuleForFileAccess, getUseFanotifyForFileAccess,
+    //   getOASSupportedStatus                   D     schema
+    //   getNetlinkRequestSocket/ResponseSocket  D     schema (31/30), also for a
+    //                                                 stored value below 1
+    //   getMountMonitorInterval, getOASMgrWatchDogPollingInterval,
+    //   getOASMgrWatchDogTimeOutInterval        P     - (throws)
+    //   getOASMgrWatchDogStatus, getFMCacheMaxLimit,
+    //   getCachePurgeLimit                      A     schema          G, L
+    //   getSysCallTableAddress,
+    //   getKallsymsLookUpNameAddress            A     "" (line also for a stored "")
+    //   setUseKernelModuleForFileAccess,
+    //   setUseFanotifyForFileAccess             -     -               G, -
+    //   getQuarantineDir                        A     "" (no line)
+    //   setQuarantineDir                        G, L; then PREF_QUARANTINE_DIR to the callback
+    //       (also on 3018), 3021 when none; a throwing callback's exception leaves
     virtual bool getOASStatus(bool& status, AM_ERROR_CODES& code) = 0;
     virtual AM_ERROR_CODES setOASStatus(bool enable) = 0;
     virtual long getOASMaxScanTimeout() = 0;
@@ -72,6 +126,11 @@ public:
     virtual AM_ERROR_CODES setQuarantineDir(std::string dir) = 0;
 
     // Logging settings.
+    //   every getter                            A     schema
+    //   except getLogPath                       A     "" (no line)
+    //   every setter                            -     -               G, L
+    //   The getLogFileFor* getters also answer their fallback (after their line)
+    //   for a stored "". No range checks.
     virtual bool isDebugLoggingEnabledForOAS() = 0;
     virtual bool isDebugLoggingEnabledForMsgBus() = 0;
     virtual bool isDebugLoggingEnabledForODS() = 0;
@@ -113,6 +172,14 @@ public:
     virtual std::string getLogFileForODSCollector() = 0;
 
     // Update and miscellaneous global flags.
+    //   getUpdateTimeOutInterval                P     - (throws)
+    //   get/setDefaultClientUpdateTask, get/setMarkerDefaultClientUpdateTask,
+    //   getAccessProtectionStatus               A     schema          G, L
+    //   getDefaultClientUpdateTaskScheduleTime  A     "" (as read)
+    //   isPostDeploymentStartup,
+    //   isAutoContentUpdateEnabled              A     false
+    //   setAccessProtectionStatus, resetPostDeploymentStartupStatus,
+    //   setAutoContentUpdateStatus              -     -               G, -
     virtual int getUpdateTimeOutInterval() = 0;
     virtual bool getDefaultClientUpdateTask() = 0;
     virtual AM_ERROR_CODES setDefaultClientUpdateTask(bool enable) = 0;
@@ -176,6 +243,18 @@ public:
     virtual ZUR::SettingsMap getUpdateTaskSettings() = 0;
 
     // On-access profiles: cached configuration, process settings, prefix keywords.
+    //   getOASConfigurationData: L; refreshes the controller's one cached record
+    //       in place and returns its address (the same on every call). The record
+    //       is rewritten by every later refresh, from any thread: a caller that
+    //       reads it while another thread may refresh must serialise the two
+    //       itself. Lets store failures and boost::bad_lexical_cast out (the
+    //       fields refreshed so far keep their new values).
+    //   getProfileDetails: the profile's section, no lock; false when absent
+    //   getOASProcSettings ("standard" or "riskbased"), getOASPrefixKeyword:
+    //       through the string accessor, "" when unreadable
+    //   setOASPrefixKeyword, setPrefixAutomatically: G, L
+    //   isPrefixAutomaticallyEnabled: A, fallback false
+    //   getPrefixKeyword, getPrefixKeywordData: let store failures out
     virtual oas_configuration* getOASConfigurationData() = 0;
     virtual bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
                                    std::map<std::string, std::string>& values) = 0;
@@ -188,12 +267,20 @@ public:
     virtual std::set<std::string> getPrefixKeywordData(std::string name) = 0;
 
     // Process lists of the low-risk and high-risk profiles.
+    //   addProcess: L; merges the names; 3025 for no names or another profile
+    //   deleteProcess: L; removes every occurrence, the list stays present
+    //   getProcess: the profile's list, {} when unreadable (logged)
+    //   getProcessList: high-risk then low-risk names as {section type: name}
     virtual int addProcess(PROFILE_CODE code, std::set<std::string>& names) = 0;
     virtual int deleteProcess(PROFILE_CODE code, std::string name) = 0;
     virtual std::vector<std::string> getProcess(PROFILE_CODE code) = 0;
     virtual std::vector<std::map<std::string, std::string>> getProcessList() = 0;
 
     // Scan mode and file types per profile; product-wide file-type lists.
+    //   getScanMode, getScanFileTypes, getScanNoExtension,
+    //   isNetworkFilesystemScanEnable           D     schema
+    //   the list getters                        D     {} ; getDefaultExcludedFSForOAS
+    //                                                 answers the built-in names
     virtual ScanMode getScanMode(PROFILE_CODE code) = 0;
     virtual FileTypesForScan getScanFileTypes(PROFILE_CODE code) = 0;
     virtual bool getScanNoExtension(PROFILE_CODE code) = 0;
@@ -228,6 +315,8 @@ public:
     virtual int setOASProcSettingsToRiskbased() = 0;
 
     // Reputation service switches read into the cached on-access configuration.
+    //   getORQStatus, getORQSensitivity: D into the out-parameter, preset to the
+    //       schema default; 3001, or 3025 after the line
     virtual AM_ERROR_CODES getORQStatus(bool& enabled) = 0;
     virtual AM_ERROR_CODES getORQSensitivity(int& level) = 0;
 

@@ -10,12 +10,16 @@
 // shared; the logger is borrowed and must outlive the controller; the agent
 // adaptor is borrowed and not owned.
 //
-// Threads: every operation may be called from any thread. Single-value getters
-// take no lock. Setters serialise on one non-recursive controller mutex
-// (a few documented ones write without it); callbacks are called after that
-// mutex has been released, so a callback may call back into the controller.
-// The typed accessors and the *Internal bulk operations take no lock: they are
-// for code that already holds the mutex. The agent adaptor is guarded by a
+// Threads: the operations of IConfigController may be called from any thread,
+// with the locking stated there; the record getOASConfigurationData returns is
+// rewritten by every refresh. Single-value getters take no lock. Setters
+// serialise on one non-recursive controller mutex (those marked "-" write
+// without it); callbacks are called after that mutex has been released, so a
+// callback may call back into the controller. The typed accessors, the
+// *Internal bulk operations, the delimited-list helpers, setScanMode and
+// setScanFileTypes below take no lock: they are for code that already holds the
+// mutex, or that accepts racing writers. A thread holding the mutex must not
+// call an operation that takes it. The agent adaptor is guarded by a
 // process-wide mutex; no operation holds both.
 #pragma once
 
@@ -313,7 +317,10 @@ public:
                                       std::vector<std::string> items);
     using IConfigController::getValueWithDelimiter;
 
-    // On-access profile reading.
+    // On-access profile reading. readOASProfileDataFromConfigStore takes no lock
+    // and lets boost::bad_lexical_cast out for a stored value that is not a
+    // number. The two switches read directly (fallback: schema) and are set
+    // under the mutex with G's codes and lines of their own.
     void readOASProfileDataFromConfigStore(PROFILE_CODE code, oas_profile& record);
     bool getOASMultipleProfilesEnabled();
     int setMultipleProfilesEnabled(bool enable);

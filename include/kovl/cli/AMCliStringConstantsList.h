@@ -1,18 +1,17 @@
 // kovconfig: the command-line vocabulary as one table.
 //
 // Every constant of AMCliStringConstants is one row X(name, value) of
-// KOVL_CLI_CONSTANTS. The list is expanded in AMCliStringConstants.cpp to define
-// the constants (in row order, which is also their initialisation order) and to
-// build the name table returned by AMCliStringConstants::all().
+// KOVL_CLI_CONSTANTS. The list is the one source of the vocabulary: the class
+// in AMCliStringConstants.h expands it to declare the constants, and
+// cli/AMCliStringConstants.cpp expands it to define them (in row order, which
+// is also their initialisation order) and to build the name table returned by
+// AMCliStringConstants::all().
 //
 // A value is a string literal, or an expression over constants of earlier rows:
 // help texts that enumerate parameter words are composed from literal fragments
 // and the current value of each word, one entry per line, indented by "\n     ".
 // Inside the class scope of the definitions the earlier constants are visible
 // unqualified. A row may only name constants of rows above it.
-//
-// The order of the declarations in include/kovl/cli/AMCliStringConstants.h follows
-// this list; keep the two in step when adding a constant.
 #pragma once
 
 #include <string>
