@@ -121,6 +121,18 @@ void BM_ReadMap(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadMap)->Name("read/map")->MinTime(0.2);
 
+// The control of the parallel reads: threads that share nothing but a
+// read-only map scale only as far as the machine lets them.
+void BM_ParallelMap(benchmark::State& state) {
+    guarded(state, [&] {
+        static const FlatMap map(flatten(standardSet().prefs));
+        const std::string key = FlatMap::keyOf(kOASType, kMaxScanTimeout);
+        for (auto _ : state) benchmark::DoNotOptimize(map.getLong(key));
+        state.SetItemsProcessed(state.iterations());
+    });
+}
+BENCHMARK(BM_ParallelMap)->Name("parallel/map")->MinTime(0.5)->Threads(1)->Threads(2)->UseRealTime();
+
 void BM_ReadControllerTasks1000(benchmark::State& state) {
     guarded(state, [&] { readWithController(state, thousandTasks()); });
 }

@@ -29,6 +29,7 @@ BEGIN {
     row("5", "scale: store change / hand-written, 1 MB file", "scale/store_change_1m/real_time", "scale/handwritten_1m/real_time", "time", "")
     row("6", "parallel reads: throughput 2 threads / 1 thread", "parallel/read/real_time/threads:2", "parallel/read/real_time/threads:1", "rate", ">=1.6")
     row("6", "parallel reads: CPU per read, 2 threads / 1 thread", "parallel/read/real_time/threads:2", "parallel/read/real_time/threads:1", "cpu", "")
+    row("6", "parallel control: unordered_map throughput 2 threads / 1 thread", "parallel/map/real_time/threads:2", "parallel/map/real_time/threads:1", "rate", "")
     row("6", "parallel reads: throughput 8 threads / 1 thread", "parallel/read/real_time/threads:8", "parallel/read/real_time/threads:1", "rate", "")
     row("6", "reader latency p50 while another process commits / alone", "latency/with_writer/real_time", "latency/alone/real_time", "p50_ns", "")
     row("6", "reader latency p99 while another process commits / alone", "latency/with_writer/real_time", "latency/alone/real_time", "p99_ns", "")
