@@ -18,7 +18,8 @@ console="$build/bench-console.txt"
 echo "Running the benchmarks (a few minutes; console output in $console)" >&2
 "$build/bench/kovconfig_compare" --benchmark_repetitions="${BENCH_REPETITIONS:-3}" \
   --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
-  --benchmark_out="$json" --benchmark_out_format=json "$@" >"$console"
+  --benchmark_out="$json" --benchmark_out_format=json "$@" >"$console" 2>&1 ||
+  { tail -20 "$console" >&2; exit 1; }
 
 scratch="${TMPDIR:-/tmp}"
 echo "Code: $(git -C "$root" log -1 --format='%h %s' 2>/dev/null || echo 'not a git checkout')"
