@@ -6,11 +6,14 @@
 #pragma once
 
 #include <kovl/config/KOVConfigController.h>
+#include <kovl/platform/XmlConfigStore.h>
 
+#include <boost/optional.hpp>
 #include <boost/thread/locks.hpp>
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace KOVL {
 namespace detail {
@@ -79,11 +82,102 @@ T KOVConfigController::accessOr(const detail::Setting<T>& setting) {
     }
 }
 
-// Runs `body` while holding the controller mutex and answers what it answers.
+// Runs `body` while holding the controller mutex, in one store transaction,
+// and answers what it answers.
 template <class F>
 auto KOVConfigController::locked(F&& body) {
     boost::unique_lock<boost::mutex> lock(mutex);
-    return std::forward<F>(body)();
+    return transacted(std::forward<F>(body));
+}
+
+namespace detail {
+
+// What a body answered, void included.
+template <class R>
+struct Answer {
+    template <class F>
+    void run(F& body) {
+        value.emplace(body());
+    }
+    R take() { return std::move(*value); }
+    boost::optional<R> value;
+};
+template <>
+struct Answer<void> {
+    template <class F>
+    void run(F& body) {
+        body();
+    }
+    void take() {}
+};
+
+// Holds the log lines the calling thread writes through the controller while
+// it lives; they are written out by release() or the destructor, or dropped
+// by discard(). Scopes do not nest: the outermost transaction holds one.
+class HeldLog {
+public:
+    HeldLog();
+    ~HeldLog();
+    HeldLog(const HeldLog&) = delete;
+    HeldLog& operator=(const HeldLog&) = delete;
+
+    void release();
+    void discard();
+    // Keeps the line when the calling thread holds a log; false otherwise.
+    static bool hold(ZUR::ILogger& logger, int level, const std::string& component,
+                     const std::string& message);
+
+private:
+    struct Line {
+        ZUR::ILogger* logger;
+        int level;
+        std::string component;
+        std::string message;
+    };
+    std::vector<Line> lines_;
+    HeldLog* outer_;
+};
+
+}  // namespace detail
+
+// Runs `body` as one store transaction when the store offers them, otherwise
+// just runs it. Inside an open transaction of this thread it joins that one.
+// The outermost scope commits once at the end: the body's reads and writes,
+// across processes, are one atomic change. What the body wrote before it
+// threw is committed too, as it would have been without a transaction.
+// Should the commit fail, the memory is back as it was and the body runs
+// again, still under the lock and on the same preferences, with every write
+// failing as the commit did: the operation then answers its own failure code
+// and logs its own failure line. The log lines of the first run are dropped,
+// so bodies must have no effects besides the store and the log.
+template <class F>
+auto KOVConfigController::transacted(F&& body) -> decltype(body()) {
+    using Result = decltype(body());
+    auto* store = dynamic_cast<ZUR::ITransactionalStore*>(configStore.get());
+    if (store == nullptr) return body();
+    ZUR::StoreTransaction transaction(*store);
+    if (!transaction.outermost()) return body();
+    detail::HeldLog held;
+    detail::Answer<Result> answer;
+    try {
+        answer.run(body);
+    } catch (...) {
+        try {
+            transaction.commit();
+        } catch (...) {
+        }
+        throw;
+    }
+    try {
+        transaction.commit();
+    } catch (...) {
+        held.discard();
+        store->failWrites(std::current_exception());
+        detail::Answer<Result> failed;
+        failed.run(body);
+        return failed.take();
+    }
+    return answer.take();
 }
 
 template <class T>
@@ -100,6 +194,11 @@ AM_ERROR_CODES KOVConfigController::setSetting(const detail::Setting<T>& setting
 template <class T>
 AM_ERROR_CODES KOVConfigController::lockedSet(const detail::Setting<T>& setting, const T& value) {
     return locked([&] { return setSetting(setting, value); });
+}
+
+template <class T>
+AM_ERROR_CODES KOVConfigController::unlockedSet(const detail::Setting<T>& setting, const T& value) {
+    return transacted([&] { return setSetting(setting, value); });
 }
 
 template <class T, class Current, class Write>

@@ -109,12 +109,46 @@ void KOVConfigController::updateTimeStamp() {
 }
 
 void KOVConfigController::logError(const std::string& message) {
-    logger.logMessage(2, componentName, message);
+    if (!detail::HeldLog::hold(logger, 2, componentName, message))
+        logger.logMessage(2, componentName, message);
 }
 
 void KOVConfigController::logInfo(const std::string& message) {
-    logger.logMessage(6, componentName, message);
+    if (!detail::HeldLog::hold(logger, 6, componentName, message))
+        logger.logMessage(6, componentName, message);
 }
+
+namespace detail {
+
+namespace {
+thread_local HeldLog* heldByThisThread = nullptr;
+}  // namespace
+
+HeldLog::HeldLog() : outer_(heldByThisThread) { heldByThisThread = this; }
+
+HeldLog::~HeldLog() {
+    heldByThisThread = outer_;
+    release();
+}
+
+void HeldLog::release() {
+    std::vector<Line> lines;
+    lines.swap(lines_);
+    for (Line& line : lines)
+        line.logger->logMessage(line.level, std::move(line.component), std::move(line.message));
+}
+
+void HeldLog::discard() { lines_.clear(); }
+
+bool HeldLog::hold(ZUR::ILogger& logger, int level, const std::string& component,
+                   const std::string& message) {
+    HeldLog* held = heldByThisThread;
+    if (held == nullptr) return false;
+    held->lines_.push_back({&logger, level, component, message});
+    return true;
+}
+
+}  // namespace detail
 
 bool KOVConfigController::notify(KOVPrefType type, const std::string& line) {
     const PrefCallback callback = prefCallback;

@@ -1,23 +1,46 @@
 // kovconfig: the XML configuration store.
 //
-// Locking: `changeMutex` serialises loads, changes and reloads within the
-// process; the flock on "<file>.lock" serialises changes between processes.
-// `stateMutex` only guards the pointer to the current document: readers share
-// it while they read, a change builds the next document on a copy, writes the
-// file, and then swaps the pointer in under a short exclusive hold. Readers
-// therefore never wait for a disk write, and a failed write leaves the current
-// document untouched.
+// Design.
+// What is locked when:
+//  - `changeMutex` serialises, within the process, loads, changes, reloads and
+//    transactions; a transaction holds it from its begin to its end.
+//  - The flock on "<file>.lock" serialises commits between processes. A plain
+//    change holds it for one read-modify-commit; a transaction takes it at its
+//    first read or write and keeps it to its end, so everything it read is
+//    still current when it commits.
+//  - `stateMutex` only guards the pointer to the current document: readers
+//    share it while they read; a commit builds the next document on a copy,
+//    writes the file and swaps the pointer in under a short exclusive hold, so
+//    readers never wait for a disk write and a failed write leaves the current
+//    document untouched.
+// What a reader trusts: the document in memory, as long as the commit counter
+// in the first eight bytes of the lock file (mapped shared by every process,
+// bumped under the flock by every commit) still holds the value it was read
+// at; checking that is one memory load. Something that changes the file
+// without the lock (an editor) is noticed by a stat made at most every half
+// second of the coarse monotonic clock (read through the vDSO). A reload that
+// lacks sections is completed from the defaults the store was loaded with.
+// The thread that owns a transaction reads its own uncommitted copy; every
+// other reader sees only committed documents.
+// What a crash can leave: the file is only ever replaced by rename(), so it
+// holds the old or the new version, never a mix. A writer killed before its
+// rename leaves "<file>.tmp", which the next commit removes and writes anew
+// under the lock: there is never more than that one file. The flock dies with
+// its process; a writer killed between its rename and the bump of the
+// counter leaves a change that readers notice by the periodic stat. The lock
+// file is never truncated by us: readers map it.
 #include <kovl/platform/XmlConfigStore.h>
 
 #include <algorithm>
 #include <atomic>
 #include <boost/optional.hpp>
 #include <charconv>
-#include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <mutex>
 #include <shared_mutex>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -33,15 +56,14 @@ using xmlstore::Tree;
 
 namespace {
 
-// How often reads look for a change committed by another process. A stat per
-// read keeps what a caller reads before changing a value current; readers that
-// arrive while another one checks answer from the document as it is.
-constexpr std::int64_t kRecheckNanos = 0;
+// How often a read stats the file to notice a change made without the lock.
+constexpr std::int64_t kStatIntervalNanos = 500 * 1000 * 1000;
 
-std::int64_t steadyNanos() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+// The coarse monotonic clock: read from the vDSO, no system call.
+std::int64_t coarseNanos() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 [[noreturn]] void fail(const std::string& message) { throw std::runtime_error("XmlConfigStore: " + message); }
@@ -72,7 +94,7 @@ const Tree& requireNode(const Document& doc, const std::string& type, const std:
 bool toBool(const std::string& text, const std::string& key) {
     if (text == "1" || text == "true") return true;
     if (text == "0" || text == "false") return false;
-    fail("key " + key + " holds '" + text + "', not a boolean");
+    fail("key " + key + " does not hold a boolean");
 }
 
 int toInt(const std::string& text, const std::string& key) {
@@ -82,7 +104,7 @@ int toInt(const std::string& text, const std::string& key) {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
     if (text.empty() || result.ec != std::errc() || result.ptr != end) {
-        fail("key " + key + " holds '" + text + "', not an int");
+        fail("key " + key + " does not hold an int");
     }
     return value;
 }
@@ -102,34 +124,57 @@ struct XmlConfigStore::Impl {
 
     // Guarded by changeMutex.
     std::string path;
-    FileId diskId;      // the file version `doc` was read from or written as
-    FileId rejectedId;  // a version found unusable, not to be parsed again
+    FileId diskId;         // the file version `doc` was read from or written as
+    FileId rejectedId;     // a version found unusable, not to be parsed again
+    SettingsMap defaults;  // what the load completed the file with; completes reloads too
     std::shared_ptr<IConfigStoreUtility> utility;
     std::size_t maxFileBytes = XmlConfigStoreUtility().maxFileBytes();
     int maxDepth = XmlConfigStoreUtility().maxDepth();
+    // Counters of the files loaded so far; the newest is `counter`. Older ones
+    // stay mapped until the store goes, as a reader may still hold one.
+    std::vector<std::unique_ptr<xmlstore::ChangeCounter>> counters;
 
     std::atomic<bool> loaded{false};
-    std::atomic<std::int64_t> lastCheck{0};
+    std::atomic<xmlstore::ChangeCounter*> counter{nullptr};  // null: none could be mapped
+    std::atomic<std::uint64_t> seenGeneration{0};            // the counter `doc` is current at
+    std::atomic<std::int64_t> nextStat{0};                   // coarseNanos() of the next stat due
+    std::atomic<unsigned long> commitCount{0};
+
+    // The transaction, owned by the thread in `txOwner`, which holds
+    // changeMutex from its begin to its end. Touched by that thread only.
+    std::atomic<std::thread::id> txOwner{};
+    int txDepth = 0;
+    std::unique_ptr<xmlstore::FileLock> txLock;  // taken at the first read or write
+    std::unique_ptr<Document> txDoc;             // the writes so far; null before the first
+    std::exception_ptr txWriteError;             // set: every write throws it
+
+    bool ownsTransaction() const {
+        return txOwner.load(std::memory_order_relaxed) == std::this_thread::get_id();
+    }
 
     // ---- reads ----------------------------------------------------------
 
     template <class Read>
     auto read(Read&& readDoc) -> decltype(readDoc(std::declval<const Document&>())) {
+        if (ownsTransaction()) return readDoc(static_cast<const Document&>(transactionView()));
         refreshIfDue();
         std::shared_lock<std::shared_mutex> lock(stateMutex);
         if (!doc) fail("the preferences are not loaded");
         return readDoc(static_cast<const Document&>(*doc));
     }
 
-    // Picks up a change another process committed, at most once per interval.
-    // A read never fails because of this: it answers from the last good copy.
+    // Picks up a change committed since `doc` was read: at once when the
+    // shared counter moved, else with a stat at most every kStatIntervalNanos.
+    // Without a counter every read stats. A read never fails because of this:
+    // it answers from the last good copy, also when a change in progress
+    // holds changeMutex (that change brings `doc` up to date itself).
     void refreshIfDue() {
         if (!loaded.load(std::memory_order_acquire)) return;
-        const std::int64_t now = steadyNanos();
-        std::int64_t last = lastCheck.load(std::memory_order_relaxed);
-        if (kRecheckNanos > 0 && now - last < kRecheckNanos) return;
-        if (!lastCheck.compare_exchange_strong(last, now)) return;  // another reader checks
-        // A load or change in progress brings the document up to date itself.
+        const xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
+        if (shared != nullptr && shared->load() == seenGeneration.load(std::memory_order_relaxed) &&
+            coarseNanos() < nextStat.load(std::memory_order_relaxed)) {
+            return;
+        }
         std::unique_lock<std::mutex> guard(changeMutex, std::try_to_lock);
         if (!guard.owns_lock() || !loaded.load()) return;
         try {
@@ -158,47 +203,114 @@ struct XmlConfigStore::Impl {
         // The previous document is destroyed here, outside the exclusive hold.
     }
 
-    // Replaces the document by the file's current version if another process
-    // replaced the file. A missing or unusable file leaves the document as it
-    // is; the next change writes it out again. Requires changeMutex.
+    std::uint64_t currentGeneration() const {
+        const xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
+        return shared == nullptr ? 0 : shared->load();
+    }
+
+    // Replaces the document by the file's current version if the file was
+    // replaced or edited. A missing or unusable file leaves the document as it
+    // is; the next change writes it out again. A version lacking sections or
+    // keys is completed from the defaults, as a restart would complete it.
+    // Requires changeMutex.
     void syncWithDisk() {
-        lastCheck.store(steadyNanos(), std::memory_order_relaxed);
+        // The counter is read first: a commit after this point moves it again.
+        const std::uint64_t generation = currentGeneration();
+        nextStat.store(coarseNanos() + kStatIntervalNanos, std::memory_order_relaxed);
         const FileId current = xmlstore::statFile(path);
-        if (!current.valid || current == diskId || current == rejectedId) return;
-        FileId id;
-        std::unique_ptr<Document> fresh = readFile(id);
-        if (!fresh) {
-            rejectedId = current;
-            return;
+        if (current.valid && current != diskId && current != rejectedId) {
+            FileId id;
+            std::unique_ptr<Document> fresh = readFile(id);
+            if (fresh) {
+                addMissingDefaults(*fresh, defaults);
+                diskId = id;
+                install(std::move(fresh));
+            } else {
+                rejectedId = current;
+            }
         }
-        diskId = id;
-        install(std::move(fresh));
+        seenGeneration.store(generation, std::memory_order_relaxed);
     }
 
     // Writes `next` durably and makes it current. Throws, leaving the current
-    // document as it was, when the file cannot be written. Requires
-    // changeMutex and the file lock.
+    // document as it was, when the file cannot be written. Once the file is
+    // renamed into place the commit stands, even if the directory could not
+    // be fsynced afterwards: the new version is what every reader sees, and
+    // reporting a failure for it would make a caller believe it was not made.
+    // Requires changeMutex and the file lock.
     void commit(std::unique_ptr<Document> next) {
         next->dropLayoutText();
         const std::string text = next->serialise();
         if (text.size() > maxFileBytes) fail("the preferences would exceed the file size limit");
-        // Should the directory fsync fail after the rename, the file holds the
-        // change while the document does not; diskId still names the old
-        // version, so the next check reads the file back.
-        xmlstore::replaceFileDurably(path, text);
-        diskId = xmlstore::statFile(path);
+        const xmlstore::Replacement done = xmlstore::replaceFileUnderLock(path, text);
+        commitCount.fetch_add(1, std::memory_order_relaxed);
+        diskId = done.id;
+        xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
         install(std::move(next));
+        if (shared != nullptr) seenGeneration.store(shared->bump(), std::memory_order_relaxed);
     }
+
+    // ---- transactions ------------------------------------------------------
+
+    // The document the transaction reads: its writes so far, or the newest
+    // committed version, fetched under the file lock on first use.
+    const Document& transactionView() {
+        lockTransaction();
+        return txDoc ? *txDoc : *doc;
+    }
+
+    void lockTransaction() {
+        if (txLock) return;
+        if (!loaded.load()) fail("the preferences are not loaded");
+        txLock = std::make_unique<xmlstore::FileLock>(xmlstore::lockPathOf(path));
+        syncWithDisk();
+    }
+
+    bool beginTransaction() {
+        if (ownsTransaction()) {
+            ++txDepth;
+            return false;
+        }
+        changeMutex.lock();
+        txOwner.store(std::this_thread::get_id(), std::memory_order_relaxed);
+        txDepth = 1;
+        return true;
+    }
+
+    void commitTransaction() {
+        if (!ownsTransaction() || !txDoc) return;
+        std::unique_ptr<Document> next = std::move(txDoc);  // dropped if the commit fails
+        commit(std::move(next));
+    }
+
+    void endTransaction() {
+        if (!ownsTransaction() || --txDepth > 0) return;
+        txDoc.reset();
+        txWriteError = nullptr;
+        txLock.reset();
+        txOwner.store(std::thread::id(), std::memory_order_relaxed);
+        changeMutex.unlock();
+    }
+
+    // ---- changes -------------------------------------------------------------
 
     // Runs `apply` on a copy of the document with the file lock held and the
     // document current, and commits the copy when `apply` reports a
-    // modification. Throws when not loaded, when the lock cannot be taken or
-    // the file cannot be written; the document is then unchanged.
+    // modification; inside a transaction the copy becomes the transaction's
+    // view and is committed with it. Throws when not loaded, when the lock
+    // cannot be taken or the file cannot be written; the document is then
+    // unchanged.
     template <class Apply>
     void change(Apply&& apply) {
+        if (ownsTransaction()) {
+            if (txWriteError) std::rethrow_exception(txWriteError);
+            std::unique_ptr<Document> next = transactionView().clone();
+            if (apply(*next)) txDoc = std::move(next);
+            return;
+        }
         std::lock_guard<std::mutex> guard(changeMutex);
         if (!loaded.load()) fail("the preferences are not loaded");
-        xmlstore::FileLock fileLock(path + ".lock");
+        xmlstore::FileLock fileLock(xmlstore::lockPathOf(path));
         syncWithDisk();
         // Only holders of changeMutex replace `doc`, so it can be read here
         // without stateMutex.
@@ -381,7 +493,7 @@ struct XmlConfigStore::Impl {
         std::unique_ptr<Document> next = doc->clone();
         if (!addMissingDefaults(*next, defaults)) return;
         try {
-            xmlstore::FileLock fileLock(path + ".lock");
+            xmlstore::FileLock fileLock(xmlstore::lockPathOf(path));
             syncWithDisk();  // another process may have completed the file already
             next = doc->clone();
             if (addMissingDefaults(*next, defaults)) commit(std::move(next));
@@ -513,15 +625,21 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
     impl.path = std::move(path);
     impl.diskId = FileId{};
     impl.rejectedId = FileId{};
+    impl.defaults.clear();
     try {
+        impl.counters.push_back(std::make_unique<xmlstore::ChangeCounter>(xmlstore::lockPathOf(impl.path)));
+        impl.counter.store(impl.counters.back()->active() ? impl.counters.back().get() : nullptr);
+        // The counter is read before the file: a commit in between moves it again.
+        impl.seenGeneration.store(impl.currentGeneration());
+        impl.nextStat.store(coarseNanos() + kStatIntervalNanos);
         FileId id;
         std::unique_ptr<Document> loaded = impl.readFile(id);
         if (!loaded) return false;
         impl.diskId = id;
         impl.install(std::move(loaded));
-        impl.lastCheck.store(steadyNanos());
         impl.loaded.store(true);
-        if (!defaults.empty()) impl.completeWithDefaults(defaults);
+        impl.defaults = std::move(defaults);
+        if (!impl.defaults.empty()) impl.completeWithDefaults(impl.defaults);
     } catch (const std::exception&) {
         // Out of memory while loading: report the file as not loaded.
         impl.loaded.store(false);
@@ -530,6 +648,18 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
     }
     return true;
 }
+
+bool XmlConfigStore::beginTransaction() { return impl_->beginTransaction(); }
+
+void XmlConfigStore::commitTransaction() { impl_->commitTransaction(); }
+
+void XmlConfigStore::failWrites(std::exception_ptr error) {
+    if (impl_->ownsTransaction()) impl_->txWriteError = std::move(error);
+}
+
+void XmlConfigStore::endTransaction() { impl_->endTransaction(); }
+
+unsigned long XmlConfigStore::commits() const { return impl_->commitCount.load(std::memory_order_relaxed); }
 
 bool XmlConfigStore::readTypedSection(std::string sectionType, SettingsMap& nested,
                                       std::map<std::string, std::string>& values) {

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,33 +51,24 @@ struct Descriptor {
     const int fd;
 };
 
-// The temporary file of a replacement: its descriptor is closed and the file
-// unlinked on scope exit unless it was renamed into place.
-class TempFile {
-public:
-    TempFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
-    ~TempFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!committed_) ::unlink(name_.c_str());
+// Opens a lock file without following a link and without blocking (a FIFO
+// planted there must not hang us); -1 with errno set on failure (EINVAL when
+// it is not a regular file). Only a writable open creates it.
+int openLockFile(const std::string& lockPath, int access) {
+    const int flags = access | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
+    const int fd = access == O_RDONLY ? ::open(lockPath.c_str(), flags)
+                                      : ::open(lockPath.c_str(), flags | O_CREAT, S_IRUSR | S_IWUSR);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
     }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    return fd;
+}
 
-    int fd() const { return fd_; }
-    const std::string& name() const { return name_; }
-    // Closes the descriptor, reporting the error close() returned.
-    int close() {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-    void markCommitted() { committed_ = true; }
-
-private:
-    int fd_;
-    std::string name_;
-    bool committed_ = false;
-};
+constexpr std::size_t kCounterBytes = sizeof(std::uint64_t);
 
 }  // namespace
 
@@ -131,40 +123,64 @@ ReadStatus readBoundedFile(const std::string& path, std::size_t maxBytes, std::s
     return ReadStatus::ok;
 }
 
-void replaceFileDurably(const std::string& path, const std::string& content) {
-    std::string pattern = path + ".tmpXXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) throwErrno(errno, "cannot create a temporary file for", path);
-    TempFile tmp(fd, std::string(name.data()));
+std::string temporaryPathOf(const std::string& path) { return path + ".tmp"; }
 
-    if (::fchmod(tmp.fd(), S_IRUSR | S_IWUSR) != 0) throwErrno(errno, "cannot set the mode of", tmp.name());
+std::string lockPathOf(const std::string& path) { return path + ".lock"; }
+
+Replacement replaceFileUnderLock(const std::string& path, const std::string& content) {
+    const std::string tmp = temporaryPathOf(path);
+    // Whatever sits under the temporary name is ours to drop: a file left by a
+    // writer that died, or a link nobody should make us write through.
+    if (::unlink(tmp.c_str()) != 0 && errno != ENOENT) throwErrno(errno, "cannot remove", tmp);
+    const Descriptor file(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                                 S_IRUSR | S_IWUSR));
+    if (file.fd < 0) throwErrno(errno, "cannot create the temporary file", tmp);
+    bool renamed = false;
+    struct Cleanup {
+        const std::string& name;
+        const bool& renamed;
+        ~Cleanup() {
+            if (!renamed) ::unlink(name.c_str());
+        }
+    } cleanup{tmp, renamed};
+
+    if (::fchmod(file.fd, S_IRUSR | S_IWUSR) != 0) throwErrno(errno, "cannot set the mode of", tmp);
     const char* data = content.data();
     std::size_t left = content.size();
     while (left > 0) {
-        const ssize_t n = ::write(tmp.fd(), data, left);
+        const ssize_t n = ::write(file.fd, data, left);
         if (n < 0) {
             if (errno == EINTR) continue;
-            throwErrno(errno, "cannot write", tmp.name());
+            throwErrno(errno, "cannot write", tmp);
         }
-        if (n == 0) throwErrno(EIO, "cannot write", tmp.name());
+        if (n == 0) throwErrno(EIO, "cannot write", tmp);
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(tmp.fd()) != 0) throwErrno(errno, "cannot fsync", tmp.name());
-    if (tmp.close() != 0) throwErrno(errno, "cannot close", tmp.name());
-    if (::rename(tmp.name().c_str(), path.c_str()) != 0) throwErrno(errno, "cannot rename over", path);
-    tmp.markCommitted();
+    if (::fsync(file.fd) != 0) throwErrno(errno, "cannot fsync", tmp);
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0) throwErrno(errno, "cannot stat", tmp);
+    // rename() replaces a link at `path` itself, never its target.
+    if (::rename(tmp.c_str(), path.c_str()) != 0) throwErrno(errno, "cannot rename over", path);
+    renamed = true;
 
+    Replacement done;
+    done.id = idFromStat(st);  // a rename keeps the inode and the modification time
     const std::string dir = directoryOf(path);
     const Descriptor directory(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.fd < 0) throwErrno(errno, "cannot open the directory", dir);
-    if (::fsync(directory.fd) != 0) throwErrno(errno, "cannot fsync the directory", dir);
+    done.directorySynced = directory.fd >= 0 && ::fsync(directory.fd) == 0;
+    return done;
+}
+
+void replaceFileDurably(const std::string& path, const std::string& content) {
+    const std::string lockPath = lockPathOf(path);
+    const FileLock lock(lockPath);
+    replaceFileUnderLock(path, content);
+    ChangeCounter(lockPath).bump();  // processes holding the file see the new version at once
 }
 
 FileLock::FileLock(const std::string& lockPath) {
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, S_IRUSR | S_IWUSR);
+    fd_ = openLockFile(lockPath, O_RDWR);
     if (fd_ < 0) throwErrno(errno, "cannot open the lock file", lockPath);
     while (::flock(fd_, LOCK_EX) != 0) {
         if (errno == EINTR) continue;
@@ -177,6 +193,40 @@ FileLock::FileLock(const std::string& lockPath) {
 
 FileLock::~FileLock() {
     if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the flock
+}
+
+ChangeCounter::ChangeCounter(const std::string& lockPath) {
+    int fd = openLockFile(lockPath, O_RDWR);
+    writable_ = fd >= 0;
+    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+        fd = openLockFile(lockPath, O_RDONLY);
+    if (fd < 0) return;
+    const Descriptor file(fd);
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0) return;
+    // Growing the file never changes bytes already there, so two processes
+    // may race here harmlessly; a counter just created reads 0.
+    if (st.st_size < static_cast<off_t>(kCounterBytes) &&
+        (!writable_ || ::ftruncate(file.fd, static_cast<off_t>(kCounterBytes)) != 0)) {
+        return;
+    }
+    void* mapped = ::mmap(nullptr, kCounterBytes, writable_ ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED,
+                          file.fd, 0);
+    if (mapped == MAP_FAILED) return;
+    word_ = static_cast<std::uint64_t*>(mapped);
+}
+
+ChangeCounter::~ChangeCounter() {
+    if (word_ != nullptr) ::munmap(word_, kCounterBytes);
+}
+
+std::uint64_t ChangeCounter::load() const {
+    return word_ == nullptr ? 0 : __atomic_load_n(word_, __ATOMIC_ACQUIRE);
+}
+
+std::uint64_t ChangeCounter::bump() {
+    if (word_ == nullptr || !writable_) return load();
+    return __atomic_add_fetch(word_, 1, __ATOMIC_ACQ_REL);
 }
 
 }  // namespace xmlstore

@@ -1,12 +1,14 @@
 // kovconfig: file primitives of the XML configuration store (private).
 //
-// Bounded reading, identity of a file version, durable replacement and the
-// advisory lock that serialises changes between processes.
+// Bounded reading, identity of a file version, durable replacement, the
+// advisory lock that serialises changes between processes and the shared
+// commit counter beside it.
 #pragma once
 
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -35,14 +37,40 @@ enum class ReadStatus { ok, missing, notRegular, empty, tooLarge, ioError };
 // of the version read (taken from the open descriptor, so it matches `text`).
 ReadStatus readBoundedFile(const std::string& path, std::size_t maxBytes, std::string& text, FileId& id);
 
-// Replaces `path` by `content`: a temporary file in the same directory
-// (mode 0600) is written, fsynced and renamed over `path`, then the directory
-// is fsynced. Throws std::runtime_error naming the failing step; the temporary
-// file never outlives a failure.
+// What a durable replacement did once it renamed the new version into place.
+struct Replacement {
+    FileId id;                     // the identity of the new version
+    bool directorySynced = false;  // false: the rename may not survive a power cut yet
+};
+
+// The temporary file of every replacement of `path`: "<path>.tmp". One fixed
+// name, used only under the file lock, so a writer killed at any moment
+// leaves at most this one file, which the next replacement reuses.
+std::string temporaryPathOf(const std::string& path);
+
+// Replaces `path` by `content`; the caller holds the FileLock of `path`. The
+// temporary file is removed if present (a leftover or a planted link), created
+// anew with O_EXCL and O_NOFOLLOW (mode 0600), written, fsynced and renamed
+// over `path`; then the directory is fsynced. Throws std::runtime_error naming
+// the failing step when the rename did not happen (the temporary file is then
+// removed). Once the rename is done the replacement stands: a failure to
+// fsync the directory is reported in the result, not thrown.
+Replacement replaceFileUnderLock(const std::string& path, const std::string& content);
+
+// replaceFileUnderLock with the FileLock of `path` taken and released here,
+// for callers outside a store change. Must not be called while the calling
+// process holds that lock through another descriptor (flock would wait for
+// itself).
 void replaceFileDurably(const std::string& path, const std::string& content);
+
+// Path of the lock file of `path`: "<path>.lock".
+std::string lockPathOf(const std::string& path);
 
 // Exclusive flock() on a lock file, released by the destructor. The lock file
 // is never replaced, so the lock survives the renames of the file it guards.
+// It is opened without following a symbolic link (a planted link makes the
+// lock fail instead of creating or touching its target) and must be a regular
+// file.
 class FileLock {
 public:
     explicit FileLock(const std::string& lockPath);  // throws std::runtime_error
@@ -52,6 +80,31 @@ public:
 
 private:
     int fd_ = -1;
+};
+
+// The commit counter kept in the first eight bytes of the lock file, mapped
+// shared by every process that uses the file. A commit bumps it while holding
+// the FileLock; a reader compares it with the value it last synchronised at,
+// which costs a memory load and no system call.
+class ChangeCounter {
+public:
+    // Maps the counter of `lockPath`; inactive when the lock file cannot be
+    // opened (without following a link), is not a regular file, or cannot be
+    // mapped. A read-only lock file gives a counter that can be read only.
+    explicit ChangeCounter(const std::string& lockPath);
+    ~ChangeCounter();
+    ChangeCounter(const ChangeCounter&) = delete;
+    ChangeCounter& operator=(const ChangeCounter&) = delete;
+
+    bool active() const { return word_ != nullptr; }
+    std::uint64_t load() const;  // 0 when inactive
+    // Counts one commit and answers the new value; requires the FileLock.
+    // Answers load() when the counter cannot be written.
+    std::uint64_t bump();
+
+private:
+    std::uint64_t* word_ = nullptr;
+    bool writable_ = false;
 };
 
 }  // namespace xmlstore

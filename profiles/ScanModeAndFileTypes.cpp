@@ -66,45 +66,51 @@ bool KOVConfigController::isNetworkFilesystemScanEnable(PROFILE_CODE code) {
 // A profile text that is not a number leaves as boost::bad_lexical_cast
 // before anything is read or written.
 int KOVConfigController::setScanMode(std::string profile, ScanMode mode) {
-    const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
-    if (this->getScanMode(code) == mode) {
-        logInfo("scan mode settings is already set to same value. Hence not setting it again to same value");
-        return AM_ALREADY_SET;
-    }
-    try {
-        configStore->writeInt("type", profile, kScanModeKey, mode);
-        updateTimeStamp();
-        return AM_SUCCESS;
-    } catch (...) {
-        logError("Unable to set scan mode settings in Config Controller");
-        return AM_STORE_FAILURE;
-    }
+    return transacted([&] {
+        const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
+        if (this->getScanMode(code) == mode) {
+            logInfo(
+                "scan mode settings is already set to same value. Hence not setting it again to same value");
+            return AM_ALREADY_SET;
+        }
+        try {
+            configStore->writeInt("type", profile, kScanModeKey, mode);
+            updateTimeStamp();
+            return AM_SUCCESS;
+        } catch (...) {
+            logError("Unable to set scan mode settings in Config Controller");
+            return AM_STORE_FAILURE;
+        }
+    });
 }
 
 // Leaving "default and specified" or "only specified" drops that mode's list,
 // so switching back starts from an empty list.
 int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan types) {
-    const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
-    const FileTypesForScan old = this->getScanFileTypes(code);
-    if (old == types) {
-        logInfo(
-            "file types for scan settings is already set to same value. Hence not setting it again to same "
-            "value");
-        return AM_ALREADY_SET;
-    }
-    try {
-        configStore->writeInt("type", profile, kFileTypeToScanKey, types);
-        const std::string written = configStore->readString(profile, kFileTypeToScanKey);
-        const char* leftList = old == ONLY_SPECIFIED          ? kOnlySpecifiedKey
-                               : old == DEFAULT_AND_SPECIFIED ? kDefaultAndSpecifiedKey
-                                                              : nullptr;
-        if (leftList) configStore->removeSettings({}, {{profile, {{leftList, written}}}});
-        updateTimeStamp();
-        return AM_SUCCESS;
-    } catch (...) {
-        logError("Unable to set file types for scan settings in Config Controller");
-        return AM_STORE_FAILURE;
-    }
+    return transacted([&] {
+        const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
+        const FileTypesForScan old = this->getScanFileTypes(code);
+        if (old == types) {
+            logInfo(
+                "file types for scan settings is already set to same value. Hence not setting it again to "
+                "same "
+                "value");
+            return AM_ALREADY_SET;
+        }
+        try {
+            configStore->writeInt("type", profile, kFileTypeToScanKey, types);
+            const std::string written = configStore->readString(profile, kFileTypeToScanKey);
+            const char* leftList = old == ONLY_SPECIFIED          ? kOnlySpecifiedKey
+                                   : old == DEFAULT_AND_SPECIFIED ? kDefaultAndSpecifiedKey
+                                                                  : nullptr;
+            if (leftList) configStore->removeSettings({}, {{profile, {{leftList, written}}}});
+            updateTimeStamp();
+            return AM_SUCCESS;
+        } catch (...) {
+            logError("Unable to set file types for scan settings in Config Controller");
+            return AM_STORE_FAILURE;
+        }
+    });
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) {

@@ -166,14 +166,14 @@ bool KOVConfigController::getUseKernelModuleForFileAccess() { return readOr(kUse
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setUseKernelModuleForFileAccess(bool enable) {
-    return setSetting(kUseKernelModule, enable);
+    return unlockedSet(kUseKernelModule, enable);
 }
 
 bool KOVConfigController::getUseFanotifyForFileAccess() { return readOr(kUseFanotify); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setUseFanotifyForFileAccess(bool enable) {
-    return setSetting(kUseFanotify, enable);
+    return unlockedSet(kUseFanotify, enable);
 }
 
 bool KOVConfigController::getOASSupportedStatus() { return readOr(kOASSupported); }

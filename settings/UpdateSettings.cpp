@@ -68,21 +68,21 @@ bool KOVConfigController::getAccessProtectionStatus() { return accessOr(kAccessP
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setAccessProtectionStatus(bool enable) {
-    return setSetting(kAccessProtection, enable);
+    return unlockedSet(kAccessProtection, enable);
 }
 
 bool KOVConfigController::isPostDeploymentStartup() { return accessOr(kPostDeploymentStartup); }
 
 // Stores the flag it is given. Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::resetPostDeploymentStartupStatus(bool status) {
-    return setSetting(kPostDeploymentStartup, status);
+    return unlockedSet(kPostDeploymentStartup, status);
 }
 
 bool KOVConfigController::isAutoContentUpdateEnabled() { return accessOr(kAutoContentUpdate); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setAutoContentUpdateStatus(bool enable) {
-    return setSetting(kAutoContentUpdate, enable);
+    return unlockedSet(kAutoContentUpdate, enable);
 }
 
 }  // namespace KOVL

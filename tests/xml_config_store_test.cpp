@@ -14,12 +14,16 @@
 #include <chrono>
 #include <climits>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
+
+#include "support/TestSupport.h"
 
 namespace fs = boost::filesystem;
 using ZUR::SettingsMap;
@@ -68,6 +72,21 @@ const std::string kSample = R"(<?xml version="1.0" encoding="utf-8"?>
 </preferences>
 )";
 
+// Runs `body` with a 64-byte file size limit, which makes every write of a
+// temporary file fail, for root too.
+template <class Body>
+void withTinyFileSizeLimit(Body&& body) {
+    struct rlimit saved {};
+    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &saved));
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 64;
+    auto* const oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
+    body();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+}
+
 struct FileStat {
     ino_t ino;
     long long mtimeNs;
@@ -114,6 +133,39 @@ protected:
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
+    }
+
+    // Polls `seen` for at most one second.
+    template <class Seen>
+    static bool eventually(Seen&& seen) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (!seen()) {
+            if (std::chrono::steady_clock::now() >= deadline) return seen();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
+    }
+    int temporaryFiles() const {
+        const auto names = dirEntries();
+        return static_cast<int>(std::count_if(names.begin(), names.end(), [](const std::string& name) {
+            return name.compare(0, 13, "prefs.xml.tmp") == 0;
+        }));
+    }
+    // Runs `body` in a child process; true when it exits with 0.
+    template <class Body>
+    static bool inChild(Body&& body) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int code = 1;
+            try {
+                code = body() ? 0 : 1;
+            } catch (...) {
+                code = 2;
+            }
+            ::_exit(code);
+        }
+        int status = 0;
+        return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
     fs::path dir_;
@@ -446,23 +498,16 @@ TEST_F(XmlConfigStoreTest, WritesReplaceTheFileWithMode0600) {
 TEST_F(XmlConfigStoreTest, FailedWriteRollsBackInMemory) {
     auto store = open();
     const std::string before = readFile(path_);
-    // A file size limit makes the temporary file's write fail, for root too.
-    struct rlimit saved {};
-    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &saved));
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    auto* const oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
-    bool writeThrew = false;
-    try {
-        store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost");
-    } catch (const std::exception&) {
-        writeThrew = true;
-    }
-    const bool merged = store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}});
-    const bool removed = store->removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}});
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
+    bool writeThrew = false, merged = true, removed = true;
+    withTinyFileSizeLimit([&] {
+        try {
+            store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost");
+        } catch (const std::exception&) {
+            writeThrew = true;
+        }
+        merged = store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}});
+        removed = store->removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}});
+    });
     EXPECT_TRUE(writeThrew);
     EXPECT_FALSE(merged);
     EXPECT_FALSE(removed);
@@ -519,19 +564,20 @@ TEST_F(XmlConfigStoreTest, TwoProcessesLoseNoUpdate) {
     }
 }
 
-TEST_F(XmlConfigStoreTest, SecondStoreSeesCommittedChangeWithinOneSecond) {
+// The shared commit counter makes another store's commit visible to the very
+// next read; an edit made without the lock is seen within a second.
+TEST_F(XmlConfigStoreTest, OtherCommitsAtOnceAndEditsWithinOneSecond) {
     auto writer = open();
     auto reader = open();
     EXPECT_EQ("global", reader->readString("51", "DNDOASGlobalSettings.Label"));
     writer->writeString("type", "51", "DNDOASGlobalSettings.Label", "seen");
-    const auto start = std::chrono::steady_clock::now();
-    const auto deadline = start + std::chrono::seconds(2);
-    while (reader->readString("51", "DNDOASGlobalSettings.Label") != "seen" &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
     EXPECT_EQ("seen", reader->readString("51", "DNDOASGlobalSettings.Label"));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+    std::string edited = readFile(path_);
+    edited.replace(edited.find("<Label>seen<"), 12, "<Label>edited<");
+    writeFile(path_, edited);  // in place, as an editor may
+    EXPECT_TRUE(
+        eventually([&] { return reader->readString("51", "DNDOASGlobalSettings.Label") == "edited"; }));
 }
 
 TEST_F(XmlConfigStoreTest, ConcurrentReadersSeeWholeValuesWhileWriting) {
@@ -577,4 +623,247 @@ TEST_F(XmlConfigStoreTest, ConcurrentReadersSeeWholeValuesWhileWriting) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_EQ(last, other->readString("51", "DNDOASGlobalSettings.Label"));
+}
+
+TEST_F(XmlConfigStoreTest, TransactionReadsItsOwnWritesAndCommitsOnce) {
+    auto store = open();
+    auto other = open();
+    const unsigned long before = store->commits();
+    {
+        ZUR::StoreTransaction outer(*store);
+        ASSERT_TRUE(outer.outermost());
+        store->writeString("type", "51", "DNDOASGlobalSettings.Label", "inside");
+        {
+            ZUR::StoreTransaction inner(*store);  // joins; its commit does nothing
+            EXPECT_FALSE(inner.outermost());
+            store->writeInt("type", "51", "DNDOASGlobalSettings.MaxScanTime", 90);
+            inner.commit();
+        }
+        EXPECT_EQ("inside", store->readString("51", "DNDOASGlobalSettings.Label"));
+        EXPECT_EQ(before, store->commits());
+        std::string seenByAnotherThread;
+        std::thread([&] {
+            seenByAnotherThread = store->readString("51", "DNDOASGlobalSettings.Label");
+        }).join();
+        EXPECT_EQ("global", seenByAnotherThread);
+        EXPECT_EQ("global", other->readString("51", "DNDOASGlobalSettings.Label"));
+        outer.commit();
+    }
+    EXPECT_EQ(before + 1, store->commits());
+    EXPECT_EQ(90, other->readInt("51", "DNDOASGlobalSettings.MaxScanTime"));
+    EXPECT_EQ("inside", other->readString("51", "DNDOASGlobalSettings.Label"));
+}
+
+TEST_F(XmlConfigStoreTest, KilledWritersLeaveAtMostOneTemporaryFile) {
+    const std::string big(64 * 1024, 'x');  // long writes, so kills land inside them
+    for (int round = 0; round < 12; ++round) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            XmlConfigStore store;
+            if (store.loadPreferences(path_, {})) {
+                for (int i = 0;; ++i)
+                    store.writeString("type", "51", "DNDOASGlobalSettings.Label", big + std::to_string(i));
+            }
+            ::_exit(3);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * (round % 5)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(pid, ::waitpid(pid, &status, 0));
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_LE(temporaryFiles(), 1) << "round " << round;
+    }
+    auto store = open();  // the file is whole
+    store->writeString("type", "51", "DNDOASGlobalSettings.Label", "after");
+    EXPECT_EQ(0, temporaryFiles());
+}
+
+TEST_F(XmlConfigStoreTest, NoPathWritesThroughALink) {
+    auto store = open();
+    // A link at the temporary name is dropped, its target untouched.
+    writeFile((dir_ / "victim").string(), "keep");
+    fs::create_symlink(dir_ / "victim", path_ + ".tmp");
+    store->writeString("type", "51", "DNDOASGlobalSettings.Label", "linked");
+    EXPECT_EQ("keep", readFile((dir_ / "victim").string()));
+    EXPECT_FALSE(fs::is_symlink(path_));
+
+    // A dangling link as the lock file: changes fail, the target never appears.
+    fs::remove(path_ + ".lock");
+    fs::create_symlink(dir_ / "target", path_ + ".lock");
+    EXPECT_THROW(store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost"), std::exception);
+    EXPECT_FALSE(store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}}));
+    XmlConfigStore late;
+    EXPECT_TRUE(late.loadPreferences(path_, {}));
+    EXPECT_FALSE(fs::exists(dir_ / "target"));
+    EXPECT_EQ("linked", store->readString("51", "DNDOASGlobalSettings.Label"));
+}
+
+// A directory the process may write but not open: the rename is done, so the
+// change stands although the directory cannot be fsynced.
+TEST_F(XmlConfigStoreTest, FailedDirectorySyncAfterTheRenameKeepsTheCommit) {
+    EXPECT_TRUE(inChild([&] {
+        if (::geteuid() == 0) {
+            for (const auto& name : {dir_.string(), path_}) {
+                if (::chown(name.c_str(), 65534, 65534) != 0) return false;
+            }
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) return false;
+        }
+        if (::chmod(dir_.c_str(), 0300) != 0) return false;
+        XmlConfigStore store;
+        if (!store.loadPreferences(path_, {})) return false;
+        store.writeString("type", "51", "DNDOASGlobalSettings.Label", "durable");
+        return store.readString("51", "DNDOASGlobalSettings.Label") == "durable" && store.commits() == 1;
+    }));
+    ::chmod(dir_.c_str(), 0700);
+    EXPECT_NE(std::string::npos, readFile(path_).find("<Label>durable</Label>"));
+}
+
+TEST_F(XmlConfigStoreTest, ReloadLackingSectionsIsCompletedFromTheDefaults) {
+    auto store =
+        open({{"51", {{"DNDOASGlobalSettings.MaxScanTime", "45"}, {"DNDOASGlobalSettings.Extra", "7"}}}});
+    writeFile(path_ + ".new", "<preferences/>");
+    fs::rename(path_ + ".new", path_);
+    EXPECT_TRUE(eventually([&] { return !store->keyExists("51", "DNDOASGlobalSettings.Label"); }));
+    EXPECT_EQ(7, store->readInt("51", "DNDOASGlobalSettings.Extra"));
+    store->writeInt("type", "51", "DNDOASGlobalSettings.MaxScanTime", 60);
+    EXPECT_EQ(60, open()->readInt("51", "DNDOASGlobalSettings.MaxScanTime"));
+}
+
+TEST_F(XmlConfigStoreTest, ConversionErrorsNameTheKeyNotTheValue) {
+    auto store = open();
+    store->writeString("type", "51", "DNDOASGlobalSettings.Label", "s3cr3t-value");
+    for (const bool asBool : {false, true}) {
+        try {
+            asBool ? (void)store->readBool("51", "DNDOASGlobalSettings.Label")
+                   : (void)store->readInt("51", "DNDOASGlobalSettings.Label");
+            ADD_FAILURE() << "no exception";
+        } catch (const std::exception& e) {
+            EXPECT_EQ(std::string::npos, std::string(e.what()).find("s3cr3t")) << e.what();
+            EXPECT_NE(std::string::npos, std::string(e.what()).find("DNDOASGlobalSettings.Label"));
+        }
+    }
+}
+
+// The controller over the store itself (no fault injection): every operation
+// that changes preferences is one transaction and one commit.
+class StoreTransactionTest : public ::testing::Test {
+protected:
+    void SetUp() override { controller = makeController(logger, store); }
+
+    std::unique_ptr<KOVL::KOVConfigController> makeController(kovtest::RecordingLogger& log,
+                                                              XmlConfigStore*& raw) {
+        auto owned = std::make_unique<XmlConfigStore>();
+        raw = owned.get();
+        return std::make_unique<KOVL::KOVConfigController>(
+            log, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::move(owned), nullptr, nullptr,
+            KOVL::PreferenceFiles{dir.file("prefs.xml"), kovtest::shippedPrefs()});
+    }
+
+    kovtest::TempDir dir;
+    kovtest::RecordingLogger logger;
+    XmlConfigStore* store = nullptr;
+    std::unique_ptr<KOVL::KOVConfigController> controller;
+};
+
+TEST_F(StoreTransactionTest, EachChangingOperationIsExactlyOneCommit) {
+    KOVL::KOVConfigController& c = *controller;
+    std::set<std::string> names{"curl", "wget"};
+    const std::vector<std::pair<std::string, std::function<int()>>> operations = {
+        {"generic setter", [&] { return c.setLogLevelForOAS(c.getLogLevelForOAS() + 1); }},
+        {"setter without the mutex",
+         [&] { return c.setUseFanotifyForFileAccess(!c.getUseFanotifyForFileAccess()); }},
+        {"scan mode",
+         [&] {
+             return c.setScanMode("3", c.getScanMode(KOVL::HIGH_RISK_PROFILE) == KOVL::SCAN_MODE_READ
+                                           ? KOVL::SCAN_MODE_WRITE
+                                           : KOVL::SCAN_MODE_READ);
+         }},
+        {"bulk add",
+         [&] {
+             return c.addSettings({{"52", {{"DNDGlobalSettings.A", "1"}, {"DNDGlobalSettings.B", "2"}}}});
+         }},
+        {"add processes", [&] { return c.addProcess(KOVL::HIGH_RISK_PROFILE, names); }},
+        {"delete a process", [&] { return c.deleteProcess(KOVL::HIGH_RISK_PROFILE, "curl"); }},
+    };
+    for (const auto& operation : operations) {
+        const unsigned long before = store->commits();
+        EXPECT_EQ(KOVL::AM_SUCCESS, operation.second()) << operation.first;
+        EXPECT_EQ(before + 1, store->commits()) << operation.first;
+    }
+    const unsigned long before = store->commits();
+    EXPECT_EQ(KOVL::AM_ALREADY_SET, c.setLogLevelForOAS(c.getLogLevelForOAS()));
+    EXPECT_EQ(before, store->commits());
+    EXPECT_EQ(std::vector<std::string>{"wget"}, c.getProcess(KOVL::HIGH_RISK_PROFILE));
+}
+
+// A commit that cannot be written: the operation answers 3025 with its own
+// failure line, once, and the memory keeps the old value.
+TEST_F(StoreTransactionTest, FailedCommitAnswersTheOperationsFailure) {
+    KOVL::KOVConfigController& c = *controller;
+    const int level = c.getLogLevelForOAS();
+    const bool fanotify = c.getUseFanotifyForFileAccess();
+    const unsigned long before = store->commits();
+    logger.clear();
+    int levelAnswer = 0, fanotifyAnswer = 0;
+    withTinyFileSizeLimit([&] {
+        levelAnswer = c.setLogLevelForOAS(level + 1);
+        fanotifyAnswer = c.setUseFanotifyForFileAccess(!fanotify);
+    });
+
+    EXPECT_EQ(KOVL::AM_STORE_FAILURE, levelAnswer);
+    EXPECT_EQ(KOVL::AM_STORE_FAILURE, fanotifyAnswer);
+    const std::vector<kovtest::LogLine> expected = {
+        {2, "ConfigController", "Unable to set value in setIntegerConfiguration in Config Controller"},
+        {2, "ConfigController",
+         "In setBooleanConfiguration unable to set configuration value in Config Controller for key "
+         "DNDOASGlobalSettings.UseFanotify"},
+    };
+    EXPECT_EQ(expected, logger.lines());
+    EXPECT_EQ(level, c.getLogLevelForOAS());
+    EXPECT_EQ(fanotify, c.getUseFanotifyForFileAccess());
+    EXPECT_EQ(before, store->commits());
+    EXPECT_EQ(KOVL::AM_SUCCESS, c.setLogLevelForOAS(level + 1));  // and the store works on
+}
+
+// One process adds names while the other adds and deletes its own: each
+// deletion rewrites the list it read, so without one atomic read-modify-write
+// across processes the first one's names get lost.
+TEST_F(StoreTransactionTest, TwoProcessesAddingAndDeletingProcessNamesLoseNone) {
+    constexpr int kNames = 20;
+    std::vector<pid_t> children;
+    for (int child = 0; child < 2; ++child) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int code = 0;
+            try {
+                kovtest::RecordingLogger log;
+                XmlConfigStore* raw = nullptr;
+                auto own = makeController(log, raw);
+                for (int i = 0; i < kNames && code == 0; ++i) {
+                    const std::string name = "p" + std::to_string(child) + "_" + std::to_string(i);
+                    std::set<std::string> one{name};
+                    if (own->addProcess(KOVL::HIGH_RISK_PROFILE, one) != KOVL::AM_SUCCESS) code = 3;
+                    if (child == 1 && own->deleteProcess(KOVL::HIGH_RISK_PROFILE, name) != KOVL::AM_SUCCESS)
+                        code = 4;
+                }
+            } catch (...) {
+                code = 5;
+            }
+            ::_exit(code);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(pid, ::waitpid(pid, &status, 0));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    std::vector<std::string> expected;
+    for (int i = 0; i < kNames; ++i) expected.push_back("p0_" + std::to_string(i));
+    std::vector<std::string> listed = controller->getProcess(KOVL::HIGH_RISK_PROFILE);
+    std::sort(listed.begin(), listed.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, listed);
 }

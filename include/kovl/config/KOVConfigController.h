@@ -243,6 +243,12 @@ private:
     AM_ERROR_CODES setSetting(const detail::Setting<T>& setting, const T& value);
     template <class T>
     AM_ERROR_CODES lockedSet(const detail::Setting<T>& setting, const T& value);
+    // Store transactions: `locked` runs its body in one; setters that write
+    // without the controller mutex go through `transacted` or `unlockedSet`.
+    template <class F>
+    auto transacted(F&& body) -> decltype(body());
+    template <class T>
+    AM_ERROR_CODES unlockedSet(const detail::Setting<T>& setting, const T& value);
     // The generic setters' pattern: compare, write when different, stamp.
     // An empty `alreadySet` logs nothing on 3018.
     template <class T, class Current, class Write>

@@ -14,28 +14,76 @@
 //
 // Thread safety: every operation may be called from many threads at once;
 // reads run in parallel, changes are serialised.
-// Processes: several processes may hold a store on the same file. A change is
-// made under an exclusive advisory lock on "<file>.lock" after reloading the
-// file if another process replaced it, so no process's update is lost. Every
-// read compares the file's identity (inode, size, nanosecond mtime) with the
-// version in memory and reloads it when another process committed a change.
+// Processes: several processes may hold a store on the same file. Changes are
+// made under an exclusive advisory lock on "<file>.lock" on the newest
+// committed version, so no process's update is lost; a transaction
+// (ITransactionalStore) makes a whole read-decide-write sequence one such
+// change. Reads answer from memory; they notice another process's commit
+// through a counter shared in the lock file, and an edit made by anything
+// else within about half a second.
 // Removing a list by naming it with the empty value keeps it when it holds
 // items, so a caller acting on an older view cannot drop items added since.
-// Durability: every change is written to a temporary file in the same
-// directory (mode 0600), fsynced, renamed over the file, and the directory is
-// fsynced. A change whose write fails is rolled back in memory and reported.
+// Durability: every commit writes "<file>.tmp" (mode 0600), fsyncs it, renames
+// it over the file and fsyncs the directory. A change whose write fails is
+// rolled back in memory and reported.
 // Errors: reads throw std::runtime_error for a missing section, key or a value
-// that does not convert; writes throw when nothing was written.
+// that does not convert (the texts name keys, never values); writes throw when
+// nothing was written.
 #pragma once
 
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
 
+#include <exception>
 #include <map>
 #include <memory>
 #include <string>
 
 namespace ZUR {
+
+// Store transactions: an extension a store may offer beside IConfigStore.
+// A transaction belongs to the thread that begins it. From its first read or
+// write until its end it holds the store's cross-process lock and sees the
+// newest committed preferences; its reads see its own writes, other threads
+// see none of them until the commit, and all its writes become one commit.
+// Beginning again on the same thread joins the open transaction; only the
+// outermost scope commits and ends it.
+class KOVL_EXPORT ITransactionalStore {
+public:
+    virtual ~ITransactionalStore() = default;
+    // Opens a transaction on this thread or joins the open one; true when it
+    // opened one.
+    virtual bool beginTransaction() = 0;
+    // Commits the writes made since the transaction began, if any. Throws when
+    // they cannot be written: they are then dropped from memory and the
+    // transaction stays open (and locked) until it ends.
+    virtual void commitTransaction() = 0;
+    // Until the transaction ends, every write throws `error` without writing.
+    virtual void failWrites(std::exception_ptr error) = 0;
+    // Leaves one scope; leaving the outermost drops writes not committed and
+    // releases the lock.
+    virtual void endTransaction() = 0;
+};
+
+// One scope of a transaction: begins in the constructor, ends in the
+// destructor; commit() commits when this scope is the outermost one.
+class StoreTransaction {
+public:
+    explicit StoreTransaction(ITransactionalStore& store)
+        : store_(store), outermost_(store.beginTransaction()) {}
+    ~StoreTransaction() { store_.endTransaction(); }
+    StoreTransaction(const StoreTransaction&) = delete;
+    StoreTransaction& operator=(const StoreTransaction&) = delete;
+
+    bool outermost() const { return outermost_; }
+    void commit() {
+        if (outermost_) store_.commitTransaction();
+    }
+
+private:
+    ITransactionalStore& store_;
+    const bool outermost_;
+};
 
 // Limits the store applies to the files it parses. Attaching a utility to a
 // store replaces the limits it uses from then on.
@@ -52,7 +100,7 @@ private:
     int maxDepth_ = 32;
 };
 
-class KOVL_EXPORT XmlConfigStore : public IConfigStore {
+class KOVL_EXPORT XmlConfigStore : public IConfigStore, public ITransactionalStore {
 public:
     XmlConfigStore();
     ~XmlConfigStore() override;
@@ -76,6 +124,14 @@ public:
     bool readTypedSection(std::string sectionType, SettingsMap& nested,
                           std::map<std::string, std::string>& values) override;
     SettingsMap readAllSettings() override;
+
+    bool beginTransaction() override;
+    void commitTransaction() override;
+    void failWrites(std::exception_ptr error) override;
+    void endTransaction() override;
+
+    // Number of times this store has replaced the file.
+    unsigned long commits() const;
 
 private:
     struct Impl;
