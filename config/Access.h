@@ -53,7 +53,7 @@ struct Setting {
     Setting(schema::Entry<I> entry, T fallback_, std::string message_)
         : Setting(entry.row.sectionType, entry.row.key, std::move(fallback_), std::move(message_)) {
         static_assert(!schema::Entry<I>::perProfile, "a profile's key needs the profile code");
-        static_assert(schema::Entry<I>::row.kind == schema::kindOf<T>(), "the schema stores another type");
+        static_assert(schema::readsAs<T>(schema::Entry<I>::row.kind), "the schema stores another type");
     }
 
     template <std::size_t I>
@@ -61,7 +61,7 @@ struct Setting {
         : Setting(profileSectionType(code), entry.row.key, schema::defaultOf<T>(entry.row),
                   std::move(message_)) {
         static_assert(schema::Entry<I>::perProfile, "only a profile's key takes a profile code");
-        static_assert(schema::Entry<I>::row.kind == schema::kindOf<T>(), "the schema stores another type");
+        static_assert(schema::readsAs<T>(schema::Entry<I>::row.kind), "the schema stores another type");
     }
 };
 
@@ -82,6 +82,23 @@ T KOVConfigController::readStore(const std::string& sectionType, const std::stri
     } else {
         static_assert(std::is_same_v<T, std::string>, "stored values are bool, int or text");
         return configStore->readString(sectionType, key);
+    }
+}
+
+template <class T>
+T KOVConfigController::readStore(const detail::Setting<T>& setting) {
+    return readStore<T>(setting.sectionType, setting.key);
+}
+
+template <class T>
+void KOVConfigController::writeStore(const detail::Setting<T>& setting, const T& value) {
+    if constexpr (std::is_same_v<T, bool>) {
+        configStore->writeBool("type", setting.sectionType, setting.key, value);
+    } else if constexpr (std::is_same_v<T, int>) {
+        configStore->writeInt("type", setting.sectionType, setting.key, value);
+    } else {
+        static_assert(std::is_same_v<T, std::string>, "stored values are bool, int or text");
+        configStore->writeString("type", setting.sectionType, setting.key, value);
     }
 }
 
@@ -279,15 +296,7 @@ template <class T, class Current>
 AM_ERROR_CODES KOVConfigController::compareWrite(const detail::Setting<T>& setting, const T& value,
                                                  Current&& current, bool lockWrite,
                                                  const std::string& alreadySet, const std::string& failure) {
-    const auto write = [&] {
-        if constexpr (std::is_same_v<T, bool>) {
-            configStore->writeBool("type", setting.sectionType, setting.key, value);
-        } else if constexpr (std::is_same_v<T, int>) {
-            configStore->writeInt("type", setting.sectionType, setting.key, value);
-        } else {
-            configStore->writeString("type", setting.sectionType, setting.key, value);
-        }
-    };
+    const auto write = [&] { writeStore(setting, value); };
     try {
         if (current() == value) {
             logInfo(alreadySet);
