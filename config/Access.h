@@ -31,7 +31,10 @@ namespace detail {
 //   Setting<int>  kLevel{KOVL_PREF("DNDClientLogging.LogLevelForOAS"), "Unable to ..."};
 //   Setting<bool> kFirst{KOVL_PREF("DNDGlobalSettings.IsPostDeploymentStartUp"), false, "Unable to ..."};
 //   Setting<int>  kMode{KOVL_PREF("DNDOASProfile.ScanMode"), code, "Unable to ..."};  // one profile's key
-// The four-value form {sectionType, key, fallback, message} is still accepted.
+// A text row may name a number or flag key: it reads the stored text.
+// The four-value form {sectionType, key, fallback, message} is only for keys
+// the schema does not ship (the DAT release date and update time in
+// content/ContentInformation.cpp, which exist once their setters wrote them).
 template <class T>
 struct Setting {
     std::string sectionType;
@@ -65,7 +68,7 @@ struct Setting {
     }
 };
 
-// Rows written as the four values stay valid.
+// Rows for keys outside the schema are written as the four values.
 static_assert(
     std::is_constructible_v<Setting<int>, const char*, const char*, int, const char*> &&
         std::is_constructible_v<Setting<std::string>, std::string, std::string, const char*, const char*>,

@@ -21,8 +21,8 @@ const Setting<int> kMajorEngine{KOVL_PREF("DNDGlobalSettings.MajorEngineVersion"
 const Setting<int> kMinorEngine{KOVL_PREF("DNDGlobalSettings.MinorEngineVersion")};
 const Setting<int> kMajorDAT{KOVL_PREF("DNDGlobalSettings.MajorDATVersion")};
 const Setting<int> kMinorDAT{KOVL_PREF("DNDGlobalSettings.MinorDATVersion")};
-// Keys the schema does not ship: the content update writes them first, so
-// until then a read fails (no fallback of their own).
+// Keys the schema does not ship: they exist once their setters wrote them, and
+// a read before that fails.
 const Setting<int> kReleaseDay{sections::kGlobal, "DNDGlobalSettings.DATReleaseDay", 0, ""};
 const Setting<int> kReleaseMonth{sections::kGlobal, "DNDGlobalSettings.DATReleaseMonth", 0, ""};
 const Setting<int> kReleaseYear{sections::kGlobal, "DNDGlobalSettings.DATReleaseYear", 0, ""};
