@@ -48,9 +48,9 @@ const Setting<int> kRequestsInAQuery{
     KOVL_PREF("DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfRequestsInAQuery"),
     "Unable to read number of requests for single ORQ query from preferences."};
 
-// A throttling parameter: its map name, where it lives, its default (the
-// schema's) with the line logged when the stored text is empty, and the line logged when its
-// write fails (none: the parameter is never written back).
+// A throttling parameter: its map name, its row (read as text; an empty text
+// answers the schema default after the row's line) and the line logged when
+// its write fails (none: the parameter is never written back).
 struct Throttling {
     const char* name;
     Setting<std::string> row;
