@@ -30,17 +30,17 @@ const Setting<std::string> kZURSocketPath{KOVL_PREF("DNDProductDefaultSettings.Z
 // Identity entries of the product information map, in the order they are filled.
 struct InfoRow {
     const char* name;
-    const char* key;
+    Setting<std::string> row;
 };
 const InfoRow kProductInfo[] = {
-    {"VendorName", KOVL_KEY("DNDProductInformation.VendorName")},
-    {"ProductName", KOVL_KEY("DNDProductInformation.ProductName")},
-    {"ProductNameForEvent", KOVL_KEY("DNDProductInformation.ProductNameForEvent")},
-    {"ProductVersion", KOVL_KEY("DNDProductInformation.ProductVersion")},
-    {"ProductCopyright", KOVL_KEY("DNDProductInformation.ProductCopyright")},
-    {"HotFixes", KOVL_KEY("DNDProductInformation.HotFixes.HotFix")},
-    {"Patch", KOVL_KEY("DNDProductInformation.Patch")},
-    {"DNDProductInformation.ORQProductName", KOVL_KEY("DNDProductInformation.ORQProductName")},
+    {"VendorName", {KOVL_PREF("DNDProductInformation.VendorName")}},
+    {"ProductName", {KOVL_PREF("DNDProductInformation.ProductName")}},
+    {"ProductNameForEvent", {KOVL_PREF("DNDProductInformation.ProductNameForEvent")}},
+    {"ProductVersion", {KOVL_PREF("DNDProductInformation.ProductVersion")}},
+    {"ProductCopyright", {KOVL_PREF("DNDProductInformation.ProductCopyright")}},
+    {"HotFixes", {KOVL_PREF("DNDProductInformation.HotFixes.HotFix")}},
+    {"Patch", {KOVL_PREF("DNDProductInformation.Patch")}},
+    {"DNDProductInformation.ORQProductName", {KOVL_PREF("DNDProductInformation.ORQProductName")}},
 };
 
 }  // namespace
@@ -49,8 +49,8 @@ const InfoRow kProductInfo[] = {
 // code is not examined: fields it could not read stay 0.
 std::map<std::string, std::string> KOVConfigController::getProductInfo() {
     std::map<std::string, std::string> info;
-    for (const InfoRow& row : kProductInfo)
-        info[row.name] = getStringConfiguration(sections::kProductInformation, row.key);
+    for (const InfoRow& entry : kProductInfo)
+        info[entry.name] = getStringConfiguration(entry.row.sectionType, entry.row.key);
     DATReleaseInfo release{};
     this->getDATDateInfo(release);
     info["DATReleaseDay"] = std::to_string(release.day);
