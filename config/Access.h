@@ -31,7 +31,10 @@ namespace detail {
 //   Setting<int>  kLevel{KOVL_PREF("DNDClientLogging.LogLevelForOAS"), "Unable to ..."};
 //   Setting<bool> kFirst{KOVL_PREF("DNDGlobalSettings.IsPostDeploymentStartUp"), false, "Unable to ..."};
 //   Setting<int>  kMode{KOVL_PREF("DNDOASProfile.ScanMode"), code, "Unable to ..."};  // one profile's key
-// The four-value form {sectionType, key, fallback, message} is still accepted.
+// A text row may name a number or flag key: it reads the stored text.
+// The four-value form {sectionType, key, fallback, message} is only for keys
+// the schema does not ship (the DAT release date and update time in
+// content/ContentInformation.cpp, which exist once their setters wrote them).
 template <class T>
 struct Setting {
     std::string sectionType;
@@ -53,7 +56,7 @@ struct Setting {
     Setting(schema::Entry<I> entry, T fallback_, std::string message_)
         : Setting(entry.row.sectionType, entry.row.key, std::move(fallback_), std::move(message_)) {
         static_assert(!schema::Entry<I>::perProfile, "a profile's key needs the profile code");
-        static_assert(schema::Entry<I>::row.kind == schema::kindOf<T>(), "the schema stores another type");
+        static_assert(schema::readsAs<T>(schema::Entry<I>::row.kind), "the schema stores another type");
     }
 
     template <std::size_t I>
@@ -61,11 +64,11 @@ struct Setting {
         : Setting(profileSectionType(code), entry.row.key, schema::defaultOf<T>(entry.row),
                   std::move(message_)) {
         static_assert(schema::Entry<I>::perProfile, "only a profile's key takes a profile code");
-        static_assert(schema::Entry<I>::row.kind == schema::kindOf<T>(), "the schema stores another type");
+        static_assert(schema::readsAs<T>(schema::Entry<I>::row.kind), "the schema stores another type");
     }
 };
 
-// Rows written as the four values stay valid.
+// Rows for keys outside the schema are written as the four values.
 static_assert(
     std::is_constructible_v<Setting<int>, const char*, const char*, int, const char*> &&
         std::is_constructible_v<Setting<std::string>, std::string, std::string, const char*, const char*>,
@@ -82,6 +85,23 @@ T KOVConfigController::readStore(const std::string& sectionType, const std::stri
     } else {
         static_assert(std::is_same_v<T, std::string>, "stored values are bool, int or text");
         return configStore->readString(sectionType, key);
+    }
+}
+
+template <class T>
+T KOVConfigController::readStore(const detail::Setting<T>& setting) {
+    return readStore<T>(setting.sectionType, setting.key);
+}
+
+template <class T>
+void KOVConfigController::writeStore(const detail::Setting<T>& setting, const T& value) {
+    if constexpr (std::is_same_v<T, bool>) {
+        configStore->writeBool("type", setting.sectionType, setting.key, value);
+    } else if constexpr (std::is_same_v<T, int>) {
+        configStore->writeInt("type", setting.sectionType, setting.key, value);
+    } else {
+        static_assert(std::is_same_v<T, std::string>, "stored values are bool, int or text");
+        configStore->writeString("type", setting.sectionType, setting.key, value);
     }
 }
 
@@ -279,15 +299,7 @@ template <class T, class Current>
 AM_ERROR_CODES KOVConfigController::compareWrite(const detail::Setting<T>& setting, const T& value,
                                                  Current&& current, bool lockWrite,
                                                  const std::string& alreadySet, const std::string& failure) {
-    const auto write = [&] {
-        if constexpr (std::is_same_v<T, bool>) {
-            configStore->writeBool("type", setting.sectionType, setting.key, value);
-        } else if constexpr (std::is_same_v<T, int>) {
-            configStore->writeInt("type", setting.sectionType, setting.key, value);
-        } else {
-            configStore->writeString("type", setting.sectionType, setting.key, value);
-        }
-    };
+    const auto write = [&] { writeStore(setting, value); };
     try {
         if (current() == value) {
             logInfo(alreadySet);

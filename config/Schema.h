@@ -293,6 +293,14 @@ constexpr Kind kindOf() {
     }
 }
 
+// Whether a row of `kind` can be read as a T: its own type, or a number or a
+// flag read as its stored text (the form some getters answer in).
+template <class T>
+constexpr bool readsAs(Kind kind) {
+    return kind == kindOf<T>() ||
+           (std::is_same_v<T, std::string> && (kind == Kind::Int || kind == Kind::Bool));
+}
+
 // One row of the table as a type, so that rows built from it are checked at compile time.
 template <std::size_t I>
 struct Entry {
@@ -320,3 +328,7 @@ T defaultOf(const Row& row) {
 // The schema row of a preference key, found at compile time.
 #define KOVL_PREF(key) \
     ::KOVL::schema::Entry<::KOVL::schema::indexOf(key)> {}
+
+// The key itself, checked against the schema at compile time: for code that
+// composes a key's section type at run time or hands keys around as data.
+#define KOVL_KEY(name) (::KOVL::schema::Entry<::KOVL::schema::indexOf(name)>::row.key)

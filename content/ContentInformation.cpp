@@ -1,4 +1,4 @@
-// Engine and DAT content information ("DNDGlobalSettings", section type "52"):
+// Engine and DAT content information (in "DNDGlobalSettings"):
 // installed engine and DAT versions, the DAT release and update dates, the
 // extra DAT and the threats it detects, and the directories the engine and
 // the content files live in.
@@ -17,23 +17,22 @@ namespace KOVL {
 namespace {
 using detail::Setting;
 
-constexpr const char* kGlobalSection = "52";
-
-const char* const kMajorEngine = "DNDGlobalSettings.MajorEngineVersion";
-const char* const kMinorEngine = "DNDGlobalSettings.MinorEngineVersion";
-const char* const kMajorDAT = "DNDGlobalSettings.MajorDATVersion";
-const char* const kMinorDAT = "DNDGlobalSettings.MinorDATVersion";
-const char* const kReleaseDay = "DNDGlobalSettings.DATReleaseDay";
-const char* const kReleaseMonth = "DNDGlobalSettings.DATReleaseMonth";
-const char* const kReleaseYear = "DNDGlobalSettings.DATReleaseYear";
-const char* const kExtraDATVersion = "DNDGlobalSettings.ExtraDATVersion";
-const char* const kVirusList = "DNDGlobalSettings.ExtraDATVirusList.VirusName";
-const char* const kIncrementalEngine = "DNDGlobalSettings.IncrementalUpdateEngineVersion";
-
-const Setting<std::string> kDATUpdateTime{kGlobalSection, "DNDGlobalSettings.DATUpdateTime", "", ""};
-// Emptied first, then read.
-const Setting<std::string> kExtraDATVersionRow{kGlobalSection, kExtraDATVersion, "",
-                                               "Unable to get Extra DAT version in Config Controller"};
+const Setting<int> kMajorEngine{KOVL_PREF("DNDGlobalSettings.MajorEngineVersion")};
+const Setting<int> kMinorEngine{KOVL_PREF("DNDGlobalSettings.MinorEngineVersion")};
+const Setting<int> kMajorDAT{KOVL_PREF("DNDGlobalSettings.MajorDATVersion")};
+const Setting<int> kMinorDAT{KOVL_PREF("DNDGlobalSettings.MinorDATVersion")};
+// Keys the schema does not ship: they exist once their setters wrote them, and
+// a read before that fails.
+const Setting<int> kReleaseDay{sections::kGlobal, "DNDGlobalSettings.DATReleaseDay", 0, ""};
+const Setting<int> kReleaseMonth{sections::kGlobal, "DNDGlobalSettings.DATReleaseMonth", 0, ""};
+const Setting<int> kReleaseYear{sections::kGlobal, "DNDGlobalSettings.DATReleaseYear", 0, ""};
+const Setting<std::string> kDATUpdateTime{sections::kGlobal, "DNDGlobalSettings.DATUpdateTime", "", ""};
+const Setting<std::vector<std::string>> kVirusList{
+    KOVL_PREF("DNDGlobalSettings.ExtraDATVirusList.VirusName")};
+const Setting<std::string> kIncrementalEngine{KOVL_PREF("DNDGlobalSettings.IncrementalUpdateEngineVersion")};
+// Emptied first, then read: an unreadable version is "" (not the schema's "0").
+const Setting<std::string> kExtraDATVersion{KOVL_PREF("DNDGlobalSettings.ExtraDATVersion"), "",
+                                            "Unable to get Extra DAT version in Config Controller"};
 
 // The store holds 32-bit integers: a 64-bit field is stored as its low 32 bits.
 int low32(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
@@ -43,10 +42,10 @@ int low32(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std
 // Fields read before a failure keep their new values; the rest keep the caller's.
 int KOVConfigController::getEngineAndDATInfo(EngineAndDATInfo& info) {
     try {
-        info.majorEngineVersion = configStore->readInt(kGlobalSection, kMajorEngine);
-        info.minorEngineVersion = configStore->readInt(kGlobalSection, kMinorEngine);
-        info.majorDATVersion = configStore->readInt(kGlobalSection, kMajorDAT);
-        info.minorDATVersion = configStore->readInt(kGlobalSection, kMinorDAT);
+        info.majorEngineVersion = readStore(kMajorEngine);
+        info.minorEngineVersion = readStore(kMinorEngine);
+        info.majorDATVersion = readStore(kMajorDAT);
+        info.minorDATVersion = readStore(kMinorDAT);
         return AM_SUCCESS;
     } catch (...) {
         logError("Unable to get engine and DAT info value in Config Controller");
@@ -57,10 +56,10 @@ int KOVConfigController::getEngineAndDATInfo(EngineAndDATInfo& info) {
 int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
     return locked([&] {
         try {
-            configStore->writeInt("type", kGlobalSection, kMajorEngine, low32(info.majorEngineVersion));
-            configStore->writeInt("type", kGlobalSection, kMinorEngine, low32(info.minorEngineVersion));
-            configStore->writeInt("type", kGlobalSection, kMajorDAT, low32(info.majorDATVersion));
-            configStore->writeInt("type", kGlobalSection, kMinorDAT, low32(info.minorDATVersion));
+            writeStore(kMajorEngine, low32(info.majorEngineVersion));
+            writeStore(kMinorEngine, low32(info.minorEngineVersion));
+            writeStore(kMajorDAT, low32(info.majorDATVersion));
+            writeStore(kMinorDAT, low32(info.minorDATVersion));
             return AM_SUCCESS;
         } catch (...) {
             logError("Unable to set engine and DAT info in Config Controller");
@@ -71,9 +70,9 @@ int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
 
 int KOVConfigController::getDATDateInfo(DATReleaseInfo& info) {
     try {
-        info.day = configStore->readInt(kGlobalSection, kReleaseDay);
-        info.month = configStore->readInt(kGlobalSection, kReleaseMonth);
-        info.year = configStore->readInt(kGlobalSection, kReleaseYear);
+        info.day = readStore(kReleaseDay);
+        info.month = readStore(kReleaseMonth);
+        info.year = readStore(kReleaseYear);
         return AM_SUCCESS;
     } catch (...) {
         logError("Unable to get DAT's release date info in Config Controller");
@@ -84,9 +83,9 @@ int KOVConfigController::getDATDateInfo(DATReleaseInfo& info) {
 int KOVConfigController::setDATDateInfo(DATReleaseInfo& info) {
     return locked([&] {
         try {
-            configStore->writeInt("type", kGlobalSection, kReleaseDay, info.day);
-            configStore->writeInt("type", kGlobalSection, kReleaseMonth, info.month);
-            configStore->writeInt("type", kGlobalSection, kReleaseYear, info.year);
+            writeStore(kReleaseDay, info.day);
+            writeStore(kReleaseMonth, info.month);
+            writeStore(kReleaseYear, info.year);
             return AM_SUCCESS;
         } catch (...) {
             logError("Unable to set DAT's release date info in Config Controller");
@@ -105,8 +104,8 @@ int KOVConfigController::setDATUpdateDate(std::string date) { return lockedSet(k
 // fails the major-only answer too. `version` changes only on success.
 int KOVConfigController::getDATVersion(bool withMinor, std::string& version) {
     try {
-        const std::string major = configStore->readString(kGlobalSection, kMajorDAT);
-        const std::string minor = configStore->readString(kGlobalSection, kMinorDAT);
+        const std::string major = readStore<std::string>(kMajorDAT.sectionType, kMajorDAT.key);
+        const std::string minor = readStore<std::string>(kMinorDAT.sectionType, kMinorDAT.key);
         version = withMinor ? major + "." + minor : major;
         return AM_SUCCESS;
     } catch (...) {
@@ -117,8 +116,8 @@ int KOVConfigController::getDATVersion(bool withMinor, std::string& version) {
 
 int KOVConfigController::getEngineVersion(std::string& version) {
     try {
-        const std::string major = configStore->readString(kGlobalSection, kMajorEngine);
-        const std::string minor = configStore->readString(kGlobalSection, kMinorEngine);
+        const std::string major = readStore<std::string>(kMajorEngine.sectionType, kMajorEngine.key);
+        const std::string minor = readStore<std::string>(kMinorEngine.sectionType, kMinorEngine.key);
         version = major + "." + minor;
         return AM_SUCCESS;
     } catch (...) {
@@ -128,13 +127,13 @@ int KOVConfigController::getEngineVersion(std::string& version) {
 }
 
 int KOVConfigController::getExtraDATVersion(std::string& version) {
-    return readInto(kExtraDATVersionRow, version);
+    return readInto(kExtraDATVersion, version);
 }
 
 int KOVConfigController::setExtraDATVersion(std::string version) {
     return locked([&] {
         try {
-            configStore->writeString("type", kGlobalSection, kExtraDATVersion, version);
+            writeStore(kExtraDATVersion, version);
             return AM_SUCCESS;
         } catch (...) {
             logError("Unable to set Extra DAT version info in Config Controller");
@@ -146,7 +145,8 @@ int KOVConfigController::setExtraDATVersion(std::string version) {
 // An empty stored list (after trimming) leaves `names` as it was.
 int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
     try {
-        std::vector<std::string> items = readList(kGlobalSection, kVirusList, kVirusList, true);
+        std::vector<std::string> items =
+            readList(kVirusList.sectionType, kVirusList.key, kVirusList.key, true);
         if (!items.empty()) names.swap(items);
         return AM_SUCCESS;
     } catch (...) {
@@ -161,15 +161,15 @@ int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
 int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
     return locked([&] {
         try {
-            const std::string current = configStore->readString(kGlobalSection, kVirusList);
+            const std::string current = readStore<std::string>(kVirusList.sectionType, kVirusList.key);
             if (!current.empty()) {
-                delInternalSettings({}, {{kGlobalSection, {{kVirusList, current}}}});
-                addInternalSettings({{kGlobalSection, {{kVirusList, ""}}}});
+                delInternalSettings({}, {{kVirusList.sectionType, {{kVirusList.key, current}}}});
+                addInternalSettings({{kVirusList.sectionType, {{kVirusList.key, ""}}}});
             }
             if (!names.empty()) {
                 const std::string joined =
-                    boost::algorithm::join(names, getDelimiter(kGlobalSection, kVirusList));
-                addInternalSettings({{kGlobalSection, {{kVirusList, joined}}}});
+                    boost::algorithm::join(names, getDelimiter(kVirusList.sectionType, kVirusList.key));
+                addInternalSettings({{kVirusList.sectionType, {{kVirusList.key, joined}}}});
             }
             return AM_SUCCESS;
         } catch (...) {
@@ -181,7 +181,7 @@ int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
 
 int KOVConfigController::getIncrementalUpdateEngineVersion(std::string& version) {
     try {
-        version = configStore->readString(kGlobalSection, kIncrementalEngine);
+        version = readStore(kIncrementalEngine);
         return AM_SUCCESS;
     } catch (...) {
         logError("Unable to get engine version for doing incremental update  in Config Controller");

@@ -15,8 +15,8 @@ namespace {
 
 // "1" to "3"; "" for the extra profiles and any other code.
 std::string deletableSection(PROFILE_CODE profile) {
-    const int code = static_cast<int>(profile);
-    return code >= STANDARD_PROFILE && code <= HIGH_RISK_PROFILE ? std::to_string(code) : std::string();
+    return profile >= STANDARD_PROFILE && profile <= HIGH_RISK_PROFILE ? profileSectionType(profile)
+                                                                       : std::string();
 }
 
 }  // namespace

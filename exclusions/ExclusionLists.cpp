@@ -6,7 +6,6 @@
 
 #include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/split.hpp>
-#include <boost/lexical_cast.hpp>
 #include <map>
 #include <string>
 #include <vector>
@@ -36,8 +35,7 @@ std::vector<std::string> joined(std::vector<std::string> first, const std::vecto
 std::vector<std::string> KOVConfigController::readExclusionList(PROFILE_CODE profile, const std::string& key,
                                                                 const std::string& failure) {
     try {
-        const std::string type = boost::lexical_cast<std::string>(static_cast<int>(profile));
-        return readList(type, key, "preferences." + key, false);
+        return readList(profileSectionType(profile), key, "preferences." + key, false);
     } catch (...) {
         logError(failure);
         return {};
@@ -116,11 +114,9 @@ std::vector<std::string> KOVConfigController::getExclusion(std::string type, std
 }
 
 std::vector<std::string> KOVConfigController::getAPDefaultExclusions() {
-    return listOr({"59",
-                   "DNDAPGlobalExclusions.APExclusions.APExclusion",
-                   {},
+    return listOr({KOVL_PREF("DNDAPGlobalExclusions.APExclusions.APExclusion"),
                    "Unable to get default global exclusions for AP from Config Controller"},
-                  "DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter", true);
+                  KOVL_KEY("DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter"), true);
 }
 
 }  // namespace KOVL

@@ -15,6 +15,8 @@ namespace KOVL {
 
 namespace {
 
+const detail::Setting<std::string> kProcSettings{KOVL_PREF("DNDOASGlobalSettings.ProfileName")};
+
 const int kProfileWords = 0;
 const int kOnlySpecifiedTypes = 4;
 const int kSubOptionNames = 22;
@@ -48,7 +50,7 @@ int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
     }
     try {
         const PROFILE_CODE code = profileOf(options[kProfileWords]);
-        const std::string profile = std::to_string(static_cast<int>(code));
+        const std::string profile = profileSectionType(code);
 
         const auto names = options.find(kSubOptionNames);
         if (names != options.end()) exclusionMode = exclusionModeOf(names->second, exclusionMode);
@@ -110,16 +112,15 @@ int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
 // The update time stamp is not touched.
 int KOVConfigController::setOASProcSettingsTo(const std::string& choice, const std::string& callbackLine,
                                               const std::string& failure) {
-    const std::string key = "DNDOASGlobalSettings.ProfileName";
     try {
         const bool changed = locked([&] {
-            const std::string current = configStore->readString("51", key);
+            const std::string current = readStore(kProcSettings);
             if (current == choice) {
                 logInfo("OAS ProcSettings is already set to " + current +
                         ". Hence not setting it again to same value");
                 return false;
             }
-            configStore->writeString("type", "51", key, choice);
+            writeStore(kProcSettings, choice);
             return true;
         });
         if (!changed) return AM_ALREADY_SET;

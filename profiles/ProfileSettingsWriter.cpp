@@ -61,33 +61,34 @@ struct OptionRow {
     bool unwantedPrograms = false;  // the PUP action pair, where "allow" is a word of its own
 };
 
-const char* const kOnlySpecified = "DNDOASProfile.FileTypeForOnlySpecified.FileType";
-const char* const kDefaultAndSpecified = "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType";
-const char* const kInfectionPrimary = "DNDOASProfile.InfectionPrimaryAction";
-const char* const kInfectionSecondary = "DNDOASProfile.InfectionSecondaryAction";
-const char* const kPUPPrimary = "DNDOASProfile.PUPPrimaryAction";
-const char* const kPUPSecondary = "DNDOASProfile.PUPSecondaryAction";
+const char* const kOnlySpecified = KOVL_KEY("DNDOASProfile.FileTypeForOnlySpecified.FileType");
+const char* const kDefaultAndSpecified = KOVL_KEY("DNDOASProfile.FileTypeForDefaultAndSpecified.FileType");
+const char* const kInfectionPrimary = KOVL_KEY("DNDOASProfile.InfectionPrimaryAction");
+const char* const kInfectionSecondary = KOVL_KEY("DNDOASProfile.InfectionSecondaryAction");
+const char* const kPUPPrimary = KOVL_KEY("DNDOASProfile.PUPPrimaryAction");
+const char* const kPUPSecondary = KOVL_KEY("DNDOASProfile.PUPSecondaryAction");
 
+// Keys are checked against the preference schema at compile time.
 // Options 26, 27 and any number not listed answer 3025.
 const OptionRow kOptions[] = {
     {0, Shape::Accept},
     {1, Shape::ScanMode, nullptr, nullptr, &kScanModeWords},
     {2, Shape::FileTypes, nullptr, nullptr, &kFileTypeWords},
-    {3, Shape::Flag, "DNDOASProfile.ScanMacros"},
+    {3, Shape::Flag, KOVL_KEY("DNDOASProfile.ScanMacros")},
     {4, Shape::ListAdd, kOnlySpecified},
     {5, Shape::ListAdd, kDefaultAndSpecified},
     {6, Shape::ListRemove, kOnlySpecified},
     {7, Shape::ListRemove, kDefaultAndSpecified},
-    {8, Shape::Flag, "DNDOASProfile.ScanExtension"},
-    {9, Shape::Action, "DNDOASProfile.ScanErrorAction", nullptr, &kAllowOrDeny},
-    {10, Shape::Action, "DNDOASProfile.ScanTimeoutAction", nullptr, &kAllowOrDeny},
-    {11, Shape::Flag, "DNDOASProfile.ScanOnNetwork"},
-    {12, Shape::Flag, "DNDOASProfile.ScanArchiveEnabled"},
-    {13, Shape::Flag, "DNDOASProfile.ScanMailEnabled"},
-    {14, Shape::Flag, "DNDOASProfile.DetectUnwantedProgramsEnabled"},
-    {15, Shape::Flag, "DNDOASProfile.DetectUnknownProgramsEnabled"},
-    {16, Shape::Flag, "DNDOASProfile.DetectUnknownMacrosEnabled"},
-    {17, Shape::Flag, "DNDOASProfile.DetectJokesEnabled"},
+    {8, Shape::Flag, KOVL_KEY("DNDOASProfile.ScanExtension")},
+    {9, Shape::Action, KOVL_KEY("DNDOASProfile.ScanErrorAction"), nullptr, &kAllowOrDeny},
+    {10, Shape::Action, KOVL_KEY("DNDOASProfile.ScanTimeoutAction"), nullptr, &kAllowOrDeny},
+    {11, Shape::Flag, KOVL_KEY("DNDOASProfile.ScanOnNetwork")},
+    {12, Shape::Flag, KOVL_KEY("DNDOASProfile.ScanArchiveEnabled")},
+    {13, Shape::Flag, KOVL_KEY("DNDOASProfile.ScanMailEnabled")},
+    {14, Shape::Flag, KOVL_KEY("DNDOASProfile.DetectUnwantedProgramsEnabled")},
+    {15, Shape::Flag, KOVL_KEY("DNDOASProfile.DetectUnknownProgramsEnabled")},
+    {16, Shape::Flag, KOVL_KEY("DNDOASProfile.DetectUnknownMacrosEnabled")},
+    {17, Shape::Flag, KOVL_KEY("DNDOASProfile.DetectJokesEnabled")},
     {18, Shape::PrimaryAction, kInfectionPrimary, kInfectionSecondary},
     {19, Shape::SecondaryAction, kInfectionPrimary, kInfectionSecondary},
     {20, Shape::PrimaryAction, kPUPPrimary, kPUPSecondary, nullptr, ExclusionKind::Path, true},

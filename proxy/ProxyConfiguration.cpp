@@ -1,4 +1,4 @@
-// Proxy settings (section "58") as one record, and the two transformations of
+// Proxy settings ("DNDProxySettings") as one record, and the two transformations of
 // the proxy password. The record carries the password exactly as stored
 // (sealed and encoded): callers encrypt before writing and decrypt after
 // reading. The password operations hold the process-wide adaptor mutex, never
@@ -16,16 +16,18 @@ namespace KOVL {
 
 namespace {
 
-constexpr const char* kProxySection = "58";
-const char* const kEnabled = "DNDProxySettings.ProxyIsEnabled";
-const char* const kCustomEnabled = "DNDProxySettings.ProxyCustomIsEnabled";
-const char* const kCustomServer = "DNDProxySettings.ProxyCustomServer";
-const char* const kCustomPort = "DNDProxySettings.ProxyCustomPort";
-const char* const kExclusions = "DNDProxySettings.ProxyExclusions.ProxyExclusion";
-const char* const kExclusionsDelimiter = "DNDProxySettings.ProxyExclusions.<xmlattr>.delimiter";
-const char* const kAuthEnabled = "DNDProxySettings.ProxyHttpAuthIsEnabled";
-const char* const kAuthUserName = "DNDProxySettings.ProxyHttpAuthUserName";
-const char* const kAuthPassword = "DNDProxySettings.ProxyHttpAuthPassword";
+using detail::Setting;
+
+const Setting<bool> kEnabled{KOVL_PREF("DNDProxySettings.ProxyIsEnabled")};
+const Setting<bool> kCustomEnabled{KOVL_PREF("DNDProxySettings.ProxyCustomIsEnabled")};
+const Setting<std::string> kCustomServer{KOVL_PREF("DNDProxySettings.ProxyCustomServer")};
+const Setting<std::string> kCustomPort{KOVL_PREF("DNDProxySettings.ProxyCustomPort")};
+const Setting<std::vector<std::string>> kExclusions{
+    KOVL_PREF("DNDProxySettings.ProxyExclusions.ProxyExclusion")};
+const char* const kExclusionsDelimiter = KOVL_KEY("DNDProxySettings.ProxyExclusions.<xmlattr>.delimiter");
+const Setting<bool> kAuthEnabled{KOVL_PREF("DNDProxySettings.ProxyHttpAuthIsEnabled")};
+const Setting<std::string> kAuthUserName{KOVL_PREF("DNDProxySettings.ProxyHttpAuthUserName")};
+const Setting<std::string> kAuthPassword{KOVL_PREF("DNDProxySettings.ProxyHttpAuthPassword")};
 
 using detail::kLocalSecretMode;
 using detail::kSealedMarker;
@@ -37,17 +39,18 @@ using detail::kServerValueMode;
 ZUR::ZURProxyConfig KOVConfigController::getProxyConfiguration() {
     ZUR::ZURProxyConfig config;
     try {
-        config.proxyIsEnabled = getBooleanConfiguration(kProxySection, kEnabled);
-        config.proxyCustomIsEnabled = getBooleanConfiguration(kProxySection, kCustomEnabled);
-        config.proxyCustomServer = getStringConfiguration(kProxySection, kCustomServer);
-        config.proxyCustomPort = getStringConfiguration(kProxySection, kCustomPort);
-        for (std::string& item : readList(kProxySection, kExclusions, kExclusionsDelimiter, false)) {
+        config.proxyIsEnabled = getBooleanConfiguration(kEnabled.sectionType, kEnabled.key);
+        config.proxyCustomIsEnabled = getBooleanConfiguration(kCustomEnabled.sectionType, kCustomEnabled.key);
+        config.proxyCustomServer = getStringConfiguration(kCustomServer.sectionType, kCustomServer.key);
+        config.proxyCustomPort = getStringConfiguration(kCustomPort.sectionType, kCustomPort.key);
+        for (std::string& item :
+             readList(kExclusions.sectionType, kExclusions.key, kExclusionsDelimiter, false)) {
             boost::algorithm::trim(item);
             if (!item.empty()) config.proxyExclusions.push_back(std::move(item));
         }
-        config.proxyHttpAuthIsEnabled = getBooleanConfiguration(kProxySection, kAuthEnabled);
-        config.proxyHttpAuthUserName = getStringConfiguration(kProxySection, kAuthUserName);
-        config.proxyHttpAuthPassword = getStringConfiguration(kProxySection, kAuthPassword);
+        config.proxyHttpAuthIsEnabled = getBooleanConfiguration(kAuthEnabled.sectionType, kAuthEnabled.key);
+        config.proxyHttpAuthUserName = getStringConfiguration(kAuthUserName.sectionType, kAuthUserName.key);
+        config.proxyHttpAuthPassword = getStringConfiguration(kAuthPassword.sectionType, kAuthPassword.key);
     } catch (...) {
         logError("Unable to get Settings for Proxy");
     }
@@ -60,19 +63,19 @@ ZUR::ZURProxyConfig KOVConfigController::getProxyConfiguration() {
 AM_ERROR_CODES KOVConfigController::setProxyConfiguration(ZUR::ZURProxyConfig& config) {
     try {
         return locked([&] {
-            configStore->writeBool("type", kProxySection, kEnabled, config.proxyIsEnabled);
-            configStore->writeBool("type", kProxySection, kCustomEnabled, config.proxyCustomIsEnabled);
-            configStore->writeString("type", kProxySection, kCustomServer, config.proxyCustomServer);
-            configStore->writeString("type", kProxySection, kCustomPort, config.proxyCustomPort);
-            configStore->writeBool("type", kProxySection, kAuthEnabled, config.proxyHttpAuthIsEnabled);
-            configStore->writeString("type", kProxySection, kAuthUserName, config.proxyHttpAuthUserName);
-            configStore->writeString("type", kProxySection, kAuthPassword, config.proxyHttpAuthPassword);
+            writeStore(kEnabled, config.proxyIsEnabled);
+            writeStore(kCustomEnabled, config.proxyCustomIsEnabled);
+            writeStore(kCustomServer, config.proxyCustomServer);
+            writeStore(kCustomPort, config.proxyCustomPort);
+            writeStore(kAuthEnabled, config.proxyHttpAuthIsEnabled);
+            writeStore(kAuthUserName, config.proxyHttpAuthUserName);
+            writeStore(kAuthPassword, config.proxyHttpAuthPassword);
             const std::string joined = boost::algorithm::join(config.proxyExclusions, ",");
-            const std::string old = configStore->readString(kProxySection, kExclusions);
-            configStore->removeSettings({},
-                                        {{kProxySection, {{kExclusionsDelimiter, ","}, {kExclusions, old}}}});
+            const std::string old = readStore<std::string>(kExclusions.sectionType, kExclusions.key);
+            configStore->removeSettings(
+                {}, {{kExclusions.sectionType, {{kExclusionsDelimiter, ","}, {kExclusions.key, old}}}});
             configStore->mergeSettings(
-                {{kProxySection, {{kExclusionsDelimiter, ","}, {kExclusions, joined}}}});
+                {{kExclusions.sectionType, {{kExclusionsDelimiter, ","}, {kExclusions.key, joined}}}});
             return AM_SUCCESS;
         });
     } catch (...) {

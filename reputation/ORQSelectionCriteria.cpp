@@ -1,5 +1,5 @@
 // Reputation service: the seven selection-criteria lists that decide which
-// files qualify for a query. Each is one delimited text in section "57"; the
+// files qualify for a query. Each is one delimited text in the selection-criteria section; the
 // text is trimmed, then split at any character of its stored delimiter with
 // adjacent delimiters merged. A failed read answers the empty list.
 
@@ -14,33 +14,19 @@ namespace {
 
 using List = detail::Setting<std::vector<std::string>>;
 
-const List kServerLocations{"57",
-                            "DNDORQSelectionCriteria.SelCriteria2.Folder",
-                            {},
+const List kServerLocations{KOVL_PREF("DNDORQSelectionCriteria.SelCriteria2.Folder"),
                             "Unable to get ORQ server locations from Config Controller"};
-const List kFsTypes{"57",
-                    "DNDORQSelectionCriteria.SelCriteria3.FileSystem",
-                    {},
+const List kFsTypes{KOVL_PREF("DNDORQSelectionCriteria.SelCriteria3.FileSystem"),
                     "Unable to get ORQ fs types from Config Controller"};
-const List kTmpPaths{"57",
-                     "DNDORQSelectionCriteria.SelCriteria4.Folder",
-                     {},
+const List kTmpPaths{KOVL_PREF("DNDORQSelectionCriteria.SelCriteria4.Folder"),
                      "Unable to get ORQ tmp path from Config Controller"};
-const List kFileTypes{"57",
-                      "DNDORQSelectionCriteria.SelCriteria8.FileType",
-                      {},
+const List kFileTypes{KOVL_PREF("DNDORQSelectionCriteria.SelCriteria8.FileType"),
                       "Unable to get ORQ file type from Config Controller"};
-const List kExecTypes{"57",
-                      "DNDORQSelectionCriteria.ExecutingTypes.FileType",
-                      {},
+const List kExecTypes{KOVL_PREF("DNDORQSelectionCriteria.ExecutingTypes.FileType"),
                       "Unable to get ORQ executable types from Config Controller"};
-const List kHLCFileTypes{"57",
-                         "DNDORQSelectionCriteria.HighLevelCriteria.FileType",
-                         {},
+const List kHLCFileTypes{KOVL_PREF("DNDORQSelectionCriteria.HighLevelCriteria.FileType"),
                          "Unable to get ORQ HLC file types from Config Controller"};
-const List kELFFileTypes{"57",
-                         "DNDORQSelectionCriteria.ELFTypes.FileType",
-                         {},
+const List kELFFileTypes{KOVL_PREF("DNDORQSelectionCriteria.ELFTypes.FileType"),
                          "Unable to get ORQ ELF file types from Config Controller"};
 
 }  // namespace

@@ -14,8 +14,6 @@ namespace {
 
 using detail::Setting;
 
-constexpr const char* kORQSection = "57";
-
 // A statistic: its getter's row and its setter's two lines.
 struct Statistic {
     Setting<int> row;
@@ -24,34 +22,35 @@ struct Statistic {
 };
 
 const Statistic kAverageRTT{
-    {kORQSection, "DNDORQSelectionCriteria.ORQQueryConfigurations.AverageRTTForLast24Hours", 0,
+    {KOVL_PREF("DNDORQSelectionCriteria.ORQQueryConfigurations.AverageRTTForLast24Hours"),
      "Unable to get average RTT value for ORQ query"},
     "Average RTT for a ORQ query is already set to same value. Hence not setting it again.",
     "Unable to set average RTT value for ORQ query."};
 const Statistic kAverageHandShake{
-    {kORQSection, "DNDORQSelectionCriteria.ORQQueryConfigurations.AverageSSLHandShakeTimeForLast24Hours", 0,
+    {KOVL_PREF("DNDORQSelectionCriteria.ORQQueryConfigurations.AverageSSLHandShakeTimeForLast24Hours"),
      "Unable to get average SSL hand shake time value for ORQ query"},
     "Average SSL hand shake time for ORQ query is already set to same value. Hence not setting it again.",
     "Unable to set average SSL hand shake time for ORQ query"};
 const Statistic kAverageRetries{
-    {kORQSection, "DNDORQSelectionCriteria.ORQQueryConfigurations.AverageRetriesForAQueryForLast24Hours", 0,
+    {KOVL_PREF("DNDORQSelectionCriteria.ORQQueryConfigurations.AverageRetriesForAQueryForLast24Hours"),
      "Unable to get average number of retries value for ORQ query"},
     "Average retries for a ORQ query is already set to same value. Hence not setting it again.",
     "Unable to set average retries for a ORQ query"};
 const Statistic kQueryCount{
-    {kORQSection, "DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfORQQueriesForLast24Hours", 0,
+    {KOVL_PREF("DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfORQQueriesForLast24Hours"),
      "Unable to get number of queries sent to ORQ in last 24 hours"},
     "Number of queries sent to ORQ in last 24 hours is already set to same value. Hence not setting it "
     "again.",
     "Unable to set number of queries sent to ORQ in last 24 hours"};
 
-const char* const kRequestsInAQuery =
-    "DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfRequestsInAQuery";
-constexpr int kDefaultRequestsInAQuery = 5;
+// Read through the accessor; a count below 1 takes the schema default.
+const Setting<int> kRequestsInAQuery{
+    KOVL_PREF("DNDORQSelectionCriteria.ORQQueryConfigurations.NumberOfRequestsInAQuery"),
+    "Unable to read number of requests for single ORQ query from preferences."};
 
-// A throttling parameter: its map name, where it lives, its default with the
-// line logged when the stored text is empty, and the line logged when its
-// write fails (none: the parameter is never written back).
+// A throttling parameter: its map name, its row (read as text; an empty text
+// answers the schema default after the row's line) and the line logged when
+// its write fails (none: the parameter is never written back).
 struct Throttling {
     const char* name;
     Setting<std::string> row;
@@ -60,23 +59,22 @@ struct Throttling {
 
 const Throttling kThrottling[] = {
     {"NumHitsToday",
-     {kORQSection, "DNDORQSelectionCriteria.ORQThrottling.NumHitsToday", "0",
+     {KOVL_PREF("DNDORQSelectionCriteria.ORQThrottling.NumHitsToday"),
       "Unable to get number of hits today for ORQ params."},
      "Failed to set ORQ parameter - number of hits today."},
     {"NumConsumedQuota",
-     {kORQSection, "DNDORQSelectionCriteria.ORQThrottling.NumConsumedQuota", "0",
+     {KOVL_PREF("DNDORQSelectionCriteria.ORQThrottling.NumConsumedQuota"),
       "Unable to get consumed quota of threshold."},
      "Failed to set ORQ parameter - number of quota consumed today."},
     {"Threshold",
-     {kORQSection, "DNDORQSelectionCriteria.ORQThrottling.Threshold", "200",
-      "Unable to get the daily ORQ threshold."},
+     {KOVL_PREF("DNDORQSelectionCriteria.ORQThrottling.Threshold"), "Unable to get the daily ORQ threshold."},
      nullptr},
     {"LastORQParamsUpdate",
-     {kORQSection, "DNDORQSelectionCriteria.LastORQParamsUpdate", "0",
+     {KOVL_PREF("DNDORQSelectionCriteria.LastORQParamsUpdate"),
       "Unable to get the last ORQ param update time."},
      "Failed to set ORQ parameter - last throttling update time."},
     {"DaysSinceInstallation",
-     {"54", "DNDProductInformation.DaysSinceInstallation", "1",
+     {KOVL_PREF("DNDProductInformation.DaysSinceInstallation"),
       "Unable to get days since installation for ORQ params."},
      "Failed to set ORQ parameter - days since installation."},
 };
@@ -104,10 +102,10 @@ KOVL_ORQ_STATISTIC(getNumberOfORQQueriesForLast24Hours, setNumberOfORQQueriesFor
 
 // A failing read lets the accessor's AMException (3004) out.
 int KOVConfigController::getNoOfRequestInAORQQuery() {
-    const int requests = getIntegerConfiguration(kORQSection, kRequestsInAQuery);
+    const int requests = getIntegerConfiguration(kRequestsInAQuery.sectionType, kRequestsInAQuery.key);
     if (requests > 0) return requests;
-    logError("Unable to read number of requests for single ORQ query from preferences.");
-    return kDefaultRequestsInAQuery;
+    logError(kRequestsInAQuery.message);
+    return kRequestsInAQuery.fallback;
 }
 
 std::map<std::string, std::string> KOVConfigController::getORQThrottlingParameters() {

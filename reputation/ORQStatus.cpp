@@ -33,7 +33,7 @@ AM_ERROR_CODES KOVConfigController::getORQSensitivity(int& level) { return readI
 AM_ERROR_CODES KOVConfigController::setORQStatus(bool enable) {
     const std::string word = enable ? "Enabled" : "Disabled";
     return compareWrite(
-        kORQEnabled, enable, [&] { return readStore<bool>(kORQEnabled.sectionType, kORQEnabled.key); }, true,
+        kORQEnabled, enable, [&] { return readStore(kORQEnabled); }, true,
         "ORQ Status is already set to " + word + " state. Hence not setting it again to same value",
         "Unable to set ORQ Status to " + word + " state in Config Controller");
 }
@@ -41,8 +41,7 @@ AM_ERROR_CODES KOVConfigController::setORQStatus(bool enable) {
 AM_ERROR_CODES KOVConfigController::setORQFeedbackStatus(bool enable) {
     const std::string word = enable ? "enabled" : "disabled";
     return compareWrite(
-        kORQFeedback, enable, [&] { return readStore<bool>(kORQFeedback.sectionType, kORQFeedback.key); },
-        true,
+        kORQFeedback, enable, [&] { return readStore(kORQFeedback); }, true,
         "Korvel ORQ feedback status is already set to " + word +
             " state. Hence not setting it again to same value",
         "Unable to set ORQ feedback Status to " + word + " state in Config Controller");
@@ -50,8 +49,7 @@ AM_ERROR_CODES KOVConfigController::setORQFeedbackStatus(bool enable) {
 
 AM_ERROR_CODES KOVConfigController::setORQSensitivity(int level) {
     return compareWrite(
-        kORQSensitivity, level,
-        [&] { return readStore<int>(kORQSensitivity.sectionType, kORQSensitivity.key); }, true,
+        kORQSensitivity, level, [&] { return readStore(kORQSensitivity); }, true,
         "ORQ Sensitivity is already set, Hence not setting it again to same value",
         "Unable to set ORQ Sensitivity value in Config Controller");
 }

@@ -1,6 +1,6 @@
 // Product information and directory layout: the product's identity as one
-// map, and its directories and well-known paths ("DNDProductInformation",
-// section type "54"; the platform socket in "DNDProductDefaultSettings", "55").
+// map, and its directories and well-known paths ("DNDProductInformation";
+// the platform socket in "DNDProductDefaultSettings").
 //
 // Every name is read through the string accessor, so an unreadable name is
 // logged there and counts as empty; an empty name takes its built-in default.
@@ -13,41 +13,34 @@
 #include <string>
 
 #include "config/Access.h"
-#include "settings/ProductDirectories.h"
 
 namespace KOVL {
 namespace {
 using detail::Setting;
 
-constexpr const char* kProductSection = "54";
-
-// Directory names: empty or unreadable names take the fallback, silently.
-const Setting<std::string> kInstallDir{kProductSection, "DNDProductInformation.ProductInstallDir",
-                                       detail::kDefaultInstallDir, ""};
-const Setting<std::string> kVarDir{kProductSection, "DNDProductInformation.ProductVarDir",
-                                   detail::kDefaultVarDir, ""};
-const Setting<std::string> kBinDirName{kProductSection, "DNDProductInformation.ProductBinDir", "bin", ""};
-const Setting<std::string> kCLIName{kProductSection, "DNDProductInformation.ProductCLIName", "zlytpcli", ""};
-const Setting<std::string> kODSReportDirName{kProductSection, "DNDProductInformation.ProductODSReportDir",
-                                             "odsreport", ""};
-const Setting<std::string> kZURSocketPath{"55", "DNDProductDefaultSettings.ZURSocketPath",
-                                          "/var/Korvel/kov/zur/zursocket",
+// Directory names: empty or unreadable names take the schema default, silently.
+const Setting<std::string> kInstallDir{KOVL_PREF("DNDProductInformation.ProductInstallDir")};
+const Setting<std::string> kVarDir{KOVL_PREF("DNDProductInformation.ProductVarDir")};
+const Setting<std::string> kBinDirName{KOVL_PREF("DNDProductInformation.ProductBinDir")};
+const Setting<std::string> kCLIName{KOVL_PREF("DNDProductInformation.ProductCLIName")};
+const Setting<std::string> kODSReportDirName{KOVL_PREF("DNDProductInformation.ProductODSReportDir")};
+const Setting<std::string> kZURSocketPath{KOVL_PREF("DNDProductDefaultSettings.ZURSocketPath"),
                                           "Unable to get ZUR Socket Path. Returning default value instead"};
 
 // Identity entries of the product information map, in the order they are filled.
 struct InfoRow {
     const char* name;
-    const char* key;
+    Setting<std::string> row;
 };
 const InfoRow kProductInfo[] = {
-    {"VendorName", "DNDProductInformation.VendorName"},
-    {"ProductName", "DNDProductInformation.ProductName"},
-    {"ProductNameForEvent", "DNDProductInformation.ProductNameForEvent"},
-    {"ProductVersion", "DNDProductInformation.ProductVersion"},
-    {"ProductCopyright", "DNDProductInformation.ProductCopyright"},
-    {"HotFixes", "DNDProductInformation.HotFixes.HotFix"},
-    {"Patch", "DNDProductInformation.Patch"},
-    {"DNDProductInformation.ORQProductName", "DNDProductInformation.ORQProductName"},
+    {"VendorName", {KOVL_PREF("DNDProductInformation.VendorName")}},
+    {"ProductName", {KOVL_PREF("DNDProductInformation.ProductName")}},
+    {"ProductNameForEvent", {KOVL_PREF("DNDProductInformation.ProductNameForEvent")}},
+    {"ProductVersion", {KOVL_PREF("DNDProductInformation.ProductVersion")}},
+    {"ProductCopyright", {KOVL_PREF("DNDProductInformation.ProductCopyright")}},
+    {"HotFixes", {KOVL_PREF("DNDProductInformation.HotFixes.HotFix")}},
+    {"Patch", {KOVL_PREF("DNDProductInformation.Patch")}},
+    {"DNDProductInformation.ORQProductName", {KOVL_PREF("DNDProductInformation.ORQProductName")}},
 };
 
 }  // namespace
@@ -56,7 +49,8 @@ const InfoRow kProductInfo[] = {
 // code is not examined: fields it could not read stay 0.
 std::map<std::string, std::string> KOVConfigController::getProductInfo() {
     std::map<std::string, std::string> info;
-    for (const InfoRow& row : kProductInfo) info[row.name] = getStringConfiguration(kProductSection, row.key);
+    for (const InfoRow& entry : kProductInfo)
+        info[entry.name] = getStringConfiguration(entry.row.sectionType, entry.row.key);
     DATReleaseInfo release{};
     this->getDATDateInfo(release);
     info["DATReleaseDay"] = std::to_string(release.day);

@@ -9,6 +9,7 @@
 #include <boost/uuid/uuid.hpp>
 #include <boost/uuid/uuid_io.hpp>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 
 #include "config/Access.h"
@@ -16,16 +17,22 @@
 namespace KOVL {
 namespace {
 
-// Sections that are never tasks: the on-access profiles and the global sections.
-const char* const kFixedSections[] = {"1",  "2",  "3",  "4",  "5",  "51", "52",
-                                      "53", "54", "55", "56", "57", "58", "59"};
-
 constexpr int kCPULimitOption = 132;
 
-bool isFixedSection(const std::string& sectionType) {
-    return std::find(std::begin(kFixedSections), std::end(kFixedSections), sectionType) !=
-           std::end(kFixedSections);
+// Sections that are never tasks: the on-access profiles and every section of the schema.
+const std::set<std::string>& fixedSections() {
+    static const std::set<std::string> fixed = [] {
+        std::set<std::string> types;
+        for (const schema::Row& row : schema::kRows)
+            if (!schema::isPerProfile(row)) types.insert(row.sectionType);
+        for (int code = STANDARD_PROFILE; code <= EXTRA_PROFILE_02; ++code)
+            types.insert(profileSectionType(static_cast<PROFILE_CODE>(code)));
+        return types;
+    }();
+    return fixed;
 }
+
+bool isFixedSection(const std::string& sectionType) { return fixedSections().count(sectionType) != 0; }
 
 }  // namespace
 
@@ -82,7 +89,7 @@ int KOVConfigController::handOverTask(const std::map<int, std::vector<std::strin
 // holding both by neither. Store failures reach the caller.
 ZUR::SettingsMap KOVConfigController::taskSections(const std::string& otherTypeKey) {
     ZUR::SettingsMap sections = configStore->readAllSettings();
-    for (const char* fixed : kFixedSections) sections.erase(fixed);
+    for (const std::string& fixed : fixedSections()) sections.erase(fixed);
     for (auto it = sections.begin(); it != sections.end();) {
         it = it->second.count(otherTypeKey) != 0 ? sections.erase(it) : std::next(it);
     }

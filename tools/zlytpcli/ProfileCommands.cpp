@@ -145,8 +145,8 @@ void checkActionPair(Controller& c, KOVL::PROFILE_CODE code, const Invocation& i
         primaryIsClean = in.sub(primaryWord) == S::PARAM_CLEAN;
     } else {
         try {
-            primaryIsClean =
-                c.getScanActionConfiguration(std::to_string(code), primaryKey) == KOVL::SCAN_ACTION_CLEAN;
+            primaryIsClean = c.getScanActionConfiguration(KOVL::profileSectionType(code), primaryKey) ==
+                             KOVL::SCAN_ACTION_CLEAN;
         } catch (const std::exception&) {
             refuse(S::OAS_PROFILE_COULD_NOT_BE_SET_MSG, kFailed);
         }
@@ -364,7 +364,7 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
     const KOVL::oas_configuration* config = c.getOASConfigurationData();
     if (!config) refuse(S::OAS_PROFILE_CONFIG_COULD_NOT_BE_SHOWN_MSG, kFailed);
     const KOVL::oas_profile& p = config->profiles[code - 1];
-    const std::string section = std::to_string(code);
+    const std::string section = KOVL::profileSectionType(code);
     const KOVL::FileTypesForScan types = c.getScanFileTypes(code);
     bool macros = false;
     try {
@@ -415,6 +415,12 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
     return kOk;
 }
 
+bool isProfileSection(const std::string& sectionType) {
+    for (int code = KOVL::STANDARD_PROFILE; code <= KOVL::EXTRA_PROFILE_02; ++code)
+        if (sectionType == KOVL::profileSectionType(static_cast<KOVL::PROFILE_CODE>(code))) return true;
+    return false;
+}
+
 // Factory defaults for the five profiles and the on-access global settings,
 // written as one change; asks first unless --force is given.
 Status setOASToDefault(Context& ctx, const Invocation& in) {
@@ -426,9 +432,7 @@ Status setOASToDefault(Context& ctx, const Invocation& in) {
     }
     ZUR::SettingsMap defaults;
     for (const auto& section : KOVL::defaultSettings()) {
-        if (section.first != "51" &&
-            (section.first.size() != 1 || section.first < "1" || section.first > "5"))
-            continue;
+        if (section.first != KOVL::sections::kOASGlobal && !isProfileSection(section.first)) continue;
         for (const auto& entry : section.second)
             if (entry.first.find("<xmlattr>") == std::string::npos)
                 defaults[section.first][entry.first] = entry.second;

@@ -351,6 +351,11 @@ private:
     // (defined in config/Access.h).
     template <class T>
     T readStore(const std::string& sectionType, const std::string& key);
+    // Raw read and write of one row: no lock, no line, store errors let out.
+    template <class T>
+    T readStore(const detail::Setting<T>& setting);
+    template <class T>
+    void writeStore(const detail::Setting<T>& setting, const T& value);
     template <class T>
     T readOr(const detail::Setting<T>& setting);
     template <class T>
