@@ -9,9 +9,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <boost/filesystem.hpp>
 #include <fstream>
 #include <functional>
+#include <set>
+#include <thread>
 
 #include "support/TestSupport.h"
 
@@ -25,6 +28,11 @@ const char* const kLogPath = "DNDClientLogging.LogPath";
 const char* const kDefaultLogPath = "/var/Korvel/kov/log/tp";
 const char* const kRestored = "Initialisation was successful after default preferences was copied";
 constexpr int kChildBoundSeconds = 120;
+// The load figures (docs/RELIABILITY.md quotes them).
+constexpr int kThreads = 8;
+constexpr int kProcesses = 4;
+constexpr int kChangesEach = 25;
+constexpr int kKills = 50;
 
 void writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::trunc | std::ios::binary);
@@ -158,10 +166,99 @@ protected:
         return names;
     }
 
+    // The stress keys the file holds now, loaded by a fresh store that writes
+    // nothing; "unloadable" when the file does not load as it is.
+    std::set<std::string> stressKeys() const {
+        ZUR::XmlConfigStore store;
+        store.attachUtility(std::make_shared<ZUR::XmlConfigStoreUtility>());
+        if (!store.loadPreferences(files.current, {})) return {"unloadable"};
+        std::set<std::string> keys;
+        const ZUR::SettingsMap all = store.readAllSettings();
+        for (const auto& entry : all.at("53")) {
+            if (entry.first.rfind("DNDClientLogging.Stress.", 0) == 0) keys.insert(entry.first.substr(24));
+        }
+        return keys;
+    }
+
+    static ZUR::SettingsMap stressChange(const std::string& name) {
+        return {{"53", {{"DNDClientLogging.Stress." + name, "1"}}}};
+    }
+
     kovtest::TempDir dir;
     kovtest::RecordingLogger logger;
     KOVL::PreferenceFiles files;
 };
+
+TEST_F(ReliabilityTest, ConcurrentWritersLoseNothingAndKilledWritersLeaveALoadableFile) {
+    std::set<std::string> expected;
+    {
+        auto controller = build();
+        std::vector<std::thread> threads;
+        std::atomic<int> failures{0};
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&, t] {
+                for (int i = 0; i < kChangesEach; ++i) {
+                    const std::string name = "T" + std::to_string(t) + "N" + std::to_string(i);
+                    if (controller->addSettings(stressChange(name)) != KOVL::AM_SUCCESS) ++failures;
+                }
+            });
+            for (int i = 0; i < kChangesEach; ++i)
+                expected.insert("T" + std::to_string(t) + "N" + std::to_string(i));
+        }
+        for (std::thread& thread : threads) thread.join();
+        EXPECT_EQ(failures.load(), 0);
+    }
+    EXPECT_EQ(stressKeys(), expected);
+
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int failed = 0;
+            try {
+                auto controller = build();
+                for (int i = 0; i < kChangesEach; ++i) {
+                    const std::string name = "P" + std::to_string(p) + "N" + std::to_string(i);
+                    if (controller->addSettings(stressChange(name)) != KOVL::AM_SUCCESS) ++failed;
+                }
+            } catch (...) {
+                failed = 1;
+            }
+            ::_exit(failed == 0 ? 0 : 1);
+        }
+        children.push_back(pid);
+        for (int i = 0; i < kChangesEach; ++i)
+            expected.insert("P" + std::to_string(p) + "N" + std::to_string(i));
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(stressKeys(), expected);
+
+    // A writer killed at any moment leaves the file loadable, with every
+    // change it committed before and nothing of earlier rounds lost.
+    for (int k = 0; k < kKills; ++k) {
+        const std::string prefix = "K" + std::to_string(k) + "N";
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            auto controller = build();
+            for (int i = 0;; ++i) controller->addSettings(stressChange(prefix + std::to_string(i)));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + (k * 7) % 40));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        std::set<std::string> keys = stressKeys();
+        ASSERT_EQ(keys.count("unloadable"), 0u) << "after kill " << k;
+        int committed = 0;
+        while (keys.erase(prefix + std::to_string(committed)) == 1) ++committed;
+        EXPECT_EQ(keys, expected) << "after kill " << k;
+        for (int i = 0; i < committed; ++i) expected.insert(prefix + std::to_string(i));
+    }
+    EXPECT_TRUE(keptAside().empty());
+}
 
 TEST_F(ReliabilityTest, CorruptFilesAreKeptAsideThenReplacedWithoutCrashing) {
     std::vector<std::pair<std::string, std::string>> cases;
