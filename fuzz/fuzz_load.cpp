@@ -21,7 +21,7 @@ using ZUR::xmlstore::Document;
 using ZUR::xmlstore::Tree;
 
 // A small limit, so inputs that slip past the scan are short enough to be found.
-constexpr int kMaxDepth = 6;
+constexpr int kMaxDepth = 4;
 
 // Element nesting below `node` (attributes do not count).
 int depthOf(const Tree& node) {
