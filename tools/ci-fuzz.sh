@@ -8,10 +8,12 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
 build="${BUILD_ROOT:-$root}/build-fuzz"
 seconds="${FUZZ_SECONDS:-60}"
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 
 start=$SECONDS
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DKOVCONFIG_BUILD_FUZZERS=ON -DKOVCONFIG_BUILD_TESTS=OFF -DKOVCONFIG_BUILD_BENCHMARKS=OFF >/dev/null
+  "${launcher[@]}" -DKOVCONFIG_BUILD_FUZZERS=ON -DKOVCONFIG_BUILD_TESTS=OFF -DKOVCONFIG_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzz_load fuzz_lists
 echo "== fuzzers built in $((SECONDS - start)) s"
 
