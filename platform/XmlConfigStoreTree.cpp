@@ -81,6 +81,46 @@ bool characterReferencesValid(const std::string& text, std::size_t begin, std::s
     return true;
 }
 
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The end of an XML name starting at `at` (`at` itself when there is none).
+std::size_t nameEnd(const std::string& text, std::size_t at) {
+    if (at >= text.size() || !isNameStart(static_cast<unsigned char>(text[at]))) return at;
+    while (++at < text.size() && isNameChar(static_cast<unsigned char>(text[at]))) {
+    }
+    return at;
+}
+
+// The position of the '>' closing the start tag that opens at `at`, or npos
+// when the tag is not `<Name (Name = "value")* >` (or "/>"). Names are XML
+// names, so they end exactly where the parser ends them; the parser itself
+// would take quotes into element and attribute names, and a scan that read
+// such a quote as opening a value would lose track of the nesting.
+std::size_t scanStartTag(const std::string& text, std::size_t at) {
+    const std::size_t size = text.size();
+    std::size_t p = nameEnd(text, at + 1);
+    if (p == at + 1) return std::string::npos;
+    for (;;) {
+        const std::size_t spaceBegin = p;
+        while (p < size && isSpace(text[p])) ++p;
+        if (p >= size) return std::string::npos;
+        if (text[p] == '>') return p;
+        if (text[p] == '/') return p + 1 < size && text[p + 1] == '>' ? p + 1 : std::string::npos;
+        if (p == spaceBegin) return std::string::npos;  // attributes are set apart by white space
+        const std::size_t attrEnd = nameEnd(text, p);
+        if (attrEnd == p) return std::string::npos;
+        p = attrEnd;
+        while (p < size && isSpace(text[p])) ++p;
+        if (p >= size || text[p] != '=') return std::string::npos;
+        ++p;
+        while (p < size && isSpace(text[p])) ++p;
+        if (p >= size || (text[p] != '"' && text[p] != '\'')) return std::string::npos;
+        const std::size_t close = text.find(text[p], p + 1);
+        if (close == std::string::npos) return std::string::npos;
+        p = close + 1;
+    }
+}
+
 // Measures the element nesting of an XML text without building anything,
 // reading the markup exactly as the parser does. Comments, CDATA sections and
 // processing instructions are skipped to their closing text; any other "<!"
@@ -88,8 +128,8 @@ bool characterReferencesValid(const std::string& text, std::size_t begin, std::s
 // ends such markup at a place this scan cannot agree on for every text, and a
 // disagreement would let nesting past the limit reach the recursive parser.
 // Quoted attribute values may hold '>'. Each "</" closes one level, as it
-// does for the parser. Character references outside skipped markup are
-// checked on the way.
+// does for the parser. Start tags must be well formed with XML names.
+// Character references outside skipped markup are checked on the way.
 ScanStatus scanNesting(const std::string& text, int maxDepth) {
     int depth = 0;
     std::size_t at = 0;
@@ -121,18 +161,8 @@ ScanStatus scanNesting(const std::string& text, int maxDepth) {
             at = textBegin = end + 1;
             continue;
         }
-        char quote = 0;
-        for (end = at + 1; end < size; ++end) {
-            const char c = text[end];
-            if (quote != 0) {
-                if (c == quote) quote = 0;
-            } else if (c == '"' || c == '\'') {
-                quote = c;
-            } else if (c == '>') {
-                break;
-            }
-        }
-        if (end >= size) return ScanStatus::malformed;
+        end = scanStartTag(text, at);
+        if (end == std::string::npos) return ScanStatus::malformed;
         if (depth + 1 > maxDepth) return ScanStatus::tooDeep;
         // Attribute values are expanded like character data.
         if (!characterReferencesValid(text, at, end)) return ScanStatus::malformed;

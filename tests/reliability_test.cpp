@@ -266,11 +266,13 @@ TEST_F(ReliabilityTest, CorruptFilesAreKeptAsideThenReplacedWithoutCrashing) {
         const auto tab = line.find('\t');
         cases.emplace_back(line.substr(0, tab), decode(line.substr(tab + 1)));
     }
-    ASSERT_EQ(cases.size(), 13u);
+    ASSERT_EQ(cases.size(), 14u);
     // Nesting far past any stack, hidden from a scan that reads "<!...[" differently from the parser.
     const std::string deep = repeat("<a>", 100000);
     cases.emplace_back("deep in unknown markup", "<preferences><!x[>" + deep + "]></preferences>");
     cases.emplace_back("deep in a doctype", "<!DOCTYPE p [>" + deep + "]>");
+    cases.emplace_back("deep behind a quote in a name",
+                       "<preferences><a b\"c=\"x\">" + deep + "\"></a></preferences>");
     cases.emplace_back("deep", "<preferences>" + deep);
     cases.emplace_back("over the size limit",
                        "<preferences>" + std::string(16u * 1024u * 1024u, ' ') + "</preferences>");
