@@ -2,12 +2,10 @@
 // storage and reading a stored list back into items.
 #include <kovl/config/KOVConfigController.h>
 
-#include <boost/algorithm/string/classification.hpp>
-#include <boost/algorithm/string/join.hpp>
-#include <boost/algorithm/string/split.hpp>
 #include <boost/algorithm/string/trim.hpp>
 
 #include "config/Access.h"
+#include "config/ListText.h"
 
 namespace KOVL {
 
@@ -27,12 +25,12 @@ std::string KOVConfigController::getDelimiter(std::string sectionType, std::stri
 
 std::string KOVConfigController::getValueWithDelimiter(std::string sectionType, std::string key,
                                                        std::vector<std::string> items) {
-    return boost::algorithm::join(items, getDelimiter(sectionType, key));
+    return detail::joinList(items, getDelimiter(sectionType, key));
 }
 
 std::string KOVConfigController::getValueWithDelimiter(std::string sectionType, std::string key,
                                                        std::set<std::string> items) {
-    return boost::algorithm::join(items, getDelimiter(sectionType, key));
+    return detail::joinList(items, getDelimiter(sectionType, key));
 }
 
 std::vector<std::string> KOVConfigController::readList(const std::string& sectionType, const std::string& key,
@@ -42,10 +40,7 @@ std::vector<std::string> KOVConfigController::readList(const std::string& sectio
     if (text.empty()) return {};
     std::string delimiter = ",";
     configStore->readDelimiter(sectionType, delimiterPath, delimiter);
-    std::vector<std::string> items;
-    boost::algorithm::split(items, text, boost::algorithm::is_any_of(delimiter),
-                            boost::algorithm::token_compress_on);
-    return items;
+    return detail::splitList(text, delimiter);
 }
 
 std::vector<std::string> KOVConfigController::listOr(const detail::Setting<std::vector<std::string>>& setting,

@@ -1,10 +1,21 @@
 // Preference bootstrap: restore, attach, load, retry once from the shipped file.
+//
+// The preferences file is only ever replaced when it is missing or proven
+// corrupt (read whole, and not a well-formed preferences file within the
+// store's limits); a corrupt file is first kept aside. A file that cannot be
+// read is left alone and the construction fails. Every replacement is the
+// store's atomic, durable one, which never writes through a link.
 #include <kovl/config/Defaults.h>
 #include <kovl/config/KOVConfigData.h>
+#include <kovl/platform/XmlConfigStore.h>
+#include <unistd.h>
 
 #include <boost/filesystem.hpp>
 #include <mutex>
 #include <set>
+
+#include "platform/PreferenceFileGuard.h"
+#include "platform/XmlConfigStoreFile.h"
 
 namespace KOVL {
 
@@ -20,6 +31,11 @@ const char* const kLoadFailedNoCopy =
 const char* const kLoadFailedAfterCopy =
     "Fatal error after initialisation failed after default preferences was copied";
 const char* const kLoadedAfterCopy = "Initialisation was successful after default preferences was copied";
+const char* const kNotReadable =
+    "Fatal error after current preferences could not be read or loaded; they were left unchanged: ";
+const char* const kChangeableByOthers =
+    "Fatal error after current preferences or their directory were found writable by other users or owned by "
+    "another user: ";
 
 const char* const kBuiltInExcludedFileSystems[] = {
     "cgroup",     "devtmpfs",   "tmpfs",     "usbfs",        "fuse",     "fuseblk",     "fusectl",
@@ -58,13 +74,27 @@ IConfigurationData::~IConfigurationData() = default;
 
 KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigStoreUtility> storeUtility,
                              std::shared_ptr<ZUR::IConfigStore> store, PreferenceFiles files)
-    : files_(std::move(files)) {
+    : files_(std::move(files)), maxFileBytes_(ZUR::XmlConfigStoreUtility().maxFileBytes()) {
     {
         std::lock_guard<std::mutex> lock(excludedFileSystemsMutex());
         for (const char* name : kBuiltInExcludedFileSystems) defExcludedFSForOAS.emplace_back(name);
     }
 
     const ZUR::SettingsMap defaults = defaultSettings();
+
+    // The file is judged with the limits the store will apply.
+    int maxDepth = ZUR::XmlConfigStoreUtility().maxDepth();
+    if (const auto* limits = dynamic_cast<const ZUR::XmlConfigStoreUtility*>(storeUtility.get())) {
+        maxFileBytes_ = limits->maxFileBytes();
+        maxDepth = limits->maxDepth();
+    }
+
+    // As root, trust no file that another user could have written.
+    const uid_t uid = ::geteuid();
+    if (uid == 0 && !ZUR::xmlstore::changeableOnlyBy(files_.current, uid)) {
+        const std::string text = kChangeableByOthers + files_.current;
+        fatal(logger, text, text);
+    }
 
     // Anything but a missing path (permission, I/O) leaves as the file-system error.
     if (!boost::filesystem::exists(boost::filesystem::status(files_.current)) && !copyDefaultPrefs()) {
@@ -79,6 +109,22 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
 
     if (store->loadPreferences(files_.current, defaults)) return;
 
+    switch (ZUR::xmlstore::judgeFile(files_.current, maxFileBytes_, maxDepth)) {
+        case ZUR::xmlstore::FileVerdict::missing:
+            break;
+        case ZUR::xmlstore::FileVerdict::corrupt:
+            // Without a kept copy the file must not be replaced.
+            if (ZUR::xmlstore::keepAside(files_.current).empty()) {
+                fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
+            }
+            break;
+        case ZUR::xmlstore::FileVerdict::unreadable:
+        case ZUR::xmlstore::FileVerdict::wellFormed: {
+            const std::string text = kNotReadable + files_.current;
+            fatal(logger, text, text);
+        }
+    }
+
     if (!copyDefaultPrefs()) fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
     if (!store->loadPreferences(files_.current, defaults)) {
         fatal(logger, kLoadFailedAfterCopy, std::string(kLoadFailedAfterCopy) + ".");
@@ -88,12 +134,19 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
 
 KOVConfigData::~KOVConfigData() = default;
 
+// The shipped file is read whole (a regular file within the size limit) and
+// the preferences file replaced atomically and durably by a new file of mode
+// 0600 (the preferences hold secrets). The rename replaces a link or a FIFO
+// at the path itself; nothing is ever opened for writing there.
 bool KOVConfigData::copyDefaultPrefs() {
     try {
-        namespace fs = boost::filesystem;
-        fs::copy_file(files_.shipped, files_.current, fs::copy_options::overwrite_existing);
-        // The preferences hold secrets: only the owner may read them.
-        fs::permissions(files_.current, fs::owner_read | fs::owner_write);
+        std::string text;
+        ZUR::xmlstore::FileId id;
+        const ZUR::xmlstore::ReadStatus status =
+            ZUR::xmlstore::readBoundedFile(files_.shipped, maxFileBytes_, text, id);
+        if (status != ZUR::xmlstore::ReadStatus::ok && status != ZUR::xmlstore::ReadStatus::empty)
+            return false;
+        ZUR::xmlstore::replaceFileDurably(files_.current, text);
         return true;
     } catch (...) {
         return false;

@@ -5,6 +5,7 @@
 #include <boost/property_tree/xml_parser.hpp>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 
 namespace ZUR {
 namespace xmlstore {
@@ -39,15 +40,103 @@ bool startsWith(const std::string& text, std::size_t at, const char* what) {
 
 enum class ScanStatus { ok, malformed, tooDeep };
 
-// Measures the element nesting of an XML text without building anything.
-// Markup that cannot open an element (comments, CDATA, processing
-// instructions, a DOCTYPE) is skipped; quoted attribute values may hold '>'.
-// Each "</" closes one level, as it does for the parser.
+// Whether XML may carry the character `code` at all.
+bool isXmlChar(unsigned long code) {
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+           (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+// Checks every numeric character reference ("&#N;", "&#xN;") in
+// text[begin, end): each must have digits, end with ';' and name a character
+// XML can carry. The parser would otherwise expand "&#0;" or "&#;" into a NUL,
+// and other references into control characters or surrogates, which the
+// writer then puts into the file as raw bytes the next load refuses.
+bool characterReferencesValid(const std::string& text, std::size_t begin, std::size_t end) {
+    const std::size_t limit = std::min(end, text.size());
+    for (std::size_t at = begin; at + 1 < limit; ++at) {
+        if (text[at] != '&' || text[at + 1] != '#') continue;
+        at += 2;
+        const bool hex = at < limit && text[at] == 'x';
+        if (hex) ++at;
+        unsigned long code = 0;
+        std::size_t digits = 0;
+        for (; at < limit; ++at, ++digits) {
+            const char c = text[at];
+            int digit;
+            if (c >= '0' && c <= '9') {
+                digit = c - '0';
+            } else if (hex && c >= 'a' && c <= 'f') {
+                digit = c - 'a' + 10;
+            } else if (hex && c >= 'A' && c <= 'F') {
+                digit = c - 'A' + 10;
+            } else {
+                break;
+            }
+            // Saturates above the largest code point, so no overflow wraps to a valid one.
+            code =
+                std::min<unsigned long>(code * (hex ? 16 : 10) + static_cast<unsigned long>(digit), 0x110000);
+        }
+        if (digits == 0 || at >= limit || text[at] != ';' || !isXmlChar(code)) return false;
+    }
+    return true;
+}
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The end of an XML name starting at `at` (`at` itself when there is none).
+std::size_t nameEnd(const std::string& text, std::size_t at) {
+    if (at >= text.size() || !isNameStart(static_cast<unsigned char>(text[at]))) return at;
+    while (++at < text.size() && isNameChar(static_cast<unsigned char>(text[at]))) {
+    }
+    return at;
+}
+
+// The position of the '>' closing the start tag that opens at `at`, or npos
+// when the tag is not `<Name (Name = "value")* >` (or "/>"). Names are XML
+// names, so they end exactly where the parser ends them; the parser itself
+// would take quotes into element and attribute names, and a scan that read
+// such a quote as opening a value would lose track of the nesting.
+std::size_t scanStartTag(const std::string& text, std::size_t at) {
+    const std::size_t size = text.size();
+    std::size_t p = nameEnd(text, at + 1);
+    if (p == at + 1) return std::string::npos;
+    for (;;) {
+        const std::size_t spaceBegin = p;
+        while (p < size && isSpace(text[p])) ++p;
+        if (p >= size) return std::string::npos;
+        if (text[p] == '>') return p;
+        if (text[p] == '/') return p + 1 < size && text[p + 1] == '>' ? p + 1 : std::string::npos;
+        if (p == spaceBegin) return std::string::npos;  // attributes are set apart by white space
+        const std::size_t attrEnd = nameEnd(text, p);
+        if (attrEnd == p) return std::string::npos;
+        p = attrEnd;
+        while (p < size && isSpace(text[p])) ++p;
+        if (p >= size || text[p] != '=') return std::string::npos;
+        ++p;
+        while (p < size && isSpace(text[p])) ++p;
+        if (p >= size || (text[p] != '"' && text[p] != '\'')) return std::string::npos;
+        const std::size_t close = text.find(text[p], p + 1);
+        if (close == std::string::npos) return std::string::npos;
+        p = close + 1;
+    }
+}
+
+// Measures the element nesting of an XML text without building anything,
+// reading the markup exactly as the parser does. Comments, CDATA sections and
+// processing instructions are skipped to their closing text; any other "<!"
+// markup (a DOCTYPE, or something unknown) is refused, because the parser
+// ends such markup at a place this scan cannot agree on for every text, and a
+// disagreement would let nesting past the limit reach the recursive parser.
+// Quoted attribute values may hold '>'. Each "</" closes one level, as it
+// does for the parser. Start tags must be well formed with XML names.
+// Character references outside skipped markup are checked on the way.
 ScanStatus scanNesting(const std::string& text, int maxDepth) {
     int depth = 0;
     std::size_t at = 0;
+    std::size_t textBegin = 0;  // start of the character data before the next markup
     const std::size_t size = text.size();
     while ((at = text.find('<', at)) != std::string::npos) {
+        if (!characterReferencesValid(text, textBegin, at)) return ScanStatus::malformed;
         std::size_t end;
         // Markup skipped up to its closing text.
         static const std::pair<const char*, const char*> kSkipped[] = {
@@ -61,41 +150,26 @@ ScanStatus scanNesting(const std::string& text, int maxDepth) {
             skipped = true;
             break;
         }
-        if (skipped) continue;
-        if (startsWith(text, at, "<!")) {
-            int brackets = 0;
-            for (end = at + 2; end < size; ++end) {
-                if (text[end] == '[') ++brackets;
-                if (text[end] == ']') --brackets;
-                if (text[end] == '>' && brackets <= 0) break;
-            }
-            if (end >= size) return ScanStatus::malformed;
-            at = end + 1;
+        if (skipped) {
+            textBegin = at;
             continue;
         }
+        if (startsWith(text, at, "<!")) return ScanStatus::malformed;
         if (startsWith(text, at, "</")) {
             end = text.find('>', at + 2);
             if (end == std::string::npos || --depth < 0) return ScanStatus::malformed;
-            at = end + 1;
+            at = textBegin = end + 1;
             continue;
         }
-        char quote = 0;
-        for (end = at + 1; end < size; ++end) {
-            const char c = text[end];
-            if (quote != 0) {
-                if (c == quote) quote = 0;
-            } else if (c == '"' || c == '\'') {
-                quote = c;
-            } else if (c == '>') {
-                break;
-            }
-        }
-        if (end >= size) return ScanStatus::malformed;
+        end = scanStartTag(text, at);
+        if (end == std::string::npos) return ScanStatus::malformed;
         if (depth + 1 > maxDepth) return ScanStatus::tooDeep;
+        // Attribute values are expanded like character data.
+        if (!characterReferencesValid(text, at, end)) return ScanStatus::malformed;
         if (text[end - 1] != '/') ++depth;
-        at = end + 1;
+        at = textBegin = end + 1;
     }
-    return ScanStatus::ok;
+    return characterReferencesValid(text, textBegin, size) ? ScanStatus::ok : ScanStatus::malformed;
 }
 
 void dropLayoutTextBelow(Tree& node) {
@@ -321,7 +395,13 @@ std::string Document::serialise() const {
     const int indent = mixesTextAndElements(root_) ? 0 : 4;
     boost::property_tree::write_xml(out, root_,
                                     boost::property_tree::xml_writer_make_settings<std::string>(' ', indent));
-    return out.str();
+    // A NUL would end the text for the next load, which would refuse the file:
+    // refuse the change instead of writing a file that cannot be read back.
+    std::string text = out.str();
+    if (text.find('\0') != std::string::npos)
+        throw std::runtime_error(
+            "XmlConfigStore: a value holds a NUL character, which the file cannot carry");
+    return text;
 }
 
 Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std::unique_ptr<Document>& out) {

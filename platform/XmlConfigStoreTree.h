@@ -91,12 +91,15 @@ public:
     void dropLayoutText();
 
     // The file text; indented unless a node mixes text and elements, whose
-    // text indentation would alter.
+    // text indentation would alter. Throws std::runtime_error when a value
+    // holds a NUL, which no file can carry.
     std::string serialise() const;
 
     enum class ParseStatus { ok, malformed, tooDeep, wrongRoot };
     // Parses a preferences file after checking its nesting with a cheap scan,
-    // so the recursive parser never sees more than maxDepth levels.
+    // so the recursive parser never sees more than maxDepth levels. The scan
+    // refuses "<!" markup other than comments and CDATA, and numeric
+    // character references naming a character XML cannot carry.
     static ParseStatus parse(const std::string& text, int maxDepth, std::unique_ptr<Document>& out);
 
 private:

@@ -8,4 +8,4 @@ build="${BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVCONFIG_WERROR="${KOVCONFIG_WERROR:-OFF}"
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-ctest --output-on-failure -j"$(nproc)" --timeout 300
+ctest --output-on-failure -j"$(nproc)" --timeout 300 | tee ctest-summary.log

@@ -13,6 +13,7 @@
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,7 +31,8 @@ public:
                   std::shared_ptr<ZUR::IConfigStore> store, PreferenceFiles files = PreferenceFiles());
     ~KOVConfigData() override;
 
-    // Copies the shipped defaults over the preferences file; false on any failure.
+    // Replaces the preferences file by the shipped defaults, atomically and
+    // durably, never writing through a link; false on any failure.
     bool copyDefaultPrefs();
 
     // File systems that on-access scanning excludes when the stored list
@@ -44,6 +46,7 @@ public:
 
 private:
     PreferenceFiles files_;
+    std::size_t maxFileBytes_;  // the store's file size limit, which also bounds the shipped file
 };
 
 }  // namespace KOVL

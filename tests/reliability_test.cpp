@@ -1,0 +1,433 @@
+// Reliability of the bootstrap and the parser against hostile or unlucky
+// files: deep or malformed markup, character references XML cannot carry,
+// FIFOs, links, unreadable files and files other users may change. Whatever
+// could crash or hang runs in a forked child with a bounded wait.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <boost/filesystem.hpp>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <thread>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+namespace fs = boost::filesystem;
+using KOVL::KOVConfigController;
+using kovtest::LogLine;
+
+const char* const kLogPath = "DNDClientLogging.LogPath";
+const char* const kDefaultLogPath = "/var/Korvel/kov/log/tp";
+const char* const kRestored = "Initialisation was successful after default preferences was copied";
+constexpr int kChildBoundSeconds = 120;
+// The load figures (docs/RELIABILITY.md quotes them).
+constexpr int kThreads = 8;
+constexpr int kProcesses = 4;
+constexpr int kChangesEach = 25;
+constexpr int kKills = 50;
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::trunc | std::ios::binary);
+    out << text;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> dataLines(const std::string& name) {
+    std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/" + name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != '#') lines.push_back(line);
+    }
+    return lines;
+}
+
+// The fatal texts of the bootstrap, each followed by the preferences path.
+std::string fatalText(std::size_t index, const std::string& path) {
+    const std::vector<std::string> texts = dataLines("reliability_fatal_texts.txt");
+    return texts.at(index) + path;
+}
+const std::size_t kNotReadable = 0;
+const std::size_t kChangeableByOthers = 1;
+
+// Runs `body` in a forked child and answers what it returned, "raised: <text>"
+// for a std::string it raised, or how the child ended: "signal N", or "hung"
+// when it had not finished within the bound (it is then killed).
+std::string inChild(const std::function<std::string()>& body) {
+    int fds[2];
+    if (::pipe(fds) != 0) return "no pipe";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        std::string result;
+        try {
+            result = body();
+        } catch (const std::string& raised) {
+            result = "raised: " + raised;
+        } catch (const std::exception& e) {
+            result = std::string("exception: ") + e.what();
+        }
+        const char* at = result.data();
+        std::size_t left = result.size();
+        while (left > 0) {
+            const ssize_t n = ::write(fds[1], at, left);
+            if (n <= 0) break;
+            at += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string reported;
+    bool hung = false;
+    for (;;) {
+        pollfd p{fds[0], POLLIN, 0};
+        if (::poll(&p, 1, kChildBoundSeconds * 1000) <= 0) {
+            hung = true;
+            break;
+        }
+        char buffer[4096];
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n <= 0) break;
+        reported.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fds[0]);
+    if (hung) ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (hung) return "hung";
+    if (WIFSIGNALED(status)) return "signal " + std::to_string(WTERMSIG(status));
+    return reported;
+}
+
+std::string decode(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            out += '\n';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string repeat(const std::string& text, int count) {
+    std::string out;
+    out.reserve(text.size() * static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) out += text;
+    return out;
+}
+
+class ReliabilityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        files.current = dir.file("prefs.xml");
+        files.shipped = dir.file("shipped.xml");
+        fs::copy_file(kovtest::shippedPrefs(), files.shipped);
+    }
+
+    std::unique_ptr<KOVConfigController> build() {
+        return std::make_unique<KOVConfigController>(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                                                     std::make_unique<ZUR::XmlConfigStore>(), nullptr,
+                                                     nullptr, files);
+    }
+
+    // Constructs in a child; answers the stored log path and the bootstrap's log lines.
+    std::string constructInChild() {
+        return inChild([this] {
+            auto controller = build();
+            std::string result = controller->getStringConfiguration("53", kLogPath);
+            for (const LogLine& line : logger.lines())
+                result += "|" + std::to_string(line.level) + " " + line.message;
+            return result;
+        });
+    }
+
+    // The files kept aside next to the preferences.
+    std::vector<std::string> keptAside() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind("prefs.xml.corrupt-", 0) == 0) names.push_back(entry.path().string());
+        }
+        return names;
+    }
+
+    // The stress keys the file holds now, loaded by a fresh store that writes
+    // nothing; "unloadable" when the file does not load as it is.
+    std::set<std::string> stressKeys() const {
+        ZUR::XmlConfigStore store;
+        store.attachUtility(std::make_shared<ZUR::XmlConfigStoreUtility>());
+        if (!store.loadPreferences(files.current, {})) return {"unloadable"};
+        std::set<std::string> keys;
+        const ZUR::SettingsMap all = store.readAllSettings();
+        for (const auto& entry : all.at("53")) {
+            if (entry.first.rfind("DNDClientLogging.Stress.", 0) == 0) keys.insert(entry.first.substr(24));
+        }
+        return keys;
+    }
+
+    static ZUR::SettingsMap stressChange(const std::string& name) {
+        return {{"53", {{"DNDClientLogging.Stress." + name, "1"}}}};
+    }
+
+    kovtest::TempDir dir;
+    kovtest::RecordingLogger logger;
+    KOVL::PreferenceFiles files;
+};
+
+TEST_F(ReliabilityTest, ConcurrentWritersLoseNothingAndKilledWritersLeaveALoadableFile) {
+    std::set<std::string> expected;
+    {
+        auto controller = build();
+        std::vector<std::thread> threads;
+        std::atomic<int> failures{0};
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&, t] {
+                for (int i = 0; i < kChangesEach; ++i) {
+                    const std::string name = "T" + std::to_string(t) + "N" + std::to_string(i);
+                    if (controller->addSettings(stressChange(name)) != KOVL::AM_SUCCESS) ++failures;
+                }
+            });
+            for (int i = 0; i < kChangesEach; ++i)
+                expected.insert("T" + std::to_string(t) + "N" + std::to_string(i));
+        }
+        for (std::thread& thread : threads) thread.join();
+        EXPECT_EQ(failures.load(), 0);
+    }
+    EXPECT_EQ(stressKeys(), expected);
+
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int failed = 0;
+            try {
+                auto controller = build();
+                for (int i = 0; i < kChangesEach; ++i) {
+                    const std::string name = "P" + std::to_string(p) + "N" + std::to_string(i);
+                    if (controller->addSettings(stressChange(name)) != KOVL::AM_SUCCESS) ++failed;
+                }
+            } catch (...) {
+                failed = 1;
+            }
+            ::_exit(failed == 0 ? 0 : 1);
+        }
+        children.push_back(pid);
+        for (int i = 0; i < kChangesEach; ++i)
+            expected.insert("P" + std::to_string(p) + "N" + std::to_string(i));
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(stressKeys(), expected);
+
+    // A writer killed at any moment leaves the file loadable, with every
+    // change it committed before and nothing of earlier rounds lost.
+    for (int k = 0; k < kKills; ++k) {
+        const std::string prefix = "K" + std::to_string(k) + "N";
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            auto controller = build();
+            for (int i = 0;; ++i) controller->addSettings(stressChange(prefix + std::to_string(i)));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + (k * 7) % 40));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        std::set<std::string> keys = stressKeys();
+        ASSERT_EQ(keys.count("unloadable"), 0u) << "after kill " << k;
+        int committed = 0;
+        while (keys.erase(prefix + std::to_string(committed)) == 1) ++committed;
+        EXPECT_EQ(keys, expected) << "after kill " << k;
+        for (int i = 0; i < committed; ++i) expected.insert(prefix + std::to_string(i));
+    }
+    EXPECT_TRUE(keptAside().empty());
+}
+
+TEST_F(ReliabilityTest, CorruptFilesAreKeptAsideThenReplacedWithoutCrashing) {
+    std::vector<std::pair<std::string, std::string>> cases;
+    for (const std::string& line : dataLines("reliability_corrupt_files.tsv")) {
+        const auto tab = line.find('\t');
+        cases.emplace_back(line.substr(0, tab), decode(line.substr(tab + 1)));
+    }
+    ASSERT_EQ(cases.size(), 14u);
+    // Nesting far past any stack, hidden from a scan that reads "<!...[" differently from the parser.
+    const std::string deep = repeat("<a>", 100000);
+    cases.emplace_back("deep in unknown markup", "<preferences><!x[>" + deep + "]></preferences>");
+    cases.emplace_back("deep in a doctype", "<!DOCTYPE p [>" + deep + "]>");
+    cases.emplace_back("deep behind a quote in a name",
+                       "<preferences><a b\"c=\"x\">" + deep + "\"></a></preferences>");
+    cases.emplace_back("deep", "<preferences>" + deep);
+    cases.emplace_back("over the size limit",
+                       "<preferences>" + std::string(16u * 1024u * 1024u, ' ') + "</preferences>");
+
+    for (const auto& row : cases) {
+        writeFile(files.current, row.second);
+        EXPECT_EQ(constructInChild(), std::string(kDefaultLogPath) + "|5 " + kRestored) << row.first;
+        const std::vector<std::string> kept = keptAside();
+        ASSERT_EQ(kept.size(), 1u) << row.first;
+        EXPECT_TRUE(readFile(kept.front()) == row.second) << row.first;
+        fs::remove(kept.front());
+    }
+}
+
+TEST_F(ReliabilityTest, HostileFileArrivingWhileRunningLeavesTheLastGoodCopy) {
+    const std::string result = inChild([this] {
+        auto controller = build();
+        const std::string next = dir.file("next.xml");
+        writeFile(next, "<preferences><!x[>" + repeat("<a>", 100000) + "]></preferences>");
+        fs::rename(next, files.current);
+        return controller->getStringConfiguration("53", kLogPath);
+    });
+    EXPECT_EQ(result, kDefaultLogPath);
+}
+
+TEST_F(ReliabilityTest, CarriableCharacterReferencesSurviveAndNulIsNeverWritten) {
+    writeFile(files.current,
+              "<preferences><DNDClientLogging type=\"53\"><LogPath>&#65;&#x1F600;&#x9;&#xE000;"
+              "</LogPath></DNDClientLogging></preferences>");
+    const std::string expected = "A\xF0\x9F\x98\x80\t\xEE\x80\x80";
+    {
+        auto controller = build();
+        EXPECT_EQ(controller->getStringConfiguration("53", kLogPath), expected);
+        EXPECT_EQ(controller->setLogLevelForOAS(4), KOVL::AM_SUCCESS);
+        // A NUL cannot be carried by the file: refused, nothing written.
+        EXPECT_EQ(controller->setLogPath(std::string("/a\0b", 4)), KOVL::AM_STORE_FAILURE);
+    }
+    auto again = build();
+    for (const LogLine& line : logger.lines()) EXPECT_NE(line.component, "KOVConfigData") << line.message;
+    EXPECT_EQ(again->getStringConfiguration("53", kLogPath), expected);
+    EXPECT_EQ(again->getIntegerConfiguration("53", "DNDClientLogging.LogLevelForOAS"), 4);
+    EXPECT_TRUE(keptAside().empty());
+}
+
+TEST_F(ReliabilityTest, FifoInPlaceOfPreferencesFailsWithoutHanging) {
+    ASSERT_EQ(::mkfifo(files.current.c_str(), 0600), 0);
+    EXPECT_EQ(constructInChild(), "raised: " + fatalText(kNotReadable, files.current));
+    EXPECT_TRUE(fs::is_other(fs::symlink_status(files.current)));
+    EXPECT_TRUE(keptAside().empty());
+}
+
+TEST_F(ReliabilityTest, RestoreNeverWritesThroughALink) {
+    // A link to a corrupt file: the link is kept aside and replaced, the target untouched.
+    const std::string target = dir.file("target");
+    writeFile(target, "not xml");
+    ::chmod(target.c_str(), 0644);
+    fs::create_symlink(target, files.current);
+    EXPECT_EQ(constructInChild(), std::string(kDefaultLogPath) + "|5 " + kRestored);
+    EXPECT_EQ(readFile(target), "not xml");
+    struct stat st {};
+    ASSERT_EQ(::lstat(files.current.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+    ASSERT_EQ(keptAside().size(), 1u);
+    EXPECT_TRUE(fs::is_symlink(keptAside().front()));
+
+    // A dangling link: replaced, its target never created.
+    fs::remove(files.current);
+    const std::string nowhere = dir.file("nowhere");
+    fs::create_symlink(nowhere, files.current);
+    EXPECT_EQ(constructInChild(), kDefaultLogPath);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(nowhere)));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(files.current)));
+
+    // copyDefaultPrefs over a link to a good file replaces the link only.
+    auto controller = build();
+    fs::remove(files.current);
+    fs::copy_file(files.shipped, nowhere);
+    writeFile(nowhere, readFile(nowhere) + "<!-- mine -->");
+    fs::create_symlink(nowhere, files.current);
+    KOVL::KOVConfigData data(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                             std::make_shared<ZUR::XmlConfigStore>(), files);
+    EXPECT_TRUE(data.copyDefaultPrefs());
+    EXPECT_NE(readFile(nowhere).find("<!-- mine -->"), std::string::npos);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(files.current)));
+}
+
+TEST_F(ReliabilityTest, UnreadableFileIsLeftAloneAndFatal) {
+    fs::create_directory(files.current);
+    EXPECT_EQ(constructInChild(), "raised: " + fatalText(kNotReadable, files.current));
+    EXPECT_EQ(logger.lines(), std::vector<LogLine>());  // the child logged, not this process
+    EXPECT_TRUE(fs::is_directory(files.current));
+    fs::remove(files.current);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "permission denied needs another user to be tried";
+    // EACCES for a user that may not read the file.
+    writeFile(files.current, "<preferences><mine/></preferences>");
+    ASSERT_EQ(::chown(files.current.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(files.current.c_str(), 0), 0);
+    const std::string result = inChild([this] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) return std::string("cannot drop privileges");
+        build();
+        return std::string("constructed");
+    });
+    EXPECT_EQ(result, "raised: " + fatalText(kNotReadable, files.current));
+    EXPECT_EQ(readFile(files.current), "<preferences><mine/></preferences>");
+    EXPECT_TRUE(keptAside().empty());
+}
+
+TEST_F(ReliabilityTest, RootRefusesFilesOtherUsersMayChange) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the check applies to root only";
+    const std::string mine = "<preferences><mine/></preferences>";
+    const std::string target = dir.file("target");
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+    };
+    const std::string directory = dir.path().string();
+    const std::vector<Case> cases = {
+        {"directory 0777", [&] { ::chmod(directory.c_str(), 0777); }},
+        {"directory 0775", [&] { ::chmod(directory.c_str(), 0775); }},
+        {"directory of another user", [&] { (void)::chown(directory.c_str(), 65534, 0); }},
+        {"file 0666", [&] { ::chmod(files.current.c_str(), 0666); }},
+        {"file 0620", [&] { ::chmod(files.current.c_str(), 0620); }},
+        {"file of another user", [&] { (void)::chown(files.current.c_str(), 65534, 0); }},
+        {"link to a 0666 file",
+         [&] {
+             fs::rename(files.current, target);
+             ::chmod(target.c_str(), 0666);
+             fs::create_symlink(target, files.current);
+         }},
+    };
+    for (const Case& c : cases) {
+        logger.clear();
+        ::chmod(directory.c_str(), 0700);
+        (void)::chown(directory.c_str(), 0, 0);
+        fs::remove(files.current);
+        fs::remove(target);
+        writeFile(files.current, mine);
+        ::chmod(files.current.c_str(), 0600);
+        c.arrange();
+        const std::string expected = fatalText(kChangeableByOthers, files.current);
+        try {
+            build();
+            ADD_FAILURE() << c.what << ": constructed";
+        } catch (const std::string& raised) {
+            EXPECT_EQ(raised, expected) << c.what;
+        }
+        EXPECT_EQ(logger.lines(), (std::vector<LogLine>{{2, "KOVConfigData", expected}})) << c.what;
+        EXPECT_EQ(readFile(files.current), mine) << c.what;
+    }
+    ::chmod(directory.c_str(), 0700);
+    (void)::chown(directory.c_str(), 0, 0);
+}
+
+}  // namespace
