@@ -17,7 +17,7 @@ using Entries = std::vector<std::map<std::string, std::string>>;
 using Options = std::map<int, std::vector<std::string>>;
 
 const std::string P = "DNDOASProfile.";
-LogLine err(const std::string& text) { return {2, "ConfigController", text}; }
+using kovtest::err;
 
 // tests/data/exclusion_list_numbered.tsv: number, key, item.
 Entries numbered() {

@@ -24,8 +24,8 @@ std::string text(int v) { return std::to_string(v); }
 std::string text(long v) { return std::to_string(v); }
 std::string text(const std::string& v) { return v; }
 
-LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
-LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
+using kovtest::err;
+using kovtest::info;
 
 std::vector<Row> rows(const std::string& kind) { return kovtest::dataRows("global_settings.tsv", kind); }
 
@@ -33,27 +33,27 @@ std::vector<Row> rows(const std::string& kind) { return kovtest::dataRows("globa
 #define KOVL_GETTERS(X)                                                                                      \
     X(getOASMaxScanTimeout)                                                                                  \
     X(getMaxRequestQueueSizeForOAS)                                                                          \
-    X(getRequestQueueSizeMonitorIntervalForOAS) X(getRequestQueueReducePercentageForOAS) X(                  \
-        getActionWhenRequestQueueOverflowsForOAS) X(getMaxConcurrentODSLimit) X(getMountMonitorInterval)     \
-        X(getOASMgrWatchDogStatus) X(getOASMgrWatchDogPollingInterval) X(                                    \
-            getOASMgrWatchDogTimeOutInterval) X(useKernelModuleForFileAccess)                                \
-            X(getUseKernelModuleForFileAccess) X(getUseFanotifyForFileAccess) X(getOASSupportedStatus) X(    \
-                getNetlinkRequestSocket) X(getNetlinkResponseSocket) X(getSysCallTableAddress)               \
-                X(getKallsymsLookUpNameAddress) X(getFMCacheMaxLimit) X(getCachePurgeLimit) X(               \
-                    getQuarantineDir) X(isDebugLoggingEnabledForOAS) X(isDebugLoggingEnabledForMsgBus)       \
-                    X(isDebugLoggingEnabledForODS) X(isLimitDebugLogSizeEnabled) X(isActivityLoggingEnabled) \
-                        X(isOASActivityLoggingEnabled) X(isLimitActivityLogSizeEnabled)                      \
-                            X(isSendingEventsToZarnEnabled) X(isEventLoggingEnabled) X(getDebugLogSize)      \
-                                X(getActivityLogSize) X(getZarnLogLevelForOAS) X(getLogLevelForOAS)          \
-                                    X(getZarnLogLevelForODS) X(getLogLevelForODS)                            \
-                                        X(getDefaultMaximumLogFileSize) X(getDefaultRotatedLogFileCount)     \
-                                            X(getLogPath) X(getLogFileForFM) X(getLogFileForScanFactory)     \
-                                                X(getLogFileForScanActionMgr) X(getLogFileForOASMgr)         \
-                                                    X(getLogFileForODSMgr) X(getLogFileForODSCollector)      \
-                                                        X(getUpdateTimeOutInterval)                          \
-                                                            X(getDefaultClientUpdateTask)                    \
-                                                                X(getMarkerDefaultClientUpdateTask) X(       \
-                                                                    getDefaultClientUpdateTaskScheduleTime)  \
+    X(getRequestQueueSizeMonitorIntervalForOAS)                                                              \
+    X(getRequestQueueReducePercentageForOAS) X(getActionWhenRequestQueueOverflowsForOAS) X(                  \
+        getMaxConcurrentODSLimit) X(getMountMonitorInterval) X(getOASMgrWatchDogStatus)                      \
+        X(getOASMgrWatchDogPollingInterval) X(getOASMgrWatchDogTimeOutInterval) X(                           \
+            useKernelModuleForFileAccess) X(getUseKernelModuleForFileAccess) X(getUseFanotifyForFileAccess)  \
+            X(getOASSupportedStatus) X(getNetlinkRequestSocket) X(getNetlinkResponseSocket) X(               \
+                getSysCallTableAddress) X(getKallsymsLookUpNameAddress) X(getFMCacheMaxLimit)                \
+                X(getCachePurgeLimit) X(getQuarantineDir) X(isDebugLoggingEnabledForOAS) X(                  \
+                    isDebugLoggingEnabledForMsgBus) X(isDebugLoggingEnabledForODS)                           \
+                    X(isLimitDebugLogSizeEnabled) X(isActivityLoggingEnabled) X(isOASActivityLoggingEnabled) \
+                        X(isLimitActivityLogSizeEnabled) X(isSendingEventsToZarnEnabled)                     \
+                            X(isEventLoggingEnabled) X(getDebugLogSize) X(getActivityLogSize)                \
+                                X(getZarnLogLevelForOAS) X(getLogLevelForOAS) X(getZarnLogLevelForODS)       \
+                                    X(getLogLevelForODS) X(getDefaultMaximumLogFileSize)                     \
+                                        X(getDefaultRotatedLogFileCount) X(getLogPath) X(getLogFileForFM)    \
+                                            X(getLogFileForScanFactory) X(getLogFileForScanActionMgr)        \
+                                                X(getLogFileForOASMgr) X(getLogFileForODSMgr)                \
+                                                    X(getLogFileForODSCollector) X(getUpdateTimeOutInterval) \
+                                                        X(getDefaultClientUpdateTask)                        \
+                                                            X(getMarkerDefaultClientUpdateTask)              \
+                                                                X(getDefaultClientUpdateTaskScheduleTime)    \
                                                                     X(getAccessProtectionStatus)             \
                                                                         X(isPostDeploymentStartup)           \
                                                                             X(isAutoContentUpdateEnabled)
@@ -61,15 +61,16 @@ std::vector<Row> rows(const std::string& kind) { return kovtest::dataRows("globa
 #define KOVL_SETTERS(X)                                                                                      \
     X(setOASMgrWatchDogStatus, bool)                                                                         \
     X(setUseFanotifyForFileAccess, bool)                                                                     \
-    X(setUseKernelModuleForFileAccess, bool) X(setFMCacheMaxLimit, int) X(setCachePurgeLimit, int) X(        \
-        enableDebugLoggingForOAS, bool) X(enableDebugLoggingForODS, bool) X(enableLimitDebugLogSize, bool)   \
-        X(enableActivityLogging, bool) X(enableOASActivityLogging, bool) X(enableLimitActivityLogSize, bool) \
-            X(enableSendingEventsToZarn, bool) X(enableEventLogging, bool) X(setDebugLogSize, int)           \
-                X(setActivityLogSize, int) X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int)           \
-                    X(setZarnLogLevelForODS, int) X(setLogLevelForODS, int) X(setLogPath, std::string)       \
-                        X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool)        \
-                            X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool)     \
-                                X(setAutoContentUpdateStatus, bool)
+    X(setUseKernelModuleForFileAccess, bool)                                                                 \
+    X(setFMCacheMaxLimit, int) X(setCachePurgeLimit, int) X(enableDebugLoggingForOAS, bool)                  \
+        X(enableDebugLoggingForODS, bool) X(enableLimitDebugLogSize, bool) X(enableActivityLogging, bool)    \
+            X(enableOASActivityLogging, bool) X(enableLimitActivityLogSize, bool)                            \
+                X(enableSendingEventsToZarn, bool) X(enableEventLogging, bool) X(setDebugLogSize, int)       \
+                    X(setActivityLogSize, int) X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int)       \
+                        X(setZarnLogLevelForODS, int) X(setLogLevelForODS, int) X(setLogPath, std::string)   \
+                            X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool)    \
+                                X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool) \
+                                    X(setAutoContentUpdateStatus, bool)
 
 template <class T>
 T parse(const std::string& v);
@@ -97,14 +98,6 @@ const std::map<std::string, std::function<AM_ERROR_CODES(C&, const std::string&)
     KOVL_SETTERS(KOVL_SETTER)
 #undef KOVL_SETTER
 };
-
-// Stores `value` with the write of its kind, past the fault injection.
-void put(ZUR::IConfigStore& store, const std::string& kind, const std::string& type, const std::string& key,
-         const std::string& value) {
-    if (kind == "Bool") store.writeBool("type", type, key, value == "1");
-    if (kind == "Int") store.writeInt("type", type, key, std::stoi(value));
-    if (kind == "Text") store.writeString("type", type, key, value);
-}
 
 LogLine accessorLine(const std::string& kind, const std::string& key) {
     const std::string accessor = kind == "Bool"  ? "getBooleanConfiguration"
@@ -145,7 +138,6 @@ protected:
         gController = nullptr;
         ControllerTest::TearDown();
     }
-    void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
     std::vector<LogLine> lines() { return logger.controllerLines(); }
 };
 
@@ -165,7 +157,7 @@ TEST_F(GlobalSettingsTest, GettersAnswerTheStoredValueOrTheirFallbackWithTheirLi
         SCOPED_TRACE(row[0]);
         const auto& get = kGetters.at(row[0]);
         const std::string &kind = row[1], &route = row[2], &key = row[4];
-        put(store->inner(), kind, row[3], key, row[5]);
+        put(row[3], key, row[5]);
         logger.clear();
         EXPECT_EQ(get(ctl()), row[5]);
         EXPECT_TRUE(lines().empty());
@@ -189,7 +181,7 @@ TEST_F(GlobalSettingsTest, GettersAnswerTheStoredValueOrTheirFallbackWithTheirLi
 TEST_F(GlobalSettingsTest, GettersReplaceOnlyTheStoredValuesTheyName) {
     for (const Row& row : rows("special")) {
         SCOPED_TRACE(row[0] + " with \"" + row[4] + "\"");
-        put(store->inner(), row[1], row[2], row[3], row[4]);
+        put(row[2], row[3], row[4]);
         logger.clear();
         EXPECT_EQ(kGetters.at(row[0])(ctl()), row[5]);
         EXPECT_EQ(lines(), row[6] == "-" ? std::vector<LogLine>{} : std::vector<LogLine>{err(row[6])});

@@ -48,9 +48,6 @@ protected:
         boost::filesystem::remove(dir.file("prefs.xml"));
         SetUp();
     }
-    void put(const std::string& type, const std::string& key, const std::string& text) {
-        store->inner().writeString("type", type, key, text);
-    }
 };
 
 // Columns: profile, option, words, source, context, preset, code, stored, log (see the file's header).

@@ -19,8 +19,8 @@ using KOVL::oas_profile;
 using KOVL::PROFILE_CODE;
 using kovtest::LogLine;
 
-LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
-LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
+using kovtest::err;
+using kovtest::info;
 
 class ProfilesTest : public kovtest::ControllerTest {
 protected:
@@ -28,10 +28,6 @@ protected:
         ControllerTest::SetUp();
         logger.clear();
     }
-    void put(const std::string& type, const std::string& key, const std::string& text) {
-        store->inner().writeString("type", type, key, text);
-    }
-    void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
 };
 
 // Flags in record order: archive, unwanted, macros, mail, jokes, unknown programs;
