@@ -279,41 +279,6 @@ TEST_F(ProfilesTest, GlobalSwitchesReadCompareWriteAndStamp) {
     }
 }
 
-TEST_F(ProfilesTest, ReputationSwitchesPresetTheirOutParameter) {
-    struct Row {
-        const char* key;
-        const char* storedText;
-        int storedValue;
-        int preset;
-        const char* failed;
-        std::function<AM_ERROR_CODES(KOVConfigController&, int&)> get;
-    };
-    const Row rows[] = {
-        {"DNDORQSelectionCriteria.IsORQEnabled", "0", 0, 1, "Unable to get ORQ Status",
-         [](KOVConfigController& c, int& out) {
-             bool value = out != 0;
-             const AM_ERROR_CODES code = c.getORQStatus(value);
-             out = value;
-             return code;
-         }},
-        {"DNDORQSelectionCriteria.ORQSensitivityLevel", "7", 7, 3, "Unable to get ORQ Sensitivity value",
-         [](KOVConfigController& c, int& out) { return c.getORQSensitivity(out); }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.key);
-        put("57", row.key, row.storedText);
-        int out = 0;
-        EXPECT_EQ(row.get(ctl(), out), 3001);
-        EXPECT_EQ(out, row.storedValue);
-        store->failKey(row.key);
-        logger.clear();
-        out = 0;
-        EXPECT_EQ(row.get(ctl(), out), 3025);
-        EXPECT_EQ(out, row.preset);
-        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
-    }
-}
-
 TEST_F(ProfilesTest, ProcessSettingsAndPrefixKeywords) {
     EXPECT_EQ(ctl().getOASProcSettings(), "standard");
     put("51", "DNDOASGlobalSettings.ProfileName", "riskbased");

@@ -260,9 +260,11 @@ TEST_F(ReputationTest, SwitchesCompareOutsideTheLockAndStampNothing) {
     EXPECT_TRUE(status && !feedback && level == 4);
     EXPECT_EQ(timeStamp(), "1");
     store->failEverything();
+    status = false;
+    EXPECT_EQ(ctl().getORQStatus(status), 3025);
     EXPECT_EQ(ctl().getORQFeedbackStatus(feedback), 3025);
     EXPECT_EQ(ctl().getORQSensitivity(level), 3025);
-    EXPECT_TRUE(feedback && level == 3);  // the presets
+    EXPECT_TRUE(status && feedback && level == 3);  // the presets
     EXPECT_EQ(ctl().setORQStatus(false), 3025);
     EXPECT_EQ(ctl().setORQFeedbackStatus(true), 3025);
     EXPECT_EQ(ctl().setORQSensitivity(2), 3025);

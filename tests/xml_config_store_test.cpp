@@ -36,43 +36,8 @@ namespace {
 
 const char* const kGuid = "{5C1A0D2E-7B1F-4C55-9A0E-3D2B6F1E8A47}";  // the ODSProfile of kSample
 
-const std::string kSample = R"(<?xml version="1.0" encoding="utf-8"?>
-<preferences>
-    <DNDOASGlobalSettings type="51">
-        <ScanArchiveEnabled>0</ScanArchiveEnabled>
-        <MaxScanTime>45</MaxScanTime>
-        <Label>global</Label>
-    </DNDOASGlobalSettings>
-    <DNDOASProfile type="1">
-        <ScanArchiveEnabled>1</ScanArchiveEnabled>
-        <ProcessList delimiter=",">
-            <Process>a,b</Process>
-        </ProcessList>
-    </DNDOASProfile>
-    <DNDOASProfile type="2">
-        <ProcessList delimiter=";"><Process>x;y</Process></ProcessList>
-    </DNDOASProfile>
-    <DNDAPGlobalExclusions type="60">
-        <APExclusions delimiter="|"><Exclusion>/tmp/a|/tmp/b|/tmp/a</Exclusion></APExclusions>
-        <Other>plain</Other>
-    </DNDAPGlobalExclusions>
-    <DNDGlobalSettings type="52">
-        <ExtraDATVirusList delimiter=":"><VirusName>v1:v2</VirusName></ExtraDATVirusList>
-        <PlainList><Item>i</Item></PlainList>
-    </DNDGlobalSettings>
-    <ODSProfile type="{5C1A0D2E-7B1F-4C55-9A0E-3D2B6F1E8A47}">
-        <Name>Weekly</Name>
-        <LastRunSummary><NoOfFiles>12</NoOfFiles></LastRunSummary>
-    </ODSProfile>
-    <DNDProductDefaultSettings type="70">
-        <PrefixKeyword>
-            <Keyword id="1">alpha</Keyword>
-            <Keyword id="2">beta</Keyword>
-            <Keyword>gamma</Keyword>
-        </PrefixKeyword>
-    </DNDProductDefaultSettings>
-</preferences>
-)";
+// Sections of several shapes: plain values, delimited lists, attributes, a task and keywords.
+const std::string kSample = kovtest::readFile(KOVCONFIG_TEST_DATA_DIR "/store_sample.xml");
 
 // Runs `body` with a 64-byte file size limit, which makes every write of a
 // temporary file fail, for root too.
