@@ -254,26 +254,15 @@ TEST_F(XmlConfigStoreTest, SectionAndAttributeMapShapes) {
 }
 
 TEST_F(XmlConfigStoreTest, LoadRejectsUnusableFilesAndStaysUnloaded) {
-    std::string deep = "<preferences>";
-    for (int i = 0; i < 40; ++i) deep += "<a>";
-    for (int i = 0; i < 40; ++i) deep += "</a>";
-    deep += "</preferences>";
-    const std::vector<std::pair<const char*, const char*>> files = {
-        {"empty", ""},
-        {"malformed", "<preferences><a></preferences"},
-        {"unclosed", "<preferences><a type=\"1\">"},
-        {"wrong root", "<settings><a type=\"1\"/></settings>"},
-        {"two roots", "<preferences/><preferences/>"},
-        {"too deep", deep.c_str()},
-    };
-    for (const auto& f : files) {
-        writeFile(path_, f.second);
+    for (const auto& file : kovtest::dataRows("store_texts.tsv", "unloadable")) {
+        SCOPED_TRACE(file[0]);
+        writeFile(path_, file[1]);
         XmlConfigStore store;
-        EXPECT_FALSE(store.loadPreferences(path_, {})) << f.first;
-        EXPECT_THROW(store.readString("51", "DNDOASGlobalSettings.Label"), std::runtime_error) << f.first;
+        EXPECT_FALSE(store.loadPreferences(path_, {}));
+        EXPECT_THROW(store.readString("51", "DNDOASGlobalSettings.Label"), std::runtime_error);
         EXPECT_THROW(store.writeString("type", "51", "DNDOASGlobalSettings.Label", "x"), std::exception);
-        EXPECT_FALSE(store.mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "x"}}}})) << f.first;
-        EXPECT_FALSE(store.removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}})) << f.first;
+        EXPECT_FALSE(store.mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "x"}}}}));
+        EXPECT_FALSE(store.removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}}));
     }
     XmlConfigStore store;
     EXPECT_FALSE(store.loadPreferences((dir_ / "absent.xml").string(), {}));
