@@ -133,24 +133,21 @@ TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMute
 
 // Records the order of the refresh's reads and checks that the controller
 // mutex is held while the profiles are read.
-struct Journal {
-    std::vector<std::string> calls;
-};
+using Journal = std::vector<std::string>;
 
 class JournalLogger : public kovtest::RecordingLogger {
 public:
     explicit JournalLogger(Journal& journal) : journal_(journal) {}
-    int queryLogSettingA() override { return note("A", RecordingLogger::queryLogSettingA()); }
-    int queryLogSettingB() override { return note("B", RecordingLogger::queryLogSettingB()); }
-    int queryLogSettingC() override { return note("C", RecordingLogger::queryLogSettingC()); }
+    int queryLogSettingA() override { return journal_.push_back("log setting A"), settingA; }
+    int queryLogSettingB() override { return journal_.push_back("log setting B"), settingB; }
+    int queryLogSettingC() override { return journal_.push_back("log setting C"), settingC; }
 
 private:
-    int note(const char* name, int value) {
-        journal_.calls.push_back(std::string("log setting ") + name);
-        return value;
-    }
     Journal& journal_;
 };
+
+#define KOVL_OBSERVED(Result, name, Params, Args) \
+    Result name Params override { return journal_.push_back(#name), KOVConfigController::name Args; }
 
 class ObservedController : public KOVConfigController {
 public:
@@ -158,29 +155,14 @@ public:
         : KOVConfigController(log, std::make_unique<ZUR::XmlConfigStoreUtility>(),
                               std::make_unique<ZUR::XmlConfigStore>(), nullptr, nullptr, files),
           journal_(journal) {}
-    bool getOASStatus(bool& status, AM_ERROR_CODES& code) override {
-        journal_.calls.push_back("getOASStatus");
-        return KOVConfigController::getOASStatus(status, code);
-    }
-    long getOASMaxScanTimeout() override {
-        journal_.calls.push_back("getOASMaxScanTimeout");
-        return KOVConfigController::getOASMaxScanTimeout();
-    }
-    AM_ERROR_CODES getORQStatus(bool& enabled) override {
-        journal_.calls.push_back("getORQStatus");
-        return KOVConfigController::getORQStatus(enabled);
-    }
-    AM_ERROR_CODES getORQSensitivity(int& level) override {
-        journal_.calls.push_back("getORQSensitivity");
-        return KOVConfigController::getORQSensitivity(level);
-    }
-    bool isEventLoggingEnabled() override {
-        journal_.calls.push_back("isEventLoggingEnabled");
-        return KOVConfigController::isEventLoggingEnabled();
-    }
+    KOVL_OBSERVED(bool, getOASStatus, (bool& status, AM_ERROR_CODES& code), (status, code))
+    KOVL_OBSERVED(long, getOASMaxScanTimeout, (), ())
+    KOVL_OBSERVED(AM_ERROR_CODES, getORQStatus, (bool& enabled), (enabled))
+    KOVL_OBSERVED(AM_ERROR_CODES, getORQSensitivity, (int& level), (level))
+    KOVL_OBSERVED(bool, isEventLoggingEnabled, (), ())
     bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
                            std::map<std::string, std::string>& values) override {
-        journal_.calls.push_back("getProfileDetails " + std::to_string(code));
+        journal_.push_back("getProfileDetails " + std::to_string(code));
         if (duringProfileRead) duringProfileRead();
         return KOVConfigController::getProfileDetails(code, nested, values);
     }
@@ -189,6 +171,7 @@ public:
 private:
     Journal& journal_;
 };
+#undef KOVL_OBSERVED
 
 TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
     kovtest::TempDir otherDir;
@@ -196,7 +179,7 @@ TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
     JournalLogger journalLogger(journal);
     ObservedController observed(journalLogger, journal,
                                 {otherDir.file("prefs.xml"), kovtest::shippedPrefs()});
-    journal.calls.clear();
+    journal.clear();
 
     bool heldDuringProfileReads = true;
     observed.duringProfileRead = [&] {
@@ -205,11 +188,10 @@ TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
     observed.getOASConfigurationData();
     EXPECT_TRUE(heldDuringProfileReads);
     EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(observed));
-    EXPECT_EQ(journal.calls, (std::vector<std::string>{
-                                 "getOASStatus", "getOASMaxScanTimeout", "getORQStatus", "getORQSensitivity",
-                                 "isEventLoggingEnabled", "log setting A", "log setting C", "log setting B",
-                                 "getProfileDetails 1", "getProfileDetails 2", "getProfileDetails 3",
-                                 "getProfileDetails 4", "getProfileDetails 5"}));
+    EXPECT_EQ(journal, (Journal{"getOASStatus", "getOASMaxScanTimeout", "getORQStatus", "getORQSensitivity",
+                                "isEventLoggingEnabled", "log setting A", "log setting C", "log setting B",
+                                "getProfileDetails 1", "getProfileDetails 2", "getProfileDetails 3",
+                                "getProfileDetails 4", "getProfileDetails 5"}));
 }
 
 using Row = std::vector<std::string>;
