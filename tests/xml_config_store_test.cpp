@@ -426,12 +426,7 @@ TEST_F(XmlConfigStoreTest, ConcurrentReadersSeeWholeValuesWhileWriting) {
     EXPECT_EQ(0, bad.load());
     EXPECT_GT(reads.load(), 100);
     EXPECT_EQ(last, writer->readString("51", "DNDOASGlobalSettings.Label"));
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (other->readString("51", "DNDOASGlobalSettings.Label") != last &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    EXPECT_EQ(last, other->readString("51", "DNDOASGlobalSettings.Label"));
+    EXPECT_TRUE(eventually([&] { return other->readString("51", "DNDOASGlobalSettings.Label") == last; }));
 }
 
 TEST_F(XmlConfigStoreTest, TransactionReadsItsOwnWritesAndCommitsOnce) {
