@@ -44,14 +44,9 @@ struct MovedInstall : KOVConfigController {
 class TasksContentTest : public kovtest::ControllerTest {
 protected:
     void SetUp() override { build<KOVConfigController>(utils); }
-
     template <class Controller>
     void build(std::shared_ptr<ZUR::IZURUtils> platform) {
-        controller.reset();
-        auto faulty = std::make_unique<kovtest::FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
-        store = faulty.get();
-        controller = std::make_unique<Controller>(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
-                                                  std::move(faulty), nullptr, platform, files());
+        rebuild<Controller>(nullptr, platform);
         received.clear();
     }
 

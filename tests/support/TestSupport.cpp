@@ -267,14 +267,6 @@ KOVL::PreferenceFiles ControllerTest::files() const {
 
 void ControllerTest::SetUp() { rebuild(nullptr); }
 
-void ControllerTest::rebuild(std::shared_ptr<ZUR::IZlySSL> ssl, std::shared_ptr<ZUR::IZURUtils> utils) {
-    controller.reset();
-    auto faulty = std::make_unique<FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
-    store = faulty.get();
-    controller = std::make_unique<KOVL::KOVConfigController>(
-        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::move(faulty), ssl, utils, files());
-}
-
 void ControllerTest::TearDown() {
     store->clearFaults();
     controller.reset();

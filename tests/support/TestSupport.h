@@ -169,8 +169,15 @@ protected:
         store->inner().writeString("type", type, key, text);
     }
     void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
-    // A new controller over the same preferences with these platform parts.
-    void rebuild(std::shared_ptr<ZUR::IZlySSL> ssl, std::shared_ptr<ZUR::IZURUtils> utils = nullptr);
+    // A new controller (or host subclass) over the same preferences with these platform parts.
+    template <class Controller = KOVL::KOVConfigController>
+    void rebuild(std::shared_ptr<ZUR::IZlySSL> ssl, std::shared_ptr<ZUR::IZURUtils> utils = nullptr) {
+        controller.reset();
+        auto faulty = std::make_unique<FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
+        store = faulty.get();
+        controller = std::make_unique<Controller>(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
+                                                  std::move(faulty), ssl, utils, files());
+    }
 
     TempDir dir;
     RecordingLogger logger;
