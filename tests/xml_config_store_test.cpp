@@ -267,6 +267,7 @@ TEST_F(XmlConfigStoreTest, LoadRejectsUnusableFilesAndStaysUnloaded) {
     XmlConfigStore store;
     EXPECT_FALSE(store.loadPreferences((dir_ / "absent.xml").string(), {}));
     EXPECT_FALSE(store.loadPreferences(dir_.string(), {}));  // a directory
+    fs::remove(dir_.string() + ".lock");  // the lock beside it, outside the temporary directory
 
     // The limits of an attached utility apply to the next load.
     writeFile(path_, kSample);
