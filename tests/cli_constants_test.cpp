@@ -5,10 +5,11 @@
 #include <kovl/cli/AMCliStringConstants.h>
 
 #include <cstddef>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -41,18 +42,8 @@ std::string unescape(const std::string& text) {
 const std::vector<VocabularyRow>& vocabulary() {
     static const std::vector<VocabularyRow> rows = [] {
         std::vector<VocabularyRow> loaded;
-        std::ifstream in(KOVCONFIG_TEST_DATA_DIR "/cli_vocabulary.tsv");
-        for (std::string line; std::getline(in, line);) {
-            if (line.empty() || line[0] == '#') continue;
-            VocabularyRow row;
-            const std::size_t tab = line.find('\t');
-            row.name = line.substr(0, tab);
-            if (tab != std::string::npos) {
-                row.fixed = true;
-                row.value = unescape(line.substr(tab + 1));
-            }
-            loaded.push_back(row);
-        }
+        for (const auto& fields : kovtest::dataRows("cli_vocabulary.tsv"))
+            loaded.push_back({fields[0], fields.size() > 1, fields.size() > 1 ? unescape(fields[1]) : ""});
         return loaded;
     }();
     return rows;
@@ -123,67 +114,13 @@ TEST(CliConstantsTest, FixedValuesMatchWordForWord) {
     EXPECT_GT(fixed, 0u);  // the data file was read
 }
 
-TEST(CliConstantsTest, ProcessSettingsWordsAreTheStoredPreferenceValues) {
-    EXPECT_EQ(AMCliStringConstants::CLI_PROCSETTINGS_PARAM_STANDARD, "standard");
-    EXPECT_EQ(AMCliStringConstants::PARAM_STANDARD, "standard");
-    EXPECT_EQ(AMCliStringConstants::CLI_PROCSETTINGS_PARAM_STANDARD, AMCliStringConstants::PARAM_STANDARD);
-    EXPECT_EQ(AMCliStringConstants::CLI_PROCSETTINGS_PARAM_RISKBASED, "riskbased");
-}
-
-TEST(CliConstantsTest, OrqTelemetrySetStatusHelpIsComposedFromTheEnableAndDisableWords) {
-    EXPECT_EQ(C::CLI_ORQTELEMETRY_SUB_SETSTATUS_DESC,
-              "This option is used to set ORQ telemetry configuration to enabled or disabled state.\n     "
-              "enable: Enables the collection of ORQ telemetry data.\n     "
-              "disable: Disables the collection of ORQ telemetry data.\n");
-    EXPECT_EQ(C::CLI_ORQTELEMETRY_SUB_SETSTATUS_DESC,
-              std::string("This option is used to set ORQ telemetry configuration to enabled or disabled "
-                          "state.\n     ") +
-                  C::PARAM_ENABLE + ": Enables the collection of ORQ telemetry data.\n     " +
-                  C::PARAM_DISABLE + ": Disables the collection of ORQ telemetry data.\n");
-}
-
 TEST(CliConstantsTest, ComposedHelpTextsListTheirWordsOnePerIndentedLine) {
-    expectEntriesInOrder("CLI_SUB_ORQ_SENSITIVITY_DESC", C::CLI_SUB_ORQ_SENSITIVITY_DESC,
-                         {&C::CLI_ORQ_SENSITIVITY_LEVEL_VERY_LOW, &C::CLI_ORQ_SENSITIVITY_LEVEL_LOW,
-                          &C::CLI_ORQ_SENSITIVITY_LEVEL_MEDIUM, &C::CLI_ORQ_SENSITIVITY_LEVEL_HIGH,
-                          &C::CLI_ORQ_SENSITIVITY_LEVEL_VERY_HIGH});
-    expectEntriesInOrder("CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS_DESC",
-                         C::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS_DESC,
-                         {&C::CLI_PROCSETTINGS_PARAM_STANDARD, &C::CLI_PROCSETTINGS_PARAM_RISKBASED});
-    expectEntriesInOrder("CLI_PROXYSERVERCONFIG_SUB_TYPE_DESC", C::CLI_PROXYSERVERCONFIG_SUB_TYPE_DESC,
-                         {&C::PARAM_NOPROXY, &C::PARAM_SYSTEMPROXY, &C::PARAM_CUSTOMPROXY});
-    expectEntriesInOrder("CLI_SETOASPROFILECONFIG_SUB_SETMODE_DESC",
-                         C::CLI_SETOASPROFILECONFIG_SUB_SETMODE_DESC,
-                         {&C::CLI_SETMODE_PARAM_SOR, &C::CLI_SETMODE_PARAM_SOW, &C::CLI_SETMODE_PARAM_KORVEL,
-                          &C::CLI_SETMODE_PARAM_NOSCAN});
-    expectEntriesInOrder("CLI_SETOASPROFILECONFIG_SUB_FILETYPESTOSCAN_DESC",
-                         C::CLI_SETOASPROFILECONFIG_SUB_FILETYPESTOSCAN_DESC,
-                         {&C::PARAM_ALL, &C::PARAM_DEFAULT_AND_SPECIFIED, &C::PARAM_ONLY_SPECIFIED});
-    expectEntriesInOrder("CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN_DESC",
-                         C::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN_DESC,
-                         {&C::CLI_LISTFILETYPESTOSCAN_PARAM_DEFAULT_AND_SPECIFIED,
-                          &C::CLI_LISTFILETYPESTOSCAN_PARAM_ONLY_SPECIFIED});
-    expectEntriesInOrder("CLI_CREATEAPRULE_SUBRULETYPE_DESC", C::CLI_CREATEAPRULE_SUBRULETYPE_DESC,
-                         {&C::PARAM_FILE, &C::PARAM_PROCESS});
-    expectEntriesInOrder(
-        "CLI_CREATEAPRULE_OPERATIONS_DESC", C::CLI_CREATEAPRULE_OPERATIONS_DESC,
-        {&C::PARAM_CREATE, &C::PARAM_EXECUTE, &C::PARAM_READ, &C::PARAM_RENAME, &C::PARAM_WRITE,
-         &C::PARAM_CHANGE_OWNER, &C::PARAM_CHANGE_PERMISSIONS, &C::PARAM_HARDLINK, &C::PARAM_SYMLINK,
-         &C::PARAM_CREATETHREAD, &C::PARAM_CHANGE, &C::PARAM_TERMINATE, &C::PARAM_RUN, &C::PARAM_ANYACCESS});
-    expectEntriesInOrder("CLI_CREATEAPRULE_INCLUDETARGETDRIVETYPE_DESC",
-                         C::CLI_CREATEAPRULE_INCLUDETARGETDRIVETYPE_DESC,
-                         {&C::PARAM_REMOVABLE, &C::PARAM_NETWORK, &C::PARAM_FIXED});
-    expectEntriesInOrder("CLI_REPOSITORY_TYPE_DESC", C::CLI_REPOSITORY_TYPE_DESC,
-                         {&C::REPOSITORY_TYPE_HTTP, &C::REPOSITORY_TYPE_FTP, &C::REPOSITORY_TYPE_LOCAL});
-    expectEntriesInOrder(
-        "CLI_GETOASCONFIG_CMD_DESC", C::CLI_GETOASCONFIG_CMD_DESC,
-        {&C::CLI_GETOASCONFIG_SUB_SUMMARY, &C::CLI_GETOASCONFIG_SUB_PROCESSLIST,
-         &C::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST, &C::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN},
-        "--");
-    expectEntriesInOrder("CLI_SCHEDULETASK_CMD_DESC", C::CLI_SCHEDULETASK_CMD_DESC,
-                         {&C::CLI_SCHEDULETASK_SUB_DAILY_CMD, &C::CLI_SCHEDULETASK_SUB_WEEKLY_CMD,
-                          &C::CLI_SCHEDULETASK_SUB_MONTHLY_CMD, &C::CLI_SCHEDULETASK_SUB_UNSPECIFIED_CMD},
-                         "--");
+    const auto constants = byName();
+    for (const auto& row : kovtest::dataRows("cli_help_lists.tsv")) {
+        std::vector<const std::string*> words;
+        for (std::size_t i = 2; i < row.size(); ++i) words.push_back(constants.at(row[i]));
+        expectEntriesInOrder(row[0], *constants.at(row[0]), words, row[1] == "-" ? "" : row[1]);
+    }
     // The sub-rule options of --editaprule read as those of --createaprule.
     EXPECT_EQ(C::CLI_EDITAPRULE_OPERATIONS_DESC, C::CLI_CREATEAPRULE_OPERATIONS_DESC);
     EXPECT_EQ(C::CLI_EDITAPRULE_EXCLUDETARGETDRIVETYPE_DESC, C::CLI_CREATEAPRULE_EXCLUDETARGETDRIVETYPE_DESC);

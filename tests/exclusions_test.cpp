@@ -1,7 +1,6 @@
 // On-access exclusions end to end through the real store: additions from the
 // command line and the management server in every scan mode, the numbered
 // list, deletion by number, the managed-mode guard and clearing one source.
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -17,17 +16,13 @@ using Entries = std::vector<std::map<std::string, std::string>>;
 using Options = std::map<int, std::vector<std::string>>;
 
 const std::string P = "DNDOASProfile.";
-LogLine err(const std::string& text) { return {2, "ConfigController", text}; }
+using kovtest::err;
 
 // tests/data/exclusion_list_numbered.tsv: number, key, item.
 Entries numbered() {
-    std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/exclusion_list_numbered.tsv");
     Entries entries;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        const auto key = line.find('\t') + 1, item = line.find('\t', key) + 1;
-        entries.push_back({{line.substr(key, item - key - 1), line.substr(item)}});
-    }
+    for (const auto& row : kovtest::dataRows("exclusion_list_numbered.tsv"))
+        entries.push_back({{row[1], row[2]}});
     return entries;
 }
 

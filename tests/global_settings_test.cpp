@@ -24,52 +24,43 @@ std::string text(int v) { return std::to_string(v); }
 std::string text(long v) { return std::to_string(v); }
 std::string text(const std::string& v) { return v; }
 
-LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
-LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
+using kovtest::err;
+using kovtest::info;
 
 std::vector<Row> rows(const std::string& kind) { return kovtest::dataRows("global_settings.tsv", kind); }
 
 // Every getter and setter of the family by name; the data file must name each once.
-#define KOVL_GETTERS(X)                                                                                      \
-    X(getOASMaxScanTimeout)                                                                                  \
-    X(getMaxRequestQueueSizeForOAS)                                                                          \
-    X(getRequestQueueSizeMonitorIntervalForOAS) X(getRequestQueueReducePercentageForOAS) X(                  \
-        getActionWhenRequestQueueOverflowsForOAS) X(getMaxConcurrentODSLimit) X(getMountMonitorInterval)     \
-        X(getOASMgrWatchDogStatus) X(getOASMgrWatchDogPollingInterval) X(                                    \
-            getOASMgrWatchDogTimeOutInterval) X(useKernelModuleForFileAccess)                                \
-            X(getUseKernelModuleForFileAccess) X(getUseFanotifyForFileAccess) X(getOASSupportedStatus) X(    \
-                getNetlinkRequestSocket) X(getNetlinkResponseSocket) X(getSysCallTableAddress)               \
-                X(getKallsymsLookUpNameAddress) X(getFMCacheMaxLimit) X(getCachePurgeLimit) X(               \
-                    getQuarantineDir) X(isDebugLoggingEnabledForOAS) X(isDebugLoggingEnabledForMsgBus)       \
-                    X(isDebugLoggingEnabledForODS) X(isLimitDebugLogSizeEnabled) X(isActivityLoggingEnabled) \
-                        X(isOASActivityLoggingEnabled) X(isLimitActivityLogSizeEnabled)                      \
-                            X(isSendingEventsToZarnEnabled) X(isEventLoggingEnabled) X(getDebugLogSize)      \
-                                X(getActivityLogSize) X(getZarnLogLevelForOAS) X(getLogLevelForOAS)          \
-                                    X(getZarnLogLevelForODS) X(getLogLevelForODS)                            \
-                                        X(getDefaultMaximumLogFileSize) X(getDefaultRotatedLogFileCount)     \
-                                            X(getLogPath) X(getLogFileForFM) X(getLogFileForScanFactory)     \
-                                                X(getLogFileForScanActionMgr) X(getLogFileForOASMgr)         \
-                                                    X(getLogFileForODSMgr) X(getLogFileForODSCollector)      \
-                                                        X(getUpdateTimeOutInterval)                          \
-                                                            X(getDefaultClientUpdateTask)                    \
-                                                                X(getMarkerDefaultClientUpdateTask) X(       \
-                                                                    getDefaultClientUpdateTaskScheduleTime)  \
-                                                                    X(getAccessProtectionStatus)             \
-                                                                        X(isPostDeploymentStartup)           \
-                                                                            X(isAutoContentUpdateEnabled)
+// clang-format off
+#define KOVL_GETTERS(X) \
+    X(getOASMaxScanTimeout) X(getMaxRequestQueueSizeForOAS) X(getRequestQueueSizeMonitorIntervalForOAS) \
+    X(getRequestQueueReducePercentageForOAS) X(getActionWhenRequestQueueOverflowsForOAS) \
+    X(getMaxConcurrentODSLimit) X(getMountMonitorInterval) X(getOASMgrWatchDogStatus) \
+    X(getOASMgrWatchDogPollingInterval) X(getOASMgrWatchDogTimeOutInterval) X(useKernelModuleForFileAccess) \
+    X(getUseKernelModuleForFileAccess) X(getUseFanotifyForFileAccess) X(getOASSupportedStatus) \
+    X(getNetlinkRequestSocket) X(getNetlinkResponseSocket) X(getSysCallTableAddress) \
+    X(getKallsymsLookUpNameAddress) X(getFMCacheMaxLimit) X(getCachePurgeLimit) X(getQuarantineDir) \
+    X(isDebugLoggingEnabledForOAS) X(isDebugLoggingEnabledForMsgBus) X(isDebugLoggingEnabledForODS) \
+    X(isLimitDebugLogSizeEnabled) X(isActivityLoggingEnabled) X(isOASActivityLoggingEnabled) \
+    X(isLimitActivityLogSizeEnabled) X(isSendingEventsToZarnEnabled) X(isEventLoggingEnabled) X(getDebugLogSize) \
+    X(getActivityLogSize) X(getZarnLogLevelForOAS) X(getLogLevelForOAS) X(getZarnLogLevelForODS) \
+    X(getLogLevelForODS) X(getDefaultMaximumLogFileSize) X(getDefaultRotatedLogFileCount) X(getLogPath) \
+    X(getLogFileForFM) X(getLogFileForScanFactory) X(getLogFileForScanActionMgr) X(getLogFileForOASMgr) \
+    X(getLogFileForODSMgr) X(getLogFileForODSCollector) X(getUpdateTimeOutInterval) \
+    X(getDefaultClientUpdateTask) X(getMarkerDefaultClientUpdateTask) X(getDefaultClientUpdateTaskScheduleTime) \
+    X(getAccessProtectionStatus) X(isPostDeploymentStartup) X(isAutoContentUpdateEnabled)
 
-#define KOVL_SETTERS(X)                                                                                      \
-    X(setOASMgrWatchDogStatus, bool)                                                                         \
-    X(setUseFanotifyForFileAccess, bool)                                                                     \
-    X(setUseKernelModuleForFileAccess, bool) X(setFMCacheMaxLimit, int) X(setCachePurgeLimit, int) X(        \
-        enableDebugLoggingForOAS, bool) X(enableDebugLoggingForODS, bool) X(enableLimitDebugLogSize, bool)   \
-        X(enableActivityLogging, bool) X(enableOASActivityLogging, bool) X(enableLimitActivityLogSize, bool) \
-            X(enableSendingEventsToZarn, bool) X(enableEventLogging, bool) X(setDebugLogSize, int)           \
-                X(setActivityLogSize, int) X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int)           \
-                    X(setZarnLogLevelForODS, int) X(setLogLevelForODS, int) X(setLogPath, std::string)       \
-                        X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool)        \
-                            X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool)     \
-                                X(setAutoContentUpdateStatus, bool)
+#define KOVL_SETTERS(X) \
+    X(setOASMgrWatchDogStatus, bool) X(setUseFanotifyForFileAccess, bool) \
+    X(setUseKernelModuleForFileAccess, bool) X(setFMCacheMaxLimit, int) X(setCachePurgeLimit, int) \
+    X(enableDebugLoggingForOAS, bool) X(enableDebugLoggingForODS, bool) X(enableLimitDebugLogSize, bool) \
+    X(enableActivityLogging, bool) X(enableOASActivityLogging, bool) X(enableLimitActivityLogSize, bool) \
+    X(enableSendingEventsToZarn, bool) X(enableEventLogging, bool) X(setDebugLogSize, int) \
+    X(setActivityLogSize, int) X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int) \
+    X(setZarnLogLevelForODS, int) X(setLogLevelForODS, int) X(setLogPath, std::string) \
+    X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool) \
+    X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool) \
+    X(setAutoContentUpdateStatus, bool)
+// clang-format on
 
 template <class T>
 T parse(const std::string& v);
@@ -97,14 +88,6 @@ const std::map<std::string, std::function<AM_ERROR_CODES(C&, const std::string&)
     KOVL_SETTERS(KOVL_SETTER)
 #undef KOVL_SETTER
 };
-
-// Stores `value` with the write of its kind, past the fault injection.
-void put(ZUR::IConfigStore& store, const std::string& kind, const std::string& type, const std::string& key,
-         const std::string& value) {
-    if (kind == "Bool") store.writeBool("type", type, key, value == "1");
-    if (kind == "Int") store.writeInt("type", type, key, std::stoi(value));
-    if (kind == "Text") store.writeString("type", type, key, value);
-}
 
 LogLine accessorLine(const std::string& kind, const std::string& key) {
     const std::string accessor = kind == "Bool"  ? "getBooleanConfiguration"
@@ -145,7 +128,6 @@ protected:
         gController = nullptr;
         ControllerTest::TearDown();
     }
-    void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
     std::vector<LogLine> lines() { return logger.controllerLines(); }
 };
 
@@ -165,7 +147,7 @@ TEST_F(GlobalSettingsTest, GettersAnswerTheStoredValueOrTheirFallbackWithTheirLi
         SCOPED_TRACE(row[0]);
         const auto& get = kGetters.at(row[0]);
         const std::string &kind = row[1], &route = row[2], &key = row[4];
-        put(store->inner(), kind, row[3], key, row[5]);
+        put(row[3], key, row[5]);
         logger.clear();
         EXPECT_EQ(get(ctl()), row[5]);
         EXPECT_TRUE(lines().empty());
@@ -189,7 +171,7 @@ TEST_F(GlobalSettingsTest, GettersAnswerTheStoredValueOrTheirFallbackWithTheirLi
 TEST_F(GlobalSettingsTest, GettersReplaceOnlyTheStoredValuesTheyName) {
     for (const Row& row : rows("special")) {
         SCOPED_TRACE(row[0] + " with \"" + row[4] + "\"");
-        put(store->inner(), row[1], row[2], row[3], row[4]);
+        put(row[2], row[3], row[4]);
         logger.clear();
         EXPECT_EQ(kGetters.at(row[0])(ctl()), row[5]);
         EXPECT_EQ(lines(), row[6] == "-" ? std::vector<LogLine>{} : std::vector<LogLine>{err(row[6])});
@@ -262,108 +244,67 @@ TEST_F(GlobalSettingsTest, SettersWriteAndStampOrAnswerAlreadySetOrFailure) {
     }
 }
 
-TEST_F(GlobalSettingsTest, SetOASStatusNotifiesWithoutStampingTheTime) {
-    const std::string key = "DNDOASGlobalSettings.IsOASEnabled";
-    const LogLine called = info("Call to registered callback function Set OAS Status for preference type 0");
-    staleStamp();
-    bool heldWhileWriting = false;
-    store->beforeWriteOf(key, [&] { heldWhileWriting = KOVL::ControllerProbe::mutexHeld(ctl()); });
+const std::map<std::string, std::function<AM_ERROR_CODES(C&, const std::string&)>> kNotifying = {
+    {"setOASStatus", [](C& c, const std::string& v) { return c.setOASStatus(v == "1"); }},
+    {"setOASMaxScanTimeout", [](C& c, const std::string& v) { return c.setOASMaxScanTimeout(std::stol(v)); }},
+    {"setQuarantineDir", [](C& c, const std::string& v) { return c.setQuarantineDir(v); }},
+};
 
-    EXPECT_EQ(ctl().setOASStatus(false), KOVL::AM_NO_CALLBACK);  // shipped enabled
-    EXPECT_TRUE(heldWhileWriting);
-    EXPECT_EQ(stored("51", key), "0");
-    EXPECT_EQ(lines(), std::vector<LogLine>{err("Preference callback is not registered for set OAS status")});
-
-    ctl().registerCallBack(&recordPref);
-    logger.clear();
-    const int writes = store->writes();
-    EXPECT_EQ(ctl().setOASStatus(false), KOVL::AM_ALREADY_SET);
-    EXPECT_EQ(store->writes(), writes);
-    EXPECT_EQ(lines(), std::vector<LogLine>{info("OAS State is already set to Disabled state. Hence not "
-                                                 "setting it again to same value")});
-    EXPECT_TRUE(gCalls.empty());
-
-    logger.clear();
-    EXPECT_EQ(ctl().setOASStatus(true), KOVL::AM_SUCCESS);
-    EXPECT_EQ(lines(), std::vector<LogLine>{called});
-    EXPECT_EQ(gCalls, std::vector<KOVPrefType>{KOVL::PREF_OAS_STATUS});
-
-    ctl().registerCallBack(&throwingPref);
-    logger.clear();
-    EXPECT_EQ(ctl().setOASStatus(false), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(stored("51", key), "0");  // the write stays
-    EXPECT_EQ(lines(), (std::vector<LogLine>{
-                           called, info("Unable to set OAS to Disabled state in Config Controller")}));
-
-    store->failKey(key);
-    logger.clear();
-    EXPECT_EQ(ctl().setOASStatus(true), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(lines(), std::vector<LogLine>{info("Unable to set OAS to Enabled state in Config Controller")});
-    EXPECT_EQ(timeStamp(), "1");
-}
-
-TEST_F(GlobalSettingsTest, SetOASMaxScanTimeoutNotifiesAndStoresTheLow32Bits) {
-    const std::string key = "DNDOASGlobalSettings.MaxScanTimeout";
-    const LogLine called =
-        info("Call to registered callback function for Set OAS Maximum Scan Timeout for preference type 1");
-    staleStamp();
-
-    EXPECT_EQ(ctl().setOASMaxScanTimeout(90), KOVL::AM_SUCCESS);  // no callback: no line
-    EXPECT_EQ(stored("51", key), "90");
-    EXPECT_TRUE(lines().empty());
-
-    ctl().registerCallBack(&recordPref);
-    EXPECT_EQ(ctl().setOASMaxScanTimeout(90), KOVL::AM_ALREADY_SET);
-    EXPECT_EQ(lines(),
-              std::vector<LogLine>{info("OAS Max Scan Timeout is already set to same value. Hence not "
-                                        "setting it again to same value")});
-
-    logger.clear();
-    EXPECT_EQ(ctl().setOASMaxScanTimeout(-5), KOVL::AM_SUCCESS);  // no range check
-    EXPECT_EQ(lines(), std::vector<LogLine>{called});
-    EXPECT_EQ(gCalls, std::vector<KOVPrefType>{KOVL::PREF_OAS_MAX_SCAN_TIMEOUT});
-    if constexpr (sizeof(long) > 4) {
-        EXPECT_EQ(ctl().setOASMaxScanTimeout((1L << 32) + 60), KOVL::AM_SUCCESS);
-        EXPECT_EQ(stored("51", key), "60");
+std::vector<LogLine> logLines(const std::string& cell) {
+    std::vector<LogLine> out;
+    for (std::size_t from = 0; cell != "-" && from <= cell.size();) {
+        const std::size_t bar = std::min(cell.find('|', from), cell.size());
+        out.push_back(kovtest::logLine(cell.substr(from, bar - from)));
+        from = bar + 1;
     }
-
-    ctl().registerCallBack(&throwingPref);
-    logger.clear();
-    EXPECT_EQ(ctl().setOASMaxScanTimeout(120), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(stored("51", key), "120");
-    EXPECT_EQ(lines(),
-              (std::vector<LogLine>{called, err("Unable to set OAS Max Scan Timeout in Config Controller")}));
-    EXPECT_EQ(timeStamp(), "1");
+    return out;
 }
 
-TEST_F(GlobalSettingsTest, SetQuarantineDirCallsBackAlsoWhenUnchanged) {
-    const std::string key = "DNDGlobalSettings.QuarantineDirectory";
-    const LogLine called = info("Calling registered Preference callback for set Quarantine Directory");
-
-    EXPECT_EQ(ctl().setQuarantineDir("/srv/q1/"), KOVL::AM_NO_CALLBACK);
-    EXPECT_EQ(stored("52", key), "/srv/q1/");
-    EXPECT_EQ(lines(), std::vector<LogLine>{
-                           err("Preference callback is not registered for set Quarantine Directory")});
-
-    ctl().registerCallBack(&recordPref);
-    logger.clear();
-    EXPECT_EQ(ctl().setQuarantineDir("/srv/q1/"), KOVL::AM_ALREADY_SET);
-    EXPECT_EQ(lines(),
-              (std::vector<LogLine>{info(key + " key is already set to same value. Hence not setting "
-                                               "it again to same value"),
-                                    called}));
-    EXPECT_EQ(gCalls, std::vector<KOVPrefType>{KOVL::PREF_QUARANTINE_DIR});
-
-    store->failKey(key);
-    EXPECT_EQ(ctl().setQuarantineDir("/srv/q3/"), KOVL::AM_STORE_FAILURE);
-    EXPECT_EQ(gCalls.size(), 1u);
-    store->clearFaults();
-
-    // A throwing listener reaches the caller, and the mutex has been released.
-    ctl().registerCallBack(&throwingPref);
-    EXPECT_THROW(ctl().setQuarantineDir("/srv/q4/"), std::runtime_error);
-    EXPECT_EQ(stored("52", key), "/srv/q4/");
-    EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(ctl()));
+// Row (see the data file): without a listener, again with one, a change, a throwing
+// listener, a failing key; the mutex is held while writing and free afterwards.
+TEST_F(GlobalSettingsTest, NotifyingSettersAnswerCallAndLogAsTabled) {
+    for (const Row& row : rows("notifying")) {
+        SCOPED_TRACE(row[0]);
+        const auto set = [&](const std::string& v) { return kNotifying.at(row[0])(ctl(), v); };
+        const std::string &type = row[1], &key = row[2], &first = row[3], &second = row[4];
+        ctl().registerCallBack(nullptr);
+        gCalls.clear();
+        staleStamp();
+        bool heldWhileWriting = false;
+        store->beforeWriteOf(key, [&] { heldWhileWriting = KOVL::ControllerProbe::mutexHeld(ctl()); });
+        const auto step = [&](const std::string& value, const std::string& code, const std::string& log) {
+            logger.clear();
+            if (code == "throws") {
+                EXPECT_THROW(set(value), std::runtime_error);
+            } else {
+                EXPECT_EQ(set(value), std::stoi(code)) << value;
+            }
+            EXPECT_EQ(lines(), logLines(log)) << value;
+            EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(ctl()));
+        };
+        step(first, row[6], row[7]);
+        EXPECT_TRUE(heldWhileWriting);
+        EXPECT_EQ(stored(type, key), first);
+        ctl().registerCallBack(&recordPref);
+        step(first, "3018", row[8]);
+        step(second, "3001", row[9]);
+        EXPECT_EQ(gCalls.size(), std::stoul(row[5]) + 1);
+        EXPECT_EQ(gCalls.back(), static_cast<KOVPrefType>(std::stoi(row[10])));
+        ctl().registerCallBack(&throwingPref);
+        step(first, row[11], row[12]);
+        EXPECT_EQ(stored(type, key), first);  // the write stays
+        store->failKey(key);
+        gCalls.clear();
+        step(second, "3025", row[13]);
+        EXPECT_TRUE(gCalls.empty());
+        store->clearFaults();
+        EXPECT_EQ(timeStamp() == "1", row[14] == "no");
+    }
+    ctl().registerCallBack(nullptr);
+    if constexpr (sizeof(long) > 4) {  // the store keeps the low 32 bits
+        EXPECT_EQ(ctl().setOASMaxScanTimeout((1L << 32) + 60), KOVL::AM_SUCCESS);
+        EXPECT_EQ(stored("51", "DNDOASGlobalSettings.MaxScanTimeout"), "60");
+    }
 }
 
 TEST_F(GlobalSettingsTest, ListenersRunWithTheMutexReleasedAndMayCallLockingSettersBack) {

@@ -16,7 +16,7 @@ using Entries = std::vector<std::map<std::string, std::string>>;
 
 const char* const kProcessKey = "DNDOASProfile.ProcessList.Process";
 
-LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
+using kovtest::err;
 
 class ProcessListsTest : public kovtest::ControllerTest {
 protected:
@@ -27,7 +27,6 @@ protected:
     void put(const std::string& type, const std::string& text) {
         store->inner().writeString("type", type, kProcessKey, text);
     }
-    void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
 };
 
 TEST_F(ProcessListsTest, AddSortsNamesAndMergesThemIntoTheList) {

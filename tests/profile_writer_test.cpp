@@ -5,7 +5,6 @@
 #include <boost/algorithm/string/split.hpp>
 #include <boost/lexical_cast.hpp>
 #include <chrono>
-#include <fstream>
 #include <future>
 #include <map>
 #include <set>
@@ -48,22 +47,14 @@ protected:
         boost::filesystem::remove(dir.file("prefs.xml"));
         SetUp();
     }
-    void put(const std::string& type, const std::string& key, const std::string& text) {
-        store->inner().writeString("type", type, key, text);
-    }
 };
 
 // Columns: profile, option, words, source, context, preset, code, stored, log (see the file's header).
 TEST_F(ProfileWriterTest, EveryOptionAnswersWritesAndLogsAsTabled) {
-    std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/profile_writer_options.tsv");
-    std::string text;
     int rows = 0;
-    for (int number = 1; std::getline(in, text); ++number) {
-        if (text.empty() || text[0] == '#') continue;
-        SCOPED_TRACE("profile_writer_options.tsv line " + std::to_string(number));
-        const std::vector<std::string> c = split(text, "\t");
+    for (const std::vector<std::string>& c : kovtest::dataRows("profile_writer_options.tsv")) {
+        SCOPED_TRACE("profile_writer_options.tsv row " + std::to_string(++rows) + ": " + c[0] + " " + c[1]);
         ASSERT_EQ(c.size(), 9u);
-        ++rows;
         restart();
         const std::string type = c[0] == "abc" ? "1" : c[0];
         for (const auto& p : pairs(c[5], "&")) put(type, "DNDOASProfile." + p.first, p.second);
@@ -89,8 +80,7 @@ TEST_F(ProfileWriterTest, EveryOptionAnswersWritesAndLogsAsTabled) {
         for (const auto& s : pairs(c[7], "&"))
             EXPECT_EQ(stored(type, "DNDOASProfile." + s.first), s.second) << s.first;
         Lines expected;
-        for (const std::string& l : split(c[8], "|"))
-            expected.push_back(line(std::stoi(l.substr(0, 1)), l.substr(2)));
+        for (const std::string& l : split(c[8], "|")) expected.push_back(kovtest::logLine(l));
         EXPECT_EQ(logger.controllerLines(), expected);
     }
     EXPECT_GT(rows, 90);

@@ -19,8 +19,8 @@ using KOVL::oas_profile;
 using KOVL::PROFILE_CODE;
 using kovtest::LogLine;
 
-LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
-LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
+using kovtest::err;
+using kovtest::info;
 
 class ProfilesTest : public kovtest::ControllerTest {
 protected:
@@ -28,10 +28,6 @@ protected:
         ControllerTest::SetUp();
         logger.clear();
     }
-    void put(const std::string& type, const std::string& key, const std::string& text) {
-        store->inner().writeString("type", type, key, text);
-    }
-    void staleStamp() { store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1); }
 };
 
 // Flags in record order: archive, unwanted, macros, mail, jokes, unknown programs;
@@ -137,24 +133,21 @@ TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMute
 
 // Records the order of the refresh's reads and checks that the controller
 // mutex is held while the profiles are read.
-struct Journal {
-    std::vector<std::string> calls;
-};
+using Journal = std::vector<std::string>;
 
 class JournalLogger : public kovtest::RecordingLogger {
 public:
     explicit JournalLogger(Journal& journal) : journal_(journal) {}
-    int queryLogSettingA() override { return note("A", RecordingLogger::queryLogSettingA()); }
-    int queryLogSettingB() override { return note("B", RecordingLogger::queryLogSettingB()); }
-    int queryLogSettingC() override { return note("C", RecordingLogger::queryLogSettingC()); }
+    int queryLogSettingA() override { return journal_.push_back("log setting A"), settingA; }
+    int queryLogSettingB() override { return journal_.push_back("log setting B"), settingB; }
+    int queryLogSettingC() override { return journal_.push_back("log setting C"), settingC; }
 
 private:
-    int note(const char* name, int value) {
-        journal_.calls.push_back(std::string("log setting ") + name);
-        return value;
-    }
     Journal& journal_;
 };
+
+#define KOVL_OBSERVED(Result, name, Params, Args) \
+    Result name Params override { return journal_.push_back(#name), KOVConfigController::name Args; }
 
 class ObservedController : public KOVConfigController {
 public:
@@ -162,29 +155,14 @@ public:
         : KOVConfigController(log, std::make_unique<ZUR::XmlConfigStoreUtility>(),
                               std::make_unique<ZUR::XmlConfigStore>(), nullptr, nullptr, files),
           journal_(journal) {}
-    bool getOASStatus(bool& status, AM_ERROR_CODES& code) override {
-        journal_.calls.push_back("getOASStatus");
-        return KOVConfigController::getOASStatus(status, code);
-    }
-    long getOASMaxScanTimeout() override {
-        journal_.calls.push_back("getOASMaxScanTimeout");
-        return KOVConfigController::getOASMaxScanTimeout();
-    }
-    AM_ERROR_CODES getORQStatus(bool& enabled) override {
-        journal_.calls.push_back("getORQStatus");
-        return KOVConfigController::getORQStatus(enabled);
-    }
-    AM_ERROR_CODES getORQSensitivity(int& level) override {
-        journal_.calls.push_back("getORQSensitivity");
-        return KOVConfigController::getORQSensitivity(level);
-    }
-    bool isEventLoggingEnabled() override {
-        journal_.calls.push_back("isEventLoggingEnabled");
-        return KOVConfigController::isEventLoggingEnabled();
-    }
+    KOVL_OBSERVED(bool, getOASStatus, (bool& status, AM_ERROR_CODES& code), (status, code))
+    KOVL_OBSERVED(long, getOASMaxScanTimeout, (), ())
+    KOVL_OBSERVED(AM_ERROR_CODES, getORQStatus, (bool& enabled), (enabled))
+    KOVL_OBSERVED(AM_ERROR_CODES, getORQSensitivity, (int& level), (level))
+    KOVL_OBSERVED(bool, isEventLoggingEnabled, (), ())
     bool getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
                            std::map<std::string, std::string>& values) override {
-        journal_.calls.push_back("getProfileDetails " + std::to_string(code));
+        journal_.push_back("getProfileDetails " + std::to_string(code));
         if (duringProfileRead) duringProfileRead();
         return KOVConfigController::getProfileDetails(code, nested, values);
     }
@@ -193,6 +171,7 @@ public:
 private:
     Journal& journal_;
 };
+#undef KOVL_OBSERVED
 
 TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
     kovtest::TempDir otherDir;
@@ -200,7 +179,7 @@ TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
     JournalLogger journalLogger(journal);
     ObservedController observed(journalLogger, journal,
                                 {otherDir.file("prefs.xml"), kovtest::shippedPrefs()});
-    journal.calls.clear();
+    journal.clear();
 
     bool heldDuringProfileReads = true;
     observed.duringProfileRead = [&] {
@@ -209,11 +188,10 @@ TEST_F(ProfilesTest, RefreshReadsInOrderThroughTheVirtualGettersUnderTheMutex) {
     observed.getOASConfigurationData();
     EXPECT_TRUE(heldDuringProfileReads);
     EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(observed));
-    EXPECT_EQ(journal.calls, (std::vector<std::string>{
-                                 "getOASStatus", "getOASMaxScanTimeout", "getORQStatus", "getORQSensitivity",
-                                 "isEventLoggingEnabled", "log setting A", "log setting C", "log setting B",
-                                 "getProfileDetails 1", "getProfileDetails 2", "getProfileDetails 3",
-                                 "getProfileDetails 4", "getProfileDetails 5"}));
+    EXPECT_EQ(journal, (Journal{"getOASStatus", "getOASMaxScanTimeout", "getORQStatus", "getORQSensitivity",
+                                "isEventLoggingEnabled", "log setting A", "log setting C", "log setting B",
+                                "getProfileDetails 1", "getProfileDetails 2", "getProfileDetails 3",
+                                "getProfileDetails 4", "getProfileDetails 5"}));
 }
 
 using Row = std::vector<std::string>;
@@ -280,41 +258,6 @@ TEST_F(ProfilesTest, GlobalSwitchesReadCompareWriteAndStamp) {
         logger.clear();
         EXPECT_EQ(set(ctl(), newValue), 3025);
         EXPECT_EQ(logger.controllerLines(), (std::vector<LogLine>{err(row[5]), err(row[7])}));
-    }
-}
-
-TEST_F(ProfilesTest, ReputationSwitchesPresetTheirOutParameter) {
-    struct Row {
-        const char* key;
-        const char* storedText;
-        int storedValue;
-        int preset;
-        const char* failed;
-        std::function<AM_ERROR_CODES(KOVConfigController&, int&)> get;
-    };
-    const Row rows[] = {
-        {"DNDORQSelectionCriteria.IsORQEnabled", "0", 0, 1, "Unable to get ORQ Status",
-         [](KOVConfigController& c, int& out) {
-             bool value = out != 0;
-             const AM_ERROR_CODES code = c.getORQStatus(value);
-             out = value;
-             return code;
-         }},
-        {"DNDORQSelectionCriteria.ORQSensitivityLevel", "7", 7, 3, "Unable to get ORQ Sensitivity value",
-         [](KOVConfigController& c, int& out) { return c.getORQSensitivity(out); }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.key);
-        put("57", row.key, row.storedText);
-        int out = 0;
-        EXPECT_EQ(row.get(ctl(), out), 3001);
-        EXPECT_EQ(out, row.storedValue);
-        store->failKey(row.key);
-        logger.clear();
-        out = 0;
-        EXPECT_EQ(row.get(ctl(), out), 3025);
-        EXPECT_EQ(out, row.preset);
-        EXPECT_EQ(logger.controllerLines(), std::vector<LogLine>{err(row.failed)});
     }
 }
 

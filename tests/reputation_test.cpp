@@ -7,7 +7,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,21 +20,10 @@ using C = KOVConfigController;
 using Items = std::vector<std::string>;
 using Params = std::map<std::string, std::string>;
 
-LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
-LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
+using kovtest::err;
+using kovtest::info;
 
-// The rows of tests/data/reputation_rows.tsv of one kind, as tab-separated fields.
-std::vector<Items> rows(const std::string& kind) {
-    std::ifstream in(KOVCONFIG_TEST_DATA_DIR "/reputation_rows.tsv");
-    std::vector<Items> result;
-    for (std::string line; std::getline(in, line);) {
-        Items fields;
-        std::stringstream split(line);
-        for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-        if (fields.size() > 1 && fields[0] == kind) result.emplace_back(fields.begin() + 1, fields.end());
-    }
-    return result;
-}
+std::vector<Items> rows(const std::string& kind) { return kovtest::dataRows("reputation_rows.tsv", kind); }
 
 class ReputationTest : public kovtest::ControllerTest {
 protected:
@@ -44,13 +32,7 @@ protected:
         logger.clear();
     }
     // A controller over the test's preferences with the library's Base64 codec.
-    void open() {
-        auto faulty = std::make_unique<kovtest::FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
-        store = faulty.get();
-        controller =
-            std::make_unique<C>(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::move(faulty),
-                                std::make_shared<ZUR::Base64SSL>(), nullptr, files());
-    }
+    void open() { rebuild(std::make_shared<ZUR::Base64SSL>()); }
     void TearDown() override {
         for (const LogLine& line : logger.lines()) {
             for (const std::string& secret : secrets) {
@@ -58,9 +40,6 @@ protected:
             }
         }
         ControllerTest::TearDown();
-    }
-    void put(const std::string& type, const std::string& key, const std::string& value) {
-        store->inner().writeString("type", type, key, value);
     }
     std::string keyFile() const { return dir.file("tpagent.key"); }
     std::string encrypted(std::string clear) {
@@ -242,7 +221,7 @@ TEST_F(ReputationTest, StatisticsCompareAndWriteWithoutAStamp) {
          {&C::getNumberOfORQQueriesForLast24Hours, &C::setNumberOfORQQueriesForLast24Hours}}};
     const std::vector<Items> statistics = rows("statistic");
     ASSERT_EQ(statistics.size(), ops.size());
-    store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1);
+    staleStamp();
     for (const Items& row : statistics) {
         SCOPED_TRACE(row[0]);
         const auto& op = ops.at(row[0]);
@@ -265,7 +244,7 @@ TEST_F(ReputationTest, StatisticsCompareAndWriteWithoutAStamp) {
 }
 
 TEST_F(ReputationTest, SwitchesCompareOutsideTheLockAndStampNothing) {
-    store->inner().writeInt("type", "52", "DNDGlobalSettings.LastUpdatedTimeStamp", 1);
+    staleStamp();
     put("57", "DNDORQSelectionCriteria.IsORQEnabled", "0");
     EXPECT_EQ(ctl().setORQStatus(false), 3018);
     EXPECT_EQ(ctl().setORQStatus(true), 3001);
@@ -281,9 +260,11 @@ TEST_F(ReputationTest, SwitchesCompareOutsideTheLockAndStampNothing) {
     EXPECT_TRUE(status && !feedback && level == 4);
     EXPECT_EQ(timeStamp(), "1");
     store->failEverything();
+    status = false;
+    EXPECT_EQ(ctl().getORQStatus(status), 3025);
     EXPECT_EQ(ctl().getORQFeedbackStatus(feedback), 3025);
     EXPECT_EQ(ctl().getORQSensitivity(level), 3025);
-    EXPECT_TRUE(feedback && level == 3);  // the presets
+    EXPECT_TRUE(status && feedback && level == 3);  // the presets
     EXPECT_EQ(ctl().setORQStatus(false), 3025);
     EXPECT_EQ(ctl().setORQFeedbackStatus(true), 3025);
     EXPECT_EQ(ctl().setORQSensitivity(2), 3025);

@@ -2,7 +2,6 @@
 // option checks, the directory layout and the failure answers are golden
 // tables in tests/data; the controller runs over a real XML store behind the
 // fault injector, with platform utilities whose CPU-limit answer is chosen.
-#include <fstream>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -19,25 +18,8 @@ using KOVL::KOVConfigController;
 using kovtest::LogLine;
 using OptionMap = std::map<int, std::vector<std::string>>;
 
-// Tab-separated rows of a golden file, comments skipped, empty fields kept.
-std::vector<std::vector<std::string>> golden(const std::string& name) {
-    std::vector<std::vector<std::string>> rows;
-    std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/" + name);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        rows.emplace_back();
-        std::stringstream split(line);
-        for (std::string field; std::getline(split, field, '\t');) rows.back().push_back(field);
-        if (line.back() == '\t') rows.back().emplace_back();
-    }
-    EXPECT_FALSE(rows.empty()) << name;
-    return rows;
-}
-
-// "level:message" as a controller log line.
-LogLine line(const std::string& text) {
-    return {std::stoi(text.substr(0, text.find(':'))), "ConfigController", text.substr(text.find(':') + 1)};
-}
+using kovtest::dataRows;
+using kovtest::logLine;
 
 struct FakeUtils : ZUR::IZURUtils {
     std::string answer = "yes";
@@ -62,26 +44,17 @@ struct MovedInstall : KOVConfigController {
 class TasksContentTest : public kovtest::ControllerTest {
 protected:
     void SetUp() override { build<KOVConfigController>(utils); }
-
     template <class Controller>
     void build(std::shared_ptr<ZUR::IZURUtils> platform) {
-        controller.reset();
-        auto faulty = std::make_unique<kovtest::FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
-        store = faulty.get();
-        controller = std::make_unique<Controller>(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
-                                                  std::move(faulty), nullptr, platform, files());
+        rebuild<Controller>(nullptr, platform);
         received.clear();
-    }
-
-    void put(const std::string& type, const std::string& key, const std::string& value) {
-        store->inner().writeString("type", type, key, value);
     }
 
     std::shared_ptr<FakeUtils> utils = std::make_shared<FakeUtils>();
 };
 
 TEST_F(TasksContentTest, TaskOptionChecksRunInOrderWithTheirCodes) {
-    for (const auto& row : golden("task_checks.tsv")) {
+    for (const auto& row : dataRows("task_checks.tsv")) {
         SCOPED_TRACE(row[0] + " {" + row[1] + "} cpu " + row[2] + " callback " + row[3]);
         build<KOVConfigController>(row[2] == "none" ? nullptr : utils);
         utils->answer = row[2];
@@ -102,7 +75,7 @@ TEST_F(TasksContentTest, TaskOptionChecksRunInOrderWithTheirCodes) {
         }
         EXPECT_EQ(std::stoi(row[5]), utils->asked);
         std::vector<LogLine> expected;
-        for (std::size_t i = 6; i < row.size(); ++i) expected.push_back(line(row[i]));
+        for (std::size_t i = 6; i < row.size(); ++i) expected.push_back(logLine(row[i]));
         EXPECT_EQ(expected, logger.controllerLines());
         const bool handed = row[4] == "3001";
         EXPECT_EQ(handed ? std::vector<OptionMap>{options} : std::vector<OptionMap>{}, received);
@@ -157,7 +130,7 @@ const std::map<std::string, std::string (IConfigController::*)()> kPaths = {
 // clang-format on
 
 TEST_F(TasksContentTest, DirectoriesInEverySetting) {
-    const auto rows = golden("product_paths.tsv");
+    const auto rows = dataRows("product_paths.tsv");
     EXPECT_EQ(kPaths.size() + 1, rows.size());
     for (std::size_t column = 1; column < rows[0].size(); ++column) {
         const std::string& setting = rows[0][column];
@@ -186,7 +159,8 @@ TEST_F(TasksContentTest, DirectoriesInEverySetting) {
             if (setting != "empty") continue;
             std::vector<LogLine> expected;
             if (getter == "getZURSocketPath") {
-                expected.push_back(line("2:Unable to get ZUR Socket Path. Returning default value instead"));
+                expected.push_back(
+                    logLine("2:Unable to get ZUR Socket Path. Returning default value instead"));
             }
             EXPECT_EQ(expected, logger.controllerLines()) << getter;
         }
@@ -267,7 +241,7 @@ TEST_F(TasksContentTest, FailingStoreAnswersEachContentOperation) {
         {"setExtraDATVirusList", [&](std::string&) { return c.setExtraDATVirusList(names); }},
         {"getDATUpdateDate", [&](std::string& out) { return out = c.getDATUpdateDate(), 0; }},
         {"setDATUpdateDate", [&](std::string&) { return c.setDATUpdateDate("2026-12-06"); }}};
-    const auto rows = golden("content_failures.tsv");
+    const auto rows = dataRows("content_failures.tsv");
     EXPECT_EQ(operations.size(), rows.size());
     for (const auto& row : rows) {
         SCOPED_TRACE(row[0]);
@@ -278,7 +252,7 @@ TEST_F(TasksContentTest, FailingStoreAnswersEachContentOperation) {
         EXPECT_EQ(row[1], row[1] == "-" ? "-" : std::to_string(code));
         EXPECT_EQ(row[2], out);
         std::vector<LogLine> expected;
-        for (std::size_t i = 3; i < row.size(); ++i) expected.push_back(line("2:" + row[i]));
+        for (std::size_t i = 3; i < row.size(); ++i) expected.push_back(logLine("2:" + row[i]));
         EXPECT_EQ(expected, logger.controllerLines());
     }
     EXPECT_EQ(std::vector<std::string>{"A"}, names);
@@ -293,7 +267,7 @@ TEST_F(TasksContentTest, FailingStoreAnswersEachContentOperation) {
     }
     const std::vector<LogLine> lines = logger.controllerLines();
     ASSERT_EQ(9u, lines.size());
-    EXPECT_EQ(line("2:Unable to get DAT's release date info in Config Controller"), lines.back());
+    EXPECT_EQ(logLine("2:Unable to get DAT's release date info in Config Controller"), lines.back());
 }
 
 }  // namespace

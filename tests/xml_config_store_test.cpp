@@ -26,6 +26,8 @@
 #include "support/TestSupport.h"
 
 namespace fs = boost::filesystem;
+using kovtest::readFile;
+using kovtest::writeFile;
 using ZUR::SettingsMap;
 using ZUR::XmlConfigStore;
 using Strings = std::map<std::string, std::string>;
@@ -34,43 +36,8 @@ namespace {
 
 const char* const kGuid = "{5C1A0D2E-7B1F-4C55-9A0E-3D2B6F1E8A47}";  // the ODSProfile of kSample
 
-const std::string kSample = R"(<?xml version="1.0" encoding="utf-8"?>
-<preferences>
-    <DNDOASGlobalSettings type="51">
-        <ScanArchiveEnabled>0</ScanArchiveEnabled>
-        <MaxScanTime>45</MaxScanTime>
-        <Label>global</Label>
-    </DNDOASGlobalSettings>
-    <DNDOASProfile type="1">
-        <ScanArchiveEnabled>1</ScanArchiveEnabled>
-        <ProcessList delimiter=",">
-            <Process>a,b</Process>
-        </ProcessList>
-    </DNDOASProfile>
-    <DNDOASProfile type="2">
-        <ProcessList delimiter=";"><Process>x;y</Process></ProcessList>
-    </DNDOASProfile>
-    <DNDAPGlobalExclusions type="60">
-        <APExclusions delimiter="|"><Exclusion>/tmp/a|/tmp/b|/tmp/a</Exclusion></APExclusions>
-        <Other>plain</Other>
-    </DNDAPGlobalExclusions>
-    <DNDGlobalSettings type="52">
-        <ExtraDATVirusList delimiter=":"><VirusName>v1:v2</VirusName></ExtraDATVirusList>
-        <PlainList><Item>i</Item></PlainList>
-    </DNDGlobalSettings>
-    <ODSProfile type="{5C1A0D2E-7B1F-4C55-9A0E-3D2B6F1E8A47}">
-        <Name>Weekly</Name>
-        <LastRunSummary><NoOfFiles>12</NoOfFiles></LastRunSummary>
-    </ODSProfile>
-    <DNDProductDefaultSettings type="70">
-        <PrefixKeyword>
-            <Keyword id="1">alpha</Keyword>
-            <Keyword id="2">beta</Keyword>
-            <Keyword>gamma</Keyword>
-        </PrefixKeyword>
-    </DNDProductDefaultSettings>
-</preferences>
-)";
+// Sections of several shapes: plain values, delimited lists, attributes, a task and keywords.
+const std::string kSample = kovtest::readFile(KOVCONFIG_TEST_DATA_DIR "/store_sample.xml");
 
 // Runs `body` with a 64-byte file size limit, which makes every write of a
 // temporary file fail, for root too.
@@ -97,26 +64,8 @@ struct FileStat {
 
 class XmlConfigStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / fs::unique_path("kovconfig-store-%%%%-%%%%-%%%%");
-        fs::create_directories(dir_);
-        path_ = (dir_ / "prefs.xml").string();
-        writeFile(path_, kSample);
-    }
-    void TearDown() override {
-        boost::system::error_code ec;
-        fs::remove_all(dir_, ec);
-        fs::remove_all(dir_.string() + ".moved", ec);
-    }
+    void SetUp() override { writeFile(path_, kSample); }
 
-    static void writeFile(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    }
-    static std::string readFile(const std::string& path) {
-        std::ostringstream out;
-        out << std::ifstream(path, std::ios::binary).rdbuf();
-        return out.str();
-    }
     static FileStat statOf(const std::string& path) {
         struct stat st {};
         EXPECT_EQ(0, ::stat(path.c_str(), &st));
@@ -134,16 +83,11 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
     // Polls `seen` for at most one second.
     template <class Seen>
     static bool eventually(Seen&& seen) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (!seen()) {
-            if (std::chrono::steady_clock::now() >= deadline) return seen();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return true;
+        for (int i = 0; i < 200 && !seen(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return seen();
     }
     int temporaryFiles() const {
         const auto names = dirEntries();
@@ -151,25 +95,10 @@ protected:
             return name.compare(0, 13, "prefs.xml.tmp") == 0;
         }));
     }
-    // Runs `body` in a child process; true when it exits with 0.
-    template <class Body>
-    static bool inChild(Body&& body) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            int code = 1;
-            try {
-                code = body() ? 0 : 1;
-            } catch (...) {
-                code = 2;
-            }
-            ::_exit(code);
-        }
-        int status = 0;
-        return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
 
-    fs::path dir_;
-    std::string path_;
+    kovtest::TempDir dir;
+    const fs::path dir_ = dir.path();
+    const std::string path_ = dir.file("prefs.xml");
 };
 
 TEST_F(XmlConfigStoreTest, TrickyValuesRoundTripByteForByte) {
@@ -196,31 +125,20 @@ TEST_F(XmlConfigStoreTest, TrickyValuesRoundTripByteForByte) {
 }
 
 TEST_F(XmlConfigStoreTest, ReadIntAndReadBoolAcceptOnlyExactText) {
-    const std::vector<std::pair<std::string, int>> goodInts = {
-        {"0", 0}, {"42", 42}, {"-17", -17}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}};
-    const std::vector<std::string> badInts = {"",  " 1",   "1 ",  "12abc",       "+5",         "2147483648",
-                                              "-", "0x10", "1.5", "-2147483649", "99999999999"};
-    const std::vector<std::pair<std::string, bool>> goodBools = {
-        {"0", false}, {"1", true}, {"true", true}, {"false", false}};
-    const std::vector<std::string> badBools = {"", "yes", "TRUE", " 1", "2", "01", "on"};
     auto store = open();
     const std::string key = "DNDOASGlobalSettings.Probe";
-    const auto put = [&](const std::string& text) { store->writeString("type", "51", key, text); };
-    for (const auto& c : goodInts) {
-        put(c.first);
-        EXPECT_EQ(c.second, store->readInt("51", key)) << c.first;
-    }
-    for (const auto& text : badInts) {
-        put(text);
-        EXPECT_THROW(store->readInt("51", key), std::runtime_error) << "'" << text << "'";
-    }
-    for (const auto& c : goodBools) {
-        put(c.first);
-        EXPECT_EQ(c.second, store->readBool("51", key)) << c.first;
-    }
-    for (const auto& text : badBools) {
-        put(text);
-        EXPECT_THROW(store->readBool("51", key), std::runtime_error) << "'" << text << "'";
+    for (const auto& row : kovtest::dataRows("store_texts.tsv")) {
+        if (row[0] != "int" && row[0] != "bool") continue;
+        SCOPED_TRACE(row[0] + " '" + row[1] + "'");
+        store->writeString("type", "51", key, row[1]);
+        const auto read = [&] {
+            return row[0] == "int" ? store->readInt("51", key) : int(store->readBool("51", key));
+        };
+        if (row[2] == "throws") {
+            EXPECT_THROW(read(), std::runtime_error);
+        } else {
+            EXPECT_EQ(std::stoi(row[2]), read());
+        }
     }
     store->writeBool("type", "51", key, true);
     EXPECT_EQ("1", store->readString("51", key));
@@ -264,103 +182,33 @@ TEST_F(XmlConfigStoreTest, WriteRequiresTypeAttributeAndExistingSection) {
     EXPECT_EQ(5, open()->readInt("1", "DNDOASProfile.New.Deep"));
 }
 
-TEST_F(XmlConfigStoreTest, MergeCreatesSectionsKeysAttributesAndAppendsListItems) {
-    auto store = open();
-    EXPECT_TRUE(store->mergeSettings({
-        {"{0001}", {{"UpdateProfile.Name", "Daily"}, {"UpdateProfile.Source.<xmlattr>.kind", "http"}}},
-        {"51", {{"DNDOASGlobalSettings.Label", "other"}, {"DNDOASGlobalSettings.Added", "x"}}},
-        {"1", {{"DNDOASProfile.ProcessList.Process", "b,c,,a,d,c"}}},
-        {"2", {{"DNDOASProfile.ProcessList.Process", "y;z"}}},
-        {"60", {{"DNDAPGlobalExclusions.Other", "plain,more"}}},
-    }));
-    const std::vector<std::tuple<std::string, std::string, std::string>> expected = {
-        {"{0001}", "UpdateProfile.Name", "Daily"},
-        {"{0001}", "UpdateProfile.<xmlattr>.type", "{0001}"},
-        {"{0001}", "UpdateProfile.Source.<xmlattr>.kind", "http"},
-        {"51", "DNDOASGlobalSettings.Label", "other"},  // not a list: set
-        {"51", "DNDOASGlobalSettings.Added", "x"},
-        {"1", "DNDOASProfile.ProcessList.Process", "a,b,c,d"},
-        {"2", "DNDOASProfile.ProcessList.Process", "x;y;z"},
-        {"60", "DNDAPGlobalExclusions.Other", "plain,more"},
-    };
-    auto second = open();
-    for (const auto& e : expected) {
-        EXPECT_EQ(std::get<2>(e), store->readString(std::get<0>(e), std::get<1>(e))) << std::get<1>(e);
-        EXPECT_EQ(std::get<2>(e), second->readString(std::get<0>(e), std::get<1>(e))) << std::get<1>(e);
-    }
-    // Entries that cannot be stored make the answer false; the others are kept.
-    EXPECT_FALSE(store->mergeSettings(
-        {{"51", {{"DNDOASGlobalSettings.bad name", "v"}, {"DNDOASGlobalSettings.Fine", "f"}}}}));
-    EXPECT_EQ("f", store->readString("51", "DNDOASGlobalSettings.Fine"));
-}
-
-TEST_F(XmlConfigStoreTest, RemoveSettingsFollowsItsRules) {
-    using Expect = std::tuple<std::string, std::string, const char*>;  // null: key absent
-    const std::string exclusion = "DNDAPGlobalExclusions.APExclusions.Exclusion";
-    const std::string process2 = "DNDOASProfile.ProcessList.Process";
-    struct Case {
-        const char* name;
+// Rows of store_changes.tsv: name, merge or remove, answer, then entries
+// "first|second|value|absent:type:key[=value]" (the maps given, what the store then holds).
+TEST_F(XmlConfigStoreTest, MergeAndRemoveFollowTheirRules) {
+    for (const auto& row : kovtest::dataRows("store_changes.tsv")) {
+        SCOPED_TRACE(row[0]);
         SettingsMap first, second;
-        bool result;
-        std::vector<Expect> expected;
-    };
-    const std::vector<Case> cases = {
-        {"first map gives the remainder",
-         {{"60", {{exclusion, "/tmp/b"}}}},
-         {{"60", {{exclusion, "/tmp/a"}}}},
-         true,
-         {Expect{"60", exclusion, "/tmp/b"}}},
-        {"attribute",
-         {},
-         {{"2", {{"DNDOASProfile.ProcessList.<xmlattr>.delimiter", ""}}}},
-         true,
-         {Expect{"2", "DNDOASProfile.ProcessList.<xmlattr>.delimiter", nullptr},
-          Expect{"2", process2, "x;y"}}},
-        {"items, all occurrences",
-         {},
-         {{"60", {{exclusion, "/tmp/a"}}}},
-         true,
-         {Expect{"60", exclusion, "/tmp/b"}}},
-        {"last items drop the node",
-         {},
-         {{"2", {{process2, "y;x"}}}},
-         true,
-         {Expect{"2", process2, nullptr}, Expect{"2", "DNDOASProfile.ProcessList.<xmlattr>.delimiter", ";"}}},
-        {"unrelated value drops the node",
-         {},
-         {{"60", {{exclusion, "/tmp/a|/tmp/zzz"}}}},
-         true,
-         {Expect{"60", exclusion, nullptr}}},
-        {"plain node",
-         {},
-         {{"51", {{"DNDOASGlobalSettings.Label", ""}}}},
-         true,
-         {Expect{"51", "DNDOASGlobalSettings.Label", nullptr},
-          Expect{"51", "DNDOASGlobalSettings.MaxScanTime", "45"}}},
-        {"the empty value keeps a list that has items",
-         {},
-         {{"2", {{process2, ""}}}},
-         true,
-         {Expect{"2", process2, "x;y"}}},
-        {"absent key counts as removed", {}, {{"51", {{"DNDOASGlobalSettings.Gone", ""}}}}, true, {}},
-        {"missing section",
-         {},
-         {{"999", {{"DNDOASProfile.X", ""}}}, {"1", {{process2, "a"}}}},
-         false,
-         {Expect{"1", process2, "b"}}},
-    };
-    for (const auto& c : cases) {
+        std::vector<std::vector<std::string>> expected;  // type, key, value (absent: no value)
+        for (std::size_t i = 3; i < row.size(); ++i) {
+            const std::size_t colon = row[i].find(':'), at = row[i].find(':', colon + 1),
+                              eq = row[i].find('=');
+            const std::string what = row[i].substr(0, colon), type = row[i].substr(colon + 1, at - colon - 1);
+            const std::string key = row[i].substr(at + 1, eq - at - 1);
+            const std::string value = eq == std::string::npos ? "" : row[i].substr(eq + 1);
+            if (what == "first" || what == "second") (what == "first" ? first : second)[type][key] = value;
+            if (what == "value") expected.push_back({type, key, value});
+            if (what == "absent") expected.push_back({type, key});
+        }
         writeFile(path_, kSample);
         auto store = open();
-        EXPECT_EQ(c.result, store->removeSettings(c.first, c.second)) << c.name;
+        EXPECT_EQ(row[2] == "true",
+                  row[1] == "merge" ? store->mergeSettings(first) : store->removeSettings(first, second));
         auto reloaded = open();
-        for (const auto& e : c.expected) {
+        for (const auto& e : expected) {
             for (XmlConfigStore* s : {store.get(), reloaded.get()}) {
-                if (std::get<2>(e) == nullptr) {
-                    EXPECT_FALSE(s->keyExists(std::get<0>(e), std::get<1>(e))) << c.name;
-                } else {
-                    EXPECT_EQ(std::get<2>(e), s->readString(std::get<0>(e), std::get<1>(e))) << c.name;
-                }
+                EXPECT_EQ(e.size() == 3, s->keyExists(e[0], e[1])) << e[1];
+                EXPECT_EQ(e.size() == 3 ? e[2] : "",
+                          s->keyExists(e[0], e[1]) ? s->readString(e[0], e[1]) : "");
             }
         }
     }
@@ -368,22 +216,12 @@ TEST_F(XmlConfigStoreTest, RemoveSettingsFollowsItsRules) {
 
 TEST_F(XmlConfigStoreTest, ReadDelimiterPathForms) {
     auto store = open();
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"DNDGlobalSettings.ExtraDATVirusList.VirusName", ":"},
-        {"preferences.DNDGlobalSettings.ExtraDATVirusList.VirusName", ":"},
-        {"DNDGlobalSettings.ExtraDATVirusList.<xmlattr>.delimiter", ":"},
-        {"DNDGlobalSettings.ExtraDATVirusList.NotThere", ":"},  // the list, not the value, carries it
-        {"DNDGlobalSettings.PlainList.Item", "#"},              // no delimiter attribute: unchanged
-        {"DNDGlobalSettings.NoList.Value", "#"},                // no list node: unchanged
-    };
-    for (const auto& c : cases) {
+    for (const auto& row : kovtest::dataRows("store_texts.tsv", "delimiter")) {
         std::string delimiter = "#";
-        store->readDelimiter("52", c.first, delimiter);
-        EXPECT_EQ(c.second, delimiter) << c.first;
+        store->readDelimiter(row[0], row[1], delimiter);
+        EXPECT_EQ(row[2], delimiter) << row[1];
     }
-    std::string delimiter = "#";
-    store->readDelimiter("60", "DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter", delimiter);
-    EXPECT_EQ("|", delimiter);
+    std::string delimiter;
     EXPECT_THROW(store->readDelimiter("999", "DNDGlobalSettings.ExtraDATVirusList.VirusName", delimiter),
                  std::runtime_error);
 }
@@ -416,30 +254,20 @@ TEST_F(XmlConfigStoreTest, SectionAndAttributeMapShapes) {
 }
 
 TEST_F(XmlConfigStoreTest, LoadRejectsUnusableFilesAndStaysUnloaded) {
-    std::string deep = "<preferences>";
-    for (int i = 0; i < 40; ++i) deep += "<a>";
-    for (int i = 0; i < 40; ++i) deep += "</a>";
-    deep += "</preferences>";
-    const std::vector<std::pair<const char*, const char*>> files = {
-        {"empty", ""},
-        {"malformed", "<preferences><a></preferences"},
-        {"unclosed", "<preferences><a type=\"1\">"},
-        {"wrong root", "<settings><a type=\"1\"/></settings>"},
-        {"two roots", "<preferences/><preferences/>"},
-        {"too deep", deep.c_str()},
-    };
-    for (const auto& f : files) {
-        writeFile(path_, f.second);
+    for (const auto& file : kovtest::dataRows("store_texts.tsv", "unloadable")) {
+        SCOPED_TRACE(file[0]);
+        writeFile(path_, file[1]);
         XmlConfigStore store;
-        EXPECT_FALSE(store.loadPreferences(path_, {})) << f.first;
-        EXPECT_THROW(store.readString("51", "DNDOASGlobalSettings.Label"), std::runtime_error) << f.first;
+        EXPECT_FALSE(store.loadPreferences(path_, {}));
+        EXPECT_THROW(store.readString("51", "DNDOASGlobalSettings.Label"), std::runtime_error);
         EXPECT_THROW(store.writeString("type", "51", "DNDOASGlobalSettings.Label", "x"), std::exception);
-        EXPECT_FALSE(store.mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "x"}}}})) << f.first;
-        EXPECT_FALSE(store.removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}})) << f.first;
+        EXPECT_FALSE(store.mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "x"}}}}));
+        EXPECT_FALSE(store.removeSettings({}, {{"51", {{"DNDOASGlobalSettings.Label", ""}}}}));
     }
     XmlConfigStore store;
     EXPECT_FALSE(store.loadPreferences((dir_ / "absent.xml").string(), {}));
     EXPECT_FALSE(store.loadPreferences(dir_.string(), {}));  // a directory
+    fs::remove(dir_.string() + ".lock");  // the lock beside it, outside the temporary directory
 
     // The limits of an attached utility apply to the next load.
     writeFile(path_, kSample);
@@ -521,46 +349,28 @@ TEST_F(XmlConfigStoreTest, FailedWriteRollsBackInMemory) {
     EXPECT_THROW(store->writeString("type", "51", "DNDOASGlobalSettings.Label", "lost"), std::exception);
     EXPECT_FALSE(store->mergeSettings({{"51", {{"DNDOASGlobalSettings.Label", "lost"}}}}));
     EXPECT_EQ("global", store->readString("51", "DNDOASGlobalSettings.Label"));
+    fs::remove(dir_);
+    fs::rename(dir_.string() + ".moved", dir_);
 }
 
 TEST_F(XmlConfigStoreTest, TwoProcessesLoseNoUpdate) {
     constexpr int kWrites = 20;
-    std::vector<pid_t> children;
-    for (int child = 0; child < 2; ++child) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            int code = 0;
-            try {
-                XmlConfigStore store;
-                if (!store.loadPreferences(path_, {})) ::_exit(2);
-                for (int i = 0; i < kWrites && code == 0; ++i) {
-                    const std::string key =
-                        "DNDOASGlobalSettings.P" + std::to_string(child) + "_" + std::to_string(i);
-                    if (child == 0) {
-                        store.writeInt("type", "51", key, i);
-                    } else if (!store.mergeSettings({{"51", {{key, std::to_string(i)}}}})) {
-                        code = 3;
-                    }
-                }
-            } catch (...) {
-                code = 4;
-            }
-            ::_exit(code);
+    const auto key = [](int child, int i) {
+        return "DNDOASGlobalSettings.P" + std::to_string(child) + "_" + std::to_string(i);
+    };
+    EXPECT_TRUE(kovtest::inChildren(2, [&](int child) {
+        XmlConfigStore store;
+        if (!store.loadPreferences(path_, {})) return false;
+        for (int i = 0; i < kWrites; ++i) {
+            if (child == 0) store.writeInt("type", "51", key(child, i), i);
+            if (child == 1 && !store.mergeSettings({{"51", {{key(child, i), std::to_string(i)}}}}))
+                return false;
         }
-        children.push_back(pid);
-    }
-    for (const pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(pid, ::waitpid(pid, &status, 0));
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+        return true;
+    }));
     auto store = open();
     for (int child = 0; child < 2; ++child) {
-        for (int i = 0; i < kWrites; ++i) {
-            EXPECT_EQ(i, store->readInt("51", "DNDOASGlobalSettings.P" + std::to_string(child) + "_" +
-                                                  std::to_string(i)));
-        }
+        for (int i = 0; i < kWrites; ++i) EXPECT_EQ(i, store->readInt("51", key(child, i)));
     }
 }
 
@@ -617,12 +427,7 @@ TEST_F(XmlConfigStoreTest, ConcurrentReadersSeeWholeValuesWhileWriting) {
     EXPECT_EQ(0, bad.load());
     EXPECT_GT(reads.load(), 100);
     EXPECT_EQ(last, writer->readString("51", "DNDOASGlobalSettings.Label"));
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (other->readString("51", "DNDOASGlobalSettings.Label") != last &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    EXPECT_EQ(last, other->readString("51", "DNDOASGlobalSettings.Label"));
+    EXPECT_TRUE(eventually([&] { return other->readString("51", "DNDOASGlobalSettings.Label") == last; }));
 }
 
 TEST_F(XmlConfigStoreTest, TransactionReadsItsOwnWritesAndCommitsOnce) {
@@ -702,7 +507,7 @@ TEST_F(XmlConfigStoreTest, NoPathWritesThroughALink) {
 // A directory the process may write but not open: the rename is done, so the
 // change stands although the directory cannot be fsynced.
 TEST_F(XmlConfigStoreTest, FailedDirectorySyncAfterTheRenameKeepsTheCommit) {
-    EXPECT_TRUE(inChild([&] {
+    EXPECT_TRUE(kovtest::inChildren(1, [&](int) {
         if (::geteuid() == 0) {
             for (const auto& name : {dir_.string(), path_}) {
                 if (::chown(name.c_str(), 65534, 65534) != 0) return false;
@@ -831,35 +636,19 @@ TEST_F(StoreTransactionTest, FailedCommitAnswersTheOperationsFailure) {
 // across processes the first one's names get lost.
 TEST_F(StoreTransactionTest, TwoProcessesAddingAndDeletingProcessNamesLoseNone) {
     constexpr int kNames = 20;
-    std::vector<pid_t> children;
-    for (int child = 0; child < 2; ++child) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            int code = 0;
-            try {
-                kovtest::RecordingLogger log;
-                XmlConfigStore* raw = nullptr;
-                auto own = makeController(log, raw);
-                for (int i = 0; i < kNames && code == 0; ++i) {
-                    const std::string name = "p" + std::to_string(child) + "_" + std::to_string(i);
-                    std::set<std::string> one{name};
-                    if (own->addProcess(KOVL::HIGH_RISK_PROFILE, one) != KOVL::AM_SUCCESS) code = 3;
-                    if (child == 1 && own->deleteProcess(KOVL::HIGH_RISK_PROFILE, name) != KOVL::AM_SUCCESS)
-                        code = 4;
-                }
-            } catch (...) {
-                code = 5;
-            }
-            ::_exit(code);
+    EXPECT_TRUE(kovtest::inChildren(2, [&](int child) {
+        kovtest::RecordingLogger log;
+        XmlConfigStore* raw = nullptr;
+        auto own = makeController(log, raw);
+        for (int i = 0; i < kNames; ++i) {
+            const std::string name = "p" + std::to_string(child) + "_" + std::to_string(i);
+            std::set<std::string> one{name};
+            if (own->addProcess(KOVL::HIGH_RISK_PROFILE, one) != KOVL::AM_SUCCESS) return false;
+            if (child == 1 && own->deleteProcess(KOVL::HIGH_RISK_PROFILE, name) != KOVL::AM_SUCCESS)
+                return false;
         }
-        children.push_back(pid);
-    }
-    for (const pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(pid, ::waitpid(pid, &status, 0));
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+        return true;
+    }));
     std::vector<std::string> expected;
     for (int i = 0; i < kNames; ++i) expected.push_back("p0_" + std::to_string(i));
     std::vector<std::string> listed = controller->getProcess(KOVL::HIGH_RISK_PROFILE);

@@ -3,10 +3,10 @@
 // exported vocabulary constants the tool must print.
 #include <sys/wait.h>
 
+#include <boost/algorithm/string/replace.hpp>
 #include <boost/filesystem.hpp>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <map>
 #include <thread>
 
 #include "support/TestSupport.h"
@@ -21,12 +21,7 @@ struct ToolRun {
     std::string err;
 };
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using kovtest::readFile;
 
 class ZlytpcliTest : public ::testing::Test {
 protected:
@@ -41,7 +36,7 @@ protected:
         while (std::fgets(buffer, sizeof(buffer), pipe)) run.out += buffer;
         const int status = pclose(pipe);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = slurp(errFile);
+        run.err = readFile(errFile);
         return run;
     }
     std::string prefs() const { return root.file("var/Korvel/kov/tp/prefs.xml"); }
@@ -70,6 +65,13 @@ protected:
     std::unique_ptr<KOVL::KOVConfigController> controller;
     mutable int runs = 0;
 };
+
+// An expected output of tests/data/zlytpcli_outputs.tsv, its line breaks written as "\n".
+std::string output(const std::string& name) {
+    for (const auto& row : kovtest::dataRows("zlytpcli_outputs.tsv", name))
+        return boost::algorithm::replace_all_copy(row[0], "\\n", "\n");
+    return "";
+}
 
 // Another process's change reaches this process's store within a second.
 template <class Condition>
@@ -100,88 +102,28 @@ TEST_F(ZlytpcliTest, RootGetsTheShippedDefaultsAndHelpExitsZero) {
     EXPECT_FALSE(boost::filesystem::exists(prefs())) << "help never opens the preferences";
 
     EXPECT_EQ(tool("--version").status, 0);
-    EXPECT_EQ(slurp(root.file("opt/Korvel/kov/tp/etc/prefs.xml")), slurp(kovtest::shippedPrefs()));
+    EXPECT_EQ(readFile(root.file("opt/Korvel/kov/tp/etc/prefs.xml")), readFile(kovtest::shippedPrefs()));
     EXPECT_TRUE(boost::filesystem::exists(prefs()));
 }
 
 // Every refusal: its status, its one line on stderr, nothing on stdout, the file untouched.
 TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
     daemon();
-    const std::string before = slurp(prefs());
-    const struct {
-        std::string args;
-        int status;
-        const std::string& message;
-    } refusals[] = {
-        {"", 2, S::NO_OPTION_PASSED_MSG},
-        {"stray", 2, S::UNKNOWN_PARAMETER_FOUND_MSG},
-        {"--nosuch", 2, S::INVALID_CMD_OPTION_MSG},
-        {"--setoasglobalconfig --maxscantime 9", 2, S::MAXSCANTIME_OUT_OF_RANGE_MSG},
-        {"--setoasglobalconfig --maxscantime", 2, S::MAXSCANTIME_OUT_OF_RANGE_MSG},
-        {"--setoasglobalconfig --maxscantime 90 --oas on", 2, S::ONE_SUB_COMMAND_ALLOWED_MSG},
-        {"--setoasglobalconfig --procsettings fast", 2, S::INVALID_PROCSETTINGS_ARGUMENT_MSG},
-        {"--setoasglobalconfig --state enable", 2, S::ORQ_OPTION_MANDATORY_WITH_STATE_OPTION_MSG},
-        {"--setoasglobalconfig --orq --sensitivity extreme", 2, S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG},
-        {"--getoasconfig --summary --nosuch", 2, S::UNKNOWN_PARAMETER_FOUND_MSG},
-        {"--getoasconfig --listfiletypestoscan onlyspecified", 2, S::SPECIFY_PROFILE_OPTION_MSG},
-        {"--getoasconfig --listfiletypestoscan onlyspecified --profile medium", 2,
-         S::INVALID_PROFILE_OPTION_MSG},
-        {"--addprocess --highrisk a --lowrisk b", 2, S::ADDPROCESS_TO_ONLY_ONE_RISK_TYPE_MSG},
-        {"--addprocess --highrisk a,,b", 2, S::INVALID_HIGHRISK_ARGUMENT_MSG},
-        {"--delprocess --index 7", 2, S::PROCESS_COULD_NOT_BE_DELETED_MSG},
-        {"--debuglog maybe", 2, S::INVALID_DEBUG_LOG_ARGUMENT_MSG},
-        {"--setmaxproductlogsize 0", 2, S::INVALID_MAX_PRODUCTLOG_SIZE_ARGUMENT_MSG},
-        {"--setquarantinefolder relative/dir", 2, S::INVALID_SETQUARANTINE_FOLDER_PATH_MSG},
-        {"--setproductlogfile log.txt", 2, S::INVALID_SET_PRODUCT_LOG_FILE_MSG},
-        {"--runtask --index 1", 3, S::FMP_REGISTRATION_ERROR_MSG},
-        {"--flushscancache", 3, S::FMP_REGISTRATION_ERROR_MSG},
-        {"--addproxy", 3, S::FMP_REGISTRATION_ERROR_MSG},
-        {"--createaprule", 3, S::FMP_REGISTRATION_ERROR_MSG},
-        {"--orq maybe", 2, S::INVALID_ORQ_ARGUMENT_MSG},
-        {"--orqtelemetry --getstatus --setstatus enable", 2, S::ONE_SUBOPTION_ALLOWED_MSG},
-        {"--proxyserverconfig --type customproxy --url proxy --port 65536", 2,
-         S::INVALID_PROXYSERVER_PORT_MSG},
-        {"--proxyserverconfig --type customproxy --url proxy", 2,
-         S::SUBOPTIONS_URL_AND_PORT_MANDATORY_WHEN_TYPE_IS_CUSTOMPROXY_MSG},
-        {"--proxyserverconfig --type noproxy --port 80", 2,
-         S::NO_SUBOPTIONS_ALLOWED_WHEN_TYPE_IS_NOPROXY_MSG},
-        {"--proxyserverconfig --type systemproxy --httpauth enable --username bob", 2,
-         S::SUBOPTIONS_USERNAME_AND_PASSWORD_MANDATORY_WITH_HTTPAUTH_MSG},
-        {"--setoasprofileconfig --setmode sor", 2, S::SPECIFY_PROFILE_OPTION_MSG},
-        {"--setoasprofileconfig --profile standard --setmode noscan", 2,
-         S::NOSCAN_ALLOWED_ONLY_FOR_LOWRISK_PROFILE_MSG},
-        {"--setoasprofileconfig --profile lowrisk --scanarchive enable --primaryaction deny "
-         "--secondaryaction delete",
-         2, S::INVALID_SECONDARY_ACTION_FOR_SPECIFIED_PRIMARY_ACTION_MSG},
-        {"--setoasprofileconfig --profile lowrisk --addfiletype exe", 2,
-         S::THESE_OPTIONS_ALLOWED_ONLY_FOR_FILETYPESTOSCAN_MSG},
-        {"--setoasprofileconfig --profile lowrisk --excludepaths rel/path", 2,
-         S::INVALID_EXCLUDE_PATHS_ARGUMENT_MSG},
-        {"--setoasprofileconfig --profile lowrisk --delexclusion --index 1", 2, S::INVALID_EXCLUSIONLIST_MSG},
-        {"--getoasprofileconfig", 2, S::INVALID_GETOASPROFILECONFIG_ARGUMENT_MSG},
-        {"--addodstask --name weekly", 2, S::INVALID_SCAN_ODS_SETTINGS_MSG},
-        {"--addodstask --scanpaths /home", 2, S::ODS_TASK_COULD_NOT_BE_ADDED_MSG},
-        {"--addodstask --name weekly --scanpaths /home --setmaxcpulimit 101", 2,
-         S::MAXCPULIMIT_OUT_OF_RANGE_MSG},
-        {"--addupdatetask --name content --updatetype signatures", 2, S::INVALID_UPDATETYPE_ARGUMENT_MSG},
-        {"--deltask --index 99", 2, S::INVALID_TASK_INDEX_OPTION_MSG},
-        {"--showtask", 2, S::SPECIFY_INDEX_OR_NAME_OF_TASK_MSG},
-        {"--scheduletask --index 1 --daily", 2, S::PROVIDE_START_TIME_OPTION_MSG},
-        {"--scheduletask --index 1 --weekly --dayofweek 8 --starttime 02:00", 2,
-         S::INVALID_DAYOFWEEK_ARGUMENT_MSG},
-    };
-    for (const auto& refusal : refusals) {
-        SCOPED_TRACE(refusal.args);
-        const ToolRun run = tool(refusal.args);
-        EXPECT_EQ(run.status, refusal.status);
-        EXPECT_EQ(run.err, refusal.message + "\n");
+    const std::string before = readFile(prefs());
+    std::map<std::string, const std::string*> constants;
+    for (const auto& [name, constant] : S::all()) constants[name] = constant;
+    for (const auto& refusal : kovtest::dataRows("zlytpcli_refusals.tsv")) {
+        SCOPED_TRACE(refusal[0]);
+        const ToolRun run = tool(refusal[0]);
+        EXPECT_EQ(run.status, std::stoi(refusal[1]));
+        EXPECT_EQ(run.err, *constants.at(refusal[2]) + "\n");
         EXPECT_EQ(run.out, "");
     }
     const ToolRun cancelled = tool("--setoastodefault </dev/null");
     EXPECT_EQ(cancelled.status, 1);
     EXPECT_EQ(cancelled.out, S::USER_CONFIRMATION_MSG);
     EXPECT_EQ(cancelled.err, S::OPERATION_CANCELLED_MSG + "\n");
-    EXPECT_EQ(slurp(prefs()), before);
+    EXPECT_EQ(readFile(prefs()), before);
 }
 
 TEST_F(ZlytpcliTest, GlobalSettingsReachTheDaemonAndShowInTheSummary) {
@@ -200,13 +142,7 @@ TEST_F(ZlytpcliTest, GlobalSettingsReachTheDaemonAndShowInTheSummary) {
 
     const ToolRun summary = tool("--getoasconfig --summary");
     EXPECT_EQ(summary.status, 0);
-    EXPECT_EQ(summary.out,
-              "On-Access Scan:          Disabled\n"
-              "Profile Setting:         Risk based\n"
-              "Maximum scan time:       90\n"
-              "ORQ:                     Disabled\n"
-              "ORQ Sensitivity Level:   Very High\n"
-              "Access Protection:       Enabled\n");
+    EXPECT_EQ(summary.out, output("summary"));
 }
 
 TEST_F(ZlytpcliTest, LoggingSwitchesAndPathsShowInTheLogSettings) {
@@ -217,13 +153,7 @@ TEST_F(ZlytpcliTest, LoggingSwitchesAndPathsShowInTheLogSettings) {
     const ToolRun size = tool("--setmaxproductlogsize 25");
     EXPECT_EQ(size.out, S::SET_MAX_PRODUCTLOG_SIZE_SUCCESS_MSG + "\n");
     EXPECT_EQ(tool("--setmaxproductlogsize 25").out, S::PRODUCTLOG_SIZE_SET_TO_SAME_VALUE_MSG + "\n");
-    EXPECT_EQ(tool("--showlogsettings").out,
-              "debuglog              Enabled\n"
-              "productlog            Disabled\n"
-              "usesyslog             Disabled\n"
-              "oasactivitylog        Enabled\n"
-              "setproductlogfile     /tmp/zly/product.log\n"
-              "setmaxproductlogsize  25\n");
+    EXPECT_EQ(tool("--showlogsettings").out, output("log settings"));
     EXPECT_TRUE(daemon().getUseFanotifyForFileAccess());
     EXPECT_FALSE(daemon().getUseKernelModuleForFileAccess());
     expectSuccess("--setquarantinefolder " + root.path().string());
@@ -257,7 +187,7 @@ TEST_F(ZlytpcliTest, ProfileConfigurationRoundTripsThroughEverySubOption) {
     expectSuccess("--setoasprofileconfig --profile highrisk --excludepaths /var/cache --excludesubfolder");
     const ToolRun shown = tool("--getoasprofileconfig --profile highrisk");
     EXPECT_EQ(shown.status, 0);
-    EXPECT_EQ(shown.out, slurp(std::string(KOVCONFIG_TEST_DATA_DIR) + "/zlytpcli_highrisk_profile.txt"));
+    EXPECT_EQ(shown.out, readFile(std::string(KOVCONFIG_TEST_DATA_DIR) + "/zlytpcli_highrisk_profile.txt"));
     EXPECT_EQ(daemon().getScanMode(KOVL::HIGH_RISK_PROFILE), KOVL::SCAN_MODE_WRITE);
     EXPECT_EQ(daemon().getScanMode(KOVL::STANDARD_PROFILE), KOVL::SCAN_MODE_DECIDE)
         << "other profiles untouched";
@@ -271,14 +201,10 @@ TEST_F(ZlytpcliTest, ProfileConfigurationRoundTripsThroughEverySubOption) {
 TEST_F(ZlytpcliTest, ExclusionsAreListedNumberedAndDeletedByNumber) {
     expectSuccess("--setoasprofileconfig --profile lowrisk --addexclusionread --excludepaths /srv/a,/srv/b");
     expectSuccess("--setoasprofileconfig --profile lowrisk --excludepathwithsubfolder /opt/big");
-    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
-              "1  Path Exclusions On Read                           /srv/a\n"
-              "2  Path Exclusions On Read                           /srv/b\n"
-              "3  Exclude Folders And SubFolders On Read And Write  /opt/big\n");
+    EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out, output("exclusions"));
     expectSuccess("--setoasprofileconfig --profile lowrisk --delexclusion --index 2");
     EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
-              "1  Path Exclusions On Read                           /srv/a\n"
-              "2  Exclude Folders And SubFolders On Read And Write  /opt/big\n");
+              output("exclusions after deleting 2"));
     EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile standard").out,
               S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE + "\n");
 }
@@ -322,18 +248,13 @@ TEST_F(ZlytpcliTest, ProxyPasswordIsStoredSealedAndNeverShown) {
         "--username alice --password 'open sesame'");
     EXPECT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(set.out, S::SUCCESSFULLY_SET_PROXY_CONFIG_MSG + "\n");
-    EXPECT_EQ(slurp(prefs()).find("open sesame"), std::string::npos);
+    EXPECT_EQ(readFile(prefs()).find("open sesame"), std::string::npos);
     ZUR::ZURProxyConfig stored = daemon().getProxyConfiguration();
     std::string clear;
     EXPECT_TRUE(daemon().getDecryptedProxyPass(stored.proxyHttpAuthPassword, clear));
     EXPECT_EQ(clear, "open sesame");
     EXPECT_EQ(stored.proxyCustomPort, "3128");
-    EXPECT_EQ(tool("--showproxyserverconfig").out,
-              "Type -                  Custom Proxy\n"
-              "URL -                   proxy.example.com\n"
-              "Port -                  3128\n"
-              "HTTP Authentication -   Enabled\n"
-              "Username -              alice\n");
+    EXPECT_EQ(tool("--showproxyserverconfig").out, output("proxy"));
 
     expectSuccess("--orq disable");
     bool orq = true;

@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <ctime>
 #include <fstream>
 #include <stdexcept>
@@ -12,6 +15,12 @@ namespace kovtest {
 
 std::ostream& operator<<(std::ostream& os, const LogLine& line) {
     return os << "{" << line.level << ", " << line.component << ", \"" << line.message << "\"}";
+}
+
+LogLine err(const std::string& message) { return {2, "ConfigController", message}; }
+LogLine info(const std::string& message) { return {6, "ConfigController", message}; }
+LogLine logLine(const std::string& text) {
+    return {std::stoi(text.substr(0, text.find(':'))), "ConfigController", text.substr(text.find(':') + 1)};
 }
 
 void RecordingLogger::logMessage(int level, std::string component, std::string message) {
@@ -191,19 +200,60 @@ long nowSeconds() {
     return static_cast<long>(now.tv_sec);
 }
 
-std::vector<std::vector<std::string>> dataRows(const std::string& file, const std::string& kind) {
+std::vector<std::vector<std::string>> dataRows(const std::string& file) {
     std::ifstream in(std::string(KOVCONFIG_TEST_DATA_DIR) + "/" + file);
     std::vector<std::vector<std::string>> found;
     for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
         std::vector<std::string> fields;
         std::size_t from = 0;
         for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
             fields.push_back(line.substr(from, tab - from));
         fields.push_back(line.substr(from));
-        if (fields[0] == kind) found.emplace_back(fields.begin() + 1, fields.end());
+        found.push_back(fields);
     }
+    if (found.empty()) ADD_FAILURE() << "no rows in tests/data/" << file;
+    return found;
+}
+
+std::vector<std::vector<std::string>> dataRows(const std::string& file, const std::string& kind) {
+    std::vector<std::vector<std::string>> found;
+    for (const auto& fields : dataRows(file))
+        if (fields[0] == kind) found.emplace_back(fields.begin() + 1, fields.end());
     if (found.empty()) ADD_FAILURE() << "no \"" << kind << "\" rows in tests/data/" << file;
     return found;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+bool inChildren(int n, const std::function<bool(int)>& body) {
+    std::vector<pid_t> children;
+    for (int i = 0; i < n; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int code = 2;
+            try {
+                code = body(i) ? 0 : 1;
+            } catch (...) {
+            }
+            ::_exit(code);
+        }
+        if (pid > 0) children.push_back(pid);
+    }
+    bool allPassed = static_cast<int>(children.size()) == n;
+    for (const pid_t pid : children) {
+        int status = 0;
+        allPassed =
+            ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0 && allPassed;
+    }
+    return allPassed;
 }
 
 std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }
@@ -215,12 +265,7 @@ KOVL::PreferenceFiles ControllerTest::files() const {
     return files;
 }
 
-void ControllerTest::SetUp() {
-    auto faulty = std::make_unique<FaultInjectingStore>(std::make_shared<ZUR::XmlConfigStore>());
-    store = faulty.get();
-    controller = std::make_unique<KOVL::KOVConfigController>(
-        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::move(faulty), nullptr, nullptr, files());
-}
+void ControllerTest::SetUp() { rebuild(nullptr); }
 
 void ControllerTest::TearDown() {
     store->clearFaults();
