@@ -78,6 +78,30 @@ Key parseKey(const std::string& key) {
     return parsed;
 }
 
+// splitKey's reading of `text`, written over `key` in place: a Key reused
+// for many keys keeps its buffers and, once they are large enough, splits
+// without allocating. On false `key` holds no meaningful value.
+bool splitKeyReusing(const std::string& text, Key& key) {
+    std::size_t components = 0;  // after the section
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t dot = text.find('.', begin);
+        const std::size_t end = dot == std::string::npos ? text.size() : dot;
+        if (end == begin) return false;
+        if (begin == 0) {
+            if (text[0] == '<') return false;
+            key.section.assign(text, 0, end);
+        } else {
+            if (components == key.path.size()) key.path.emplace_back();
+            key.path[components++].assign(text, begin, end - begin);
+        }
+        if (dot == std::string::npos) break;
+        begin = dot + 1;
+    }
+    key.path.resize(components);
+    return true;
+}
+
 const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
     const Tree* section = doc.section(type, key.section);
     if (section == nullptr) fail("no section " + key.section + " of type '" + type + "'");
@@ -85,7 +109,10 @@ const Tree& requireSection(const Document& doc, const std::string& type, const K
 }
 
 const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
-    const Key parsed = parseKey(key);
+    // Split into buffers this thread keeps, so a read allocates nothing for its
+    // key. Nothing below splits another key while `parsed` is in use.
+    thread_local Key parsed;
+    if (!splitKeyReusing(key, parsed)) fail("malformed key '" + key + "'");
     const Tree* node = xmlstore::findPath(requireSection(doc, type, parsed), parsed.path, parsed.path.size());
     if (node == nullptr) fail("no key " + key + " in the section of type '" + type + "'");
     return *node;
@@ -222,7 +249,7 @@ struct XmlConfigStore::Impl {
             FileId id;
             std::unique_ptr<Document> fresh = readFile(id);
             if (fresh) {
-                addMissingDefaults(*fresh, defaults);
+                if (lacksDefaults(*fresh, defaults)) addMissingDefaults(*fresh, defaults);
                 diskId = id;
                 install(std::move(fresh));
             } else {
@@ -485,11 +512,32 @@ struct XmlConfigStore::Impl {
         return added;
     }
 
+    // Whether addMissingDefaults would add anything to `doc`, found without
+    // changing or copying it.
+    bool lacksDefaults(const Document& doc, const SettingsMap& defaults) const {
+        Key parsed;  // reused for every key
+        for (const auto& typed : defaults) {
+            for (const auto& entry : typed.second) {
+                if (!splitKeyReusing(entry.first, parsed)) continue;  // never added
+                const Tree* section = doc.section(typed.first, parsed.section);
+                if (section != nullptr &&
+                    xmlstore::findPath(*section, parsed.path, parsed.path.size()) != nullptr)
+                    continue;
+                if (xmlstore::isCreatableKey(parsed, maxDepth) &&
+                    entry.second.find('\0') == std::string::npos)
+                    return true;
+            }
+        }
+        return false;
+    }
+
     // Completes the freshly loaded document with the missing defaults and
     // writes the file when anything was added. Should the file not be
     // writable, the defaults are still served from memory and reach the file
-    // with the next change that is written. Requires changeMutex.
+    // with the next change that is written. A complete document, the usual
+    // case, is only looked through. Requires changeMutex.
     void completeWithDefaults(const SettingsMap& defaults) {
+        if (!lacksDefaults(*doc, defaults)) return;
         std::unique_ptr<Document> next = doc->clone();
         if (!addMissingDefaults(*next, defaults)) return;
         try {
