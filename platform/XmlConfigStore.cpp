@@ -78,28 +78,30 @@ Key parseKey(const std::string& key) {
     return parsed;
 }
 
-// splitKey's reading of `text`, written over `key` in place: a Key reused
-// for many keys keeps its buffers and, once they are large enough, splits
-// without allocating. On false `key` holds no meaningful value.
-bool splitKeyReusing(const std::string& text, Key& key) {
-    std::size_t components = 0;  // after the section
+// The node `key` names, found by looking up each component as it is cut from
+// the key; the first names the section, which `sectionNamed(name)` finds. The
+// components are cut into `component`, a buffer the caller reuses so that a
+// warm one allocates nothing. Null when the node is missing or the key
+// malformed (as splitKey reads it).
+template <class SectionNamed>
+const Tree* findKey(const std::string& key, std::string& component, SectionNamed&& sectionNamed) {
+    const Tree* node = nullptr;
     std::size_t begin = 0;
     for (;;) {
-        const std::size_t dot = text.find('.', begin);
-        const std::size_t end = dot == std::string::npos ? text.size() : dot;
-        if (end == begin) return false;
+        const std::size_t dot = key.find('.', begin);
+        const std::size_t end = dot == std::string::npos ? key.size() : dot;
+        if (end == begin) return nullptr;
+        component.assign(key, begin, end - begin);
         if (begin == 0) {
-            if (text[0] == '<') return false;
-            key.section.assign(text, 0, end);
+            if (component[0] == '<') return nullptr;
+            node = sectionNamed(static_cast<const std::string&>(component));
         } else {
-            if (components == key.path.size()) key.path.emplace_back();
-            key.path[components++].assign(text, begin, end - begin);
+            const auto found = node->find(component);
+            node = found == node->not_found() ? nullptr : &found->second;
         }
-        if (dot == std::string::npos) break;
+        if (node == nullptr || dot == std::string::npos) return node;
         begin = dot + 1;
     }
-    key.path.resize(components);
-    return true;
 }
 
 const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
@@ -109,13 +111,13 @@ const Tree& requireSection(const Document& doc, const std::string& type, const K
 }
 
 const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
-    // Split into buffers this thread keeps, so a read allocates nothing for its
-    // key. Nothing below splits another key while `parsed` is in use.
-    thread_local Key parsed;
-    if (!splitKeyReusing(key, parsed)) fail("malformed key '" + key + "'");
-    const Tree* node = xmlstore::findPath(requireSection(doc, type, parsed), parsed.path, parsed.path.size());
-    if (node == nullptr) fail("no key " + key + " in the section of type '" + type + "'");
-    return *node;
+    thread_local std::string component;  // nothing below looks up another key while it is in use
+    const auto sectionNamed = [&](const std::string& name) { return doc.section(type, name); };
+    if (const Tree* node = findKey(key, component, sectionNamed)) return *node;
+    // Say why it is not there.
+    const Key parsed = parseKey(key);
+    requireSection(doc, type, parsed);
+    fail("no key " + key + " in the section of type '" + type + "'");
 }
 
 bool toBool(const std::string& text, const std::string& key) {
@@ -515,17 +517,28 @@ struct XmlConfigStore::Impl {
     // Whether addMissingDefaults would add anything to `doc`, found without
     // changing or copying it.
     bool lacksDefaults(const Document& doc, const SettingsMap& defaults) const {
-        Key parsed;  // reused for every key
+        std::string component;  // reused for every key
+        // Keys in a row mostly name the same section: it is looked up once for them.
+        const std::string* type = nullptr;
+        std::string name;
+        const Tree* section = nullptr;
+        const auto sectionNamed = [&](const std::string& wanted) {
+            if (name != wanted) {
+                name = wanted;
+                section = doc.section(*type, name);
+            }
+            return section;
+        };
         for (const auto& typed : defaults) {
+            type = &typed.first;
+            name.clear();  // no section has an empty name: the next key looks its section up
             for (const auto& entry : typed.second) {
-                if (!splitKeyReusing(entry.first, parsed)) continue;  // never added
-                const Tree* section = doc.section(typed.first, parsed.section);
-                if (section != nullptr &&
-                    xmlstore::findPath(*section, parsed.path, parsed.path.size()) != nullptr)
-                    continue;
-                if (xmlstore::isCreatableKey(parsed, maxDepth) &&
-                    entry.second.find('\0') == std::string::npos)
+                if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
+                Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
+                if (xmlstore::splitKey(entry.first, parsed) && xmlstore::isCreatableKey(parsed, maxDepth) &&
+                    entry.second.find('\0') == std::string::npos) {
                     return true;
+                }
             }
         }
         return false;
