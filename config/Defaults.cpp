@@ -132,9 +132,7 @@ void addRows(ZUR::SettingsMap& settings, const std::string& sectionType, const R
     for (const Row& row : rows) section[row.key] = row.value;
 }
 
-}  // namespace
-
-ZUR::SettingsMap defaultSettings() {
+ZUR::SettingsMap buildDefaultSettings() {
     ZUR::SettingsMap settings;
     for (const schema::Row& row : schema::kRows) {
         if (schema::isPerProfile(row)) continue;
@@ -164,6 +162,15 @@ ZUR::SettingsMap defaultSettings() {
     addRows(settings, sections::kDefaultUpdateTask, kUpdateTask);
     settings[sections::kDefaultUpdateTask]["UpdateProfile.<xmlattr>.type"] = sections::kDefaultUpdateTask;
     return settings;
+}
+
+}  // namespace
+
+ZUR::SettingsMap defaultSettings() {
+    // Built once per process (the first caller builds it, others wait);
+    // every caller gets a copy of its own.
+    static const ZUR::SettingsMap table = buildDefaultSettings();
+    return table;
 }
 
 ZUR::SettingsMap shippedSettings() {

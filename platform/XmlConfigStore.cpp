@@ -78,6 +78,32 @@ Key parseKey(const std::string& key) {
     return parsed;
 }
 
+// The node `key` names, found by looking up each component as it is cut from
+// the key; the first names the section, which `sectionNamed(name)` finds. The
+// components are cut into `component`, a buffer the caller reuses so that a
+// warm one allocates nothing. Null when the node is missing or the key
+// malformed (as splitKey reads it).
+template <class SectionNamed>
+const Tree* findKey(const std::string& key, std::string& component, SectionNamed&& sectionNamed) {
+    const Tree* node = nullptr;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t dot = key.find('.', begin);
+        const std::size_t end = dot == std::string::npos ? key.size() : dot;
+        if (end == begin) return nullptr;
+        component.assign(key, begin, end - begin);
+        if (begin == 0) {
+            if (component[0] == '<') return nullptr;
+            node = sectionNamed(static_cast<const std::string&>(component));
+        } else {
+            const auto found = node->find(component);
+            node = found == node->not_found() ? nullptr : &found->second;
+        }
+        if (node == nullptr || dot == std::string::npos) return node;
+        begin = dot + 1;
+    }
+}
+
 const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
     const Tree* section = doc.section(type, key.section);
     if (section == nullptr) fail("no section " + key.section + " of type '" + type + "'");
@@ -85,10 +111,13 @@ const Tree& requireSection(const Document& doc, const std::string& type, const K
 }
 
 const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
+    thread_local std::string component;  // nothing below looks up another key while it is in use
+    const auto sectionNamed = [&](const std::string& name) { return doc.section(type, name); };
+    if (const Tree* node = findKey(key, component, sectionNamed)) return *node;
+    // Say why it is not there.
     const Key parsed = parseKey(key);
-    const Tree* node = xmlstore::findPath(requireSection(doc, type, parsed), parsed.path, parsed.path.size());
-    if (node == nullptr) fail("no key " + key + " in the section of type '" + type + "'");
-    return *node;
+    requireSection(doc, type, parsed);
+    fail("no key " + key + " in the section of type '" + type + "'");
 }
 
 bool toBool(const std::string& text, const std::string& key) {
@@ -222,7 +251,7 @@ struct XmlConfigStore::Impl {
             FileId id;
             std::unique_ptr<Document> fresh = readFile(id);
             if (fresh) {
-                addMissingDefaults(*fresh, defaults);
+                if (lacksDefaults(*fresh, defaults)) addMissingDefaults(*fresh, defaults);
                 diskId = id;
                 install(std::move(fresh));
             } else {
@@ -485,11 +514,43 @@ struct XmlConfigStore::Impl {
         return added;
     }
 
+    // Whether addMissingDefaults would add anything to `doc`, found without
+    // changing or copying it.
+    bool lacksDefaults(const Document& doc, const SettingsMap& defaults) const {
+        std::string component;  // reused for every key
+        // Keys in a row mostly name the same section: it is looked up once for them.
+        const std::string* type = nullptr;
+        std::string name;
+        const Tree* section = nullptr;
+        const auto sectionNamed = [&](const std::string& wanted) {
+            if (name != wanted) {
+                name = wanted;
+                section = doc.section(*type, name);
+            }
+            return section;
+        };
+        for (const auto& typed : defaults) {
+            type = &typed.first;
+            name.clear();  // no section has an empty name: the next key looks its section up
+            for (const auto& entry : typed.second) {
+                if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
+                Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
+                if (xmlstore::splitKey(entry.first, parsed) && xmlstore::isCreatableKey(parsed, maxDepth) &&
+                    entry.second.find('\0') == std::string::npos) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
     // Completes the freshly loaded document with the missing defaults and
     // writes the file when anything was added. Should the file not be
     // writable, the defaults are still served from memory and reach the file
-    // with the next change that is written. Requires changeMutex.
+    // with the next change that is written. A complete document, the usual
+    // case, is only looked through. Requires changeMutex.
     void completeWithDefaults(const SettingsMap& defaults) {
+        if (!lacksDefaults(*doc, defaults)) return;
         std::unique_ptr<Document> next = doc->clone();
         if (!addMissingDefaults(*next, defaults)) return;
         try {

@@ -311,6 +311,52 @@ TEST_F(XmlConfigStoreTest, LoadAddsOnlyMissingDefaults) {
     EXPECT_EQ(text, readFile(path_));
 }
 
+// Each kind of missing default on its own: the load writes it to the file;
+// defaults already there, or not storable, leave the file untouched.
+TEST_F(XmlConfigStoreTest, LoadCompletesEachKindOfMissingDefault) {
+    struct Case {
+        SettingsMap defaults;
+        std::string type, key, value;  // what the file holds afterwards; empty type: file untouched
+    };
+    const std::string nul("v\0w", 3);
+    const std::vector<Case> cases = {
+        {{{"51", {{"DNDOASGlobalSettings.Label", "x"}, {"DNDOASGlobalSettings.NewKey", "n"}}}},
+         "51",
+         "DNDOASGlobalSettings.NewKey",
+         "n"},
+        {{{"1", {{"DNDOASProfile.ProcessList.<xmlattr>.extra", "e"}}}},
+         "1",
+         "DNDOASProfile.ProcessList.<xmlattr>.extra",
+         "e"},
+        {{{"52", {{"DNDGlobalSettings.PlainList.Item", "z"}, {"DNDGlobalSettings.PlainList.More", "m"}}}},
+         "52",
+         "DNDGlobalSettings.PlainList.More",
+         "m"},
+        {{{"77", {{"NewSection.Value", "7"}}}}, "77", "NewSection.Value", "7"},
+        // Present under type 1 only: type 2's section still lacks it.
+        {{{"1", {{"DNDOASProfile.ScanArchiveEnabled", "0"}}},
+          {"2", {{"DNDOASProfile.ScanArchiveEnabled", "0"}}}},
+         "2",
+         "DNDOASProfile.ScanArchiveEnabled",
+         "0"},
+        {{{"51", {{"DNDOASGlobalSettings.Label", "x"}, {"DNDOASGlobalSettings", ""}}}}, "", "", ""},
+        {{{"51", {{"DNDOASGlobalSettings..Gap", "v"}, {"DNDOASGlobalSettings.bad name", "v"}}},
+          {"78", {{"<xmlattr>.x", "v"}, {"NulSection.Value", nul}}}},
+         "",
+         "",
+         ""},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        writeFile(path_, kSample);
+        open(cases[i].defaults);
+        if (cases[i].type.empty()) {
+            EXPECT_EQ(kSample, readFile(path_)) << "case " << i;
+        } else {
+            EXPECT_EQ(cases[i].value, open()->readString(cases[i].type, cases[i].key)) << "case " << i;
+        }
+    }
+}
+
 TEST_F(XmlConfigStoreTest, WritesReplaceTheFileWithMode0600) {
     ASSERT_EQ(0, ::chmod(path_.c_str(), 0644));
     auto store = open();
