@@ -80,8 +80,6 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
         for (const char* name : kBuiltInExcludedFileSystems) defExcludedFSForOAS.emplace_back(name);
     }
 
-    const ZUR::SettingsMap defaults = defaultSettings();
-
     // The file is judged with the limits the store will apply.
     int maxDepth = ZUR::XmlConfigStoreUtility().maxDepth();
     if (const auto* limits = dynamic_cast<const ZUR::XmlConfigStoreUtility*>(storeUtility.get())) {
@@ -107,7 +105,7 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
         fatal(logger, kUtilityRefused, kUtilityRefused);
     }
 
-    if (store->loadPreferences(files_.current, defaults)) return;
+    if (store->loadPreferences(files_.current, defaultSettings())) return;
 
     switch (ZUR::xmlstore::judgeFile(files_.current, maxFileBytes_, maxDepth)) {
         case ZUR::xmlstore::FileVerdict::missing:
@@ -126,7 +124,7 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
     }
 
     if (!copyDefaultPrefs()) fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
-    if (!store->loadPreferences(files_.current, defaults)) {
+    if (!store->loadPreferences(files_.current, defaultSettings())) {
         fatal(logger, kLoadFailedAfterCopy, std::string(kLoadFailedAfterCopy) + ".");
     }
     logger.logMessage(5, kComponent, kLoadedAfterCopy);
