@@ -42,13 +42,14 @@ protected:
         ControllerTest::TearDown();
     }
     std::string keyFile() const { return dir.file("tpagent.key"); }
-    std::string encrypted(std::string clear) {
-        std::string out;
-        EXPECT_TRUE(ctl().getEncryptedProxyPass(clear, out));
+    // A refusal must also clear what the out value held.
+    std::string encrypted(std::string clear, bool expected = true) {
+        std::string out = "left over";
+        EXPECT_EQ(ctl().getEncryptedProxyPass(clear, out), expected);
         return out;
     }
     std::string decrypted(std::string stored, bool expected = true) {
-        std::string out;
+        std::string out = "left over";
         EXPECT_EQ(ctl().getDecryptedProxyPass(stored, out), expected);
         return out;
     }
@@ -140,12 +141,8 @@ TEST_F(ReputationTest, TamperedTruncatedOrForeignPasswordsAnswerFalse) {
 }
 
 TEST_F(ReputationTest, CredentialsOpenOnlyThroughAnAdaptor) {
-    std::string clear = "pw", out = "left over", stored = "AAAA";
-    EXPECT_FALSE(ctl().getEncryptedProxyPass(clear, out));
-    EXPECT_EQ(out, "");
-    out = "left over";
-    EXPECT_FALSE(ctl().getDecryptedProxyPass(stored, out));
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(encrypted("pw", false), "");
+    EXPECT_EQ(decrypted("AAAA", false), "");
     EXPECT_EQ(ctl().getORQQueryAuthInformation(),
               (Params{{"ORQHostAddr", "orq.korvel.com"},
                       {"ORQUserID", ""},
