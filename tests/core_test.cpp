@@ -66,21 +66,6 @@ TEST_F(BootstrapTest, MissingPreferencesAreCopiedFromShippedSilently) {
     EXPECT_EQ(controller->getStringConfiguration("51", "DNDOASGlobalSettings.MaxScanTimeout"), "45");
 }
 
-TEST_F(BootstrapTest, UnusablePreferencesAreRestoredOnce) {
-    for (const char* broken : {"", "<preferences><unclosed>", "<settings/>"}) {
-        logger.clear();
-        writeFile(files.current, broken);
-        auto controller = build();
-        EXPECT_EQ(
-            logger.lines(),
-            (std::vector<LogLine>{
-                {5, "KOVConfigData", "Initialisation was successful after default preferences was copied"}}))
-            << "file: " << broken;
-        EXPECT_EQ(controller->getStringConfiguration("53", "DNDClientLogging.LogPath"),
-                  "/var/Korvel/kov/log/tp");
-    }
-}
-
 TEST_F(BootstrapTest, LoadingCompletesAnOldFileWithoutTouchingItsValues) {
     writeFile(files.current,
               "<preferences><DNDOASGlobalSettings type=\"51\"><MaxScanTimeout>77</MaxScanTimeout>"
