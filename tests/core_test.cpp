@@ -96,17 +96,6 @@ TEST_F(BootstrapTest, FatalPathsRaiseAndLogTheirTexts) {
                 "Fatal error setting configuration store utility", std::make_unique<RefusingStore>());
 }
 
-TEST_F(BootstrapTest, CopyDefaultPrefsOverwrites) {
-    auto store = std::make_shared<ZUR::XmlConfigStore>();
-    writeFile(files.current, "<preferences/>");
-    KOVL::KOVConfigData data(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), store, files);
-    writeFile(files.current, "old");
-    EXPECT_TRUE(data.copyDefaultPrefs());
-    EXPECT_EQ(readFile(files.current), readFile(files.shipped));
-    boost::filesystem::remove(files.shipped);
-    EXPECT_FALSE(data.copyDefaultPrefs());
-}
-
 TEST(ShippedPreferences, HoldEveryDefaultAndTheLogDirectoryKeyword) {
     ZUR::XmlConfigStore store;
     kovtest::TempDir dir;

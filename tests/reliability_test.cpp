@@ -293,7 +293,7 @@ TEST_F(ReliabilityTest, RestoreNeverWritesThroughALink) {
     EXPECT_FALSE(fs::exists(fs::symlink_status(nowhere)));
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(files.current)));
 
-    // copyDefaultPrefs over a link to a good file replaces the link only.
+    // copyDefaultPrefs over a link to a good file replaces the link only, with the shipped file.
     auto controller = build();
     fs::remove(files.current);
     fs::copy_file(files.shipped, nowhere);
@@ -304,6 +304,9 @@ TEST_F(ReliabilityTest, RestoreNeverWritesThroughALink) {
     EXPECT_TRUE(data.copyDefaultPrefs());
     EXPECT_NE(readFile(nowhere).find("<!-- mine -->"), std::string::npos);
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(files.current)));
+    EXPECT_EQ(readFile(files.current), readFile(files.shipped));
+    fs::remove(files.shipped);  // nothing to copy from
+    EXPECT_FALSE(data.copyDefaultPrefs());
 }
 
 TEST_F(ReliabilityTest, UnreadableFifoOrDirectoryIsLeftAloneAndFatalWithoutHanging) {
