@@ -4,7 +4,6 @@
 
 #include <boost/filesystem.hpp>
 #include <ctime>
-#include <thread>
 
 #include "support/TestSupport.h"
 
@@ -266,29 +265,6 @@ TEST_F(CoreTest, BulkAddAndDelete) {
               (std::vector<LogLine>{
                   err("Unable to add new settings in Config Controller"),
                   err("Unknown exception was caught while deleting settings from Config Controller")}));
-}
-
-TEST_F(CoreTest, ConcurrentBulkAddsLoseNothing) {
-    constexpr int kThreads = 4, kEach = 10;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([this, t] {
-            for (int i = 0; i < kEach; ++i) {
-                ctl().addSettings(
-                    {{"55",
-                      {{"DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i),
-                        std::to_string(i)}}}});
-            }
-        });
-    }
-    for (auto& thread : threads) thread.join();
-    for (int t = 0; t < kThreads; ++t) {
-        for (int i = 0; i < kEach; ++i) {
-            EXPECT_EQ(
-                stored("55", "DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i)),
-                std::to_string(i));
-        }
-    }
 }
 
 TEST_F(CoreTest, ListsJoinWithTheStoredDelimiter) {
