@@ -52,19 +52,7 @@ const std::array<int, 6> kDefaultActions{1, 2, 1, 2, 0, 4};
 const std::array<bool, 6> kFreshFlags{false, false, false, false, false, false};
 
 TEST_F(ProfilesTest, RefreshCopiesEveryStoredField) {
-    put("51", "DNDOASGlobalSettings.IsOASEnabled", "0");
-    put("51", "DNDOASGlobalSettings.EnableMultipleProfiles", "1");
-    put("51", "DNDOASGlobalSettings.ScanManagerThreads", "9");
-    put("51", "DNDOASGlobalSettings.MaxScanTimeout", "120");
-    put("57", "DNDORQSelectionCriteria.IsORQEnabled", "0");
-    put("57", "DNDORQSelectionCriteria.ORQSensitivityLevel", "261");  // truncated to 8 bits: 5
-    put("53", "DNDClientLogging.EnableEventLogging", "0");
-    put("3", "DNDOASProfile.ScanArchiveEnabled", "1");
-    put("3", "DNDOASProfile.ScanMailEnabled", "+01");
-    put("3", "DNDOASProfile.DetectJokesEnabled", "0");
-    put("3", "DNDOASProfile.InfectionPrimaryAction", "4");
-    put("3", "DNDOASProfile.ScanErrorAction", "0");
-    put("3", "DNDOASProfile.ProfileName", "Renamed");
+    for (const auto& row : kovtest::dataRows("profiles.tsv", "refresh")) put(row[0], row[1], row[2]);
 
     const oas_configuration* config = ctl().getOASConfigurationData();
     ASSERT_NE(config, nullptr);
