@@ -102,18 +102,14 @@ TEST_F(ProfilesTest, MissingProfileSectionsReadAsFreshDefaults) {
 TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMutex) {
     const oas_configuration* config = ctl().getOASConfigurationData();
     put("51", "DNDOASGlobalSettings.ScanManagerThreads", "8");
-    put("1", "DNDOASProfile.ScanArchiveEnabled", "1");
-    put("2", "DNDOASProfile.ScanArchiveEnabled", "1");
-    put("3", "DNDOASProfile.ScanArchiveEnabled", "1");
+    for (const char* type : {"1", "2", "3", "4"}) put(type, "DNDOASProfile.ScanArchiveEnabled", "1");
     put("3", "DNDOASProfile.ScanMailEnabled", "true");
-    put("4", "DNDOASProfile.ScanArchiveEnabled", "1");
 
     EXPECT_THROW(ctl().getOASConfigurationData(), boost::bad_lexical_cast);
     EXPECT_EQ(config->scan_manager_threads, 8);
-    EXPECT_TRUE(config->profiles[0].scan_archive_enabled);
-    EXPECT_TRUE(config->profiles[1].scan_archive_enabled);
-    EXPECT_FALSE(config->profiles[2].scan_archive_enabled);
-    EXPECT_FALSE(config->profiles[3].scan_archive_enabled);
+    // Profiles before the bad one are refreshed, that one and those after are not.
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(config->profiles[k].scan_archive_enabled, k < 2) << "profile " << k + 1;
     EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
 
     EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(ctl()));  // released on the way out
