@@ -90,13 +90,12 @@ TEST_F(ProfilesTest, MissingProfileSectionsReadAsFreshDefaults) {
     const oas_configuration* config = ctl().getOASConfigurationData();
     EXPECT_EQ(config, before);  // the same record, refreshed in place
     EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
-    for (int k = 1; k <= 5; ++k) expectProfile(config->profiles[k - 1], k, kFreshFlags, kDefaultActions);
-    EXPECT_EQ(logger.controllerLines(),
-              (std::vector<LogLine>{err("Failed to get profile details for profile 1"),
-                                    err("Failed to get profile details for profile 2"),
-                                    err("Failed to get profile details for profile 3"),
-                                    err("Failed to get profile details for profile 4"),
-                                    err("Failed to get profile details for profile 5")}));
+    std::vector<LogLine> expected;
+    for (int k = 1; k <= 5; ++k) {
+        expectProfile(config->profiles[k - 1], k, kFreshFlags, kDefaultActions);
+        expected.push_back(err("Failed to get profile details for profile " + std::to_string(k)));
+    }
+    EXPECT_EQ(logger.controllerLines(), expected);
 }
 
 TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMutex) {
