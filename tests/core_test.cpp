@@ -4,7 +4,6 @@
 
 #include <boost/filesystem.hpp>
 #include <ctime>
-#include <thread>
 
 #include "support/TestSupport.h"
 
@@ -66,21 +65,6 @@ TEST_F(BootstrapTest, MissingPreferencesAreCopiedFromShippedSilently) {
     EXPECT_EQ(controller->getStringConfiguration("51", "DNDOASGlobalSettings.MaxScanTimeout"), "45");
 }
 
-TEST_F(BootstrapTest, UnusablePreferencesAreRestoredOnce) {
-    for (const char* broken : {"", "<preferences><unclosed>", "<settings/>"}) {
-        logger.clear();
-        writeFile(files.current, broken);
-        auto controller = build();
-        EXPECT_EQ(
-            logger.lines(),
-            (std::vector<LogLine>{
-                {5, "KOVConfigData", "Initialisation was successful after default preferences was copied"}}))
-            << "file: " << broken;
-        EXPECT_EQ(controller->getStringConfiguration("53", "DNDClientLogging.LogPath"),
-                  "/var/Korvel/kov/log/tp");
-    }
-}
-
 TEST_F(BootstrapTest, LoadingCompletesAnOldFileWithoutTouchingItsValues) {
     writeFile(files.current,
               "<preferences><DNDOASGlobalSettings type=\"51\"><MaxScanTimeout>77</MaxScanTimeout>"
@@ -109,17 +93,6 @@ TEST_F(BootstrapTest, FatalPathsRaiseAndLogTheirTexts) {
 
     expectFatal("Fatal error setting configuration store utility",
                 "Fatal error setting configuration store utility", std::make_unique<RefusingStore>());
-}
-
-TEST_F(BootstrapTest, CopyDefaultPrefsOverwrites) {
-    auto store = std::make_shared<ZUR::XmlConfigStore>();
-    writeFile(files.current, "<preferences/>");
-    KOVL::KOVConfigData data(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), store, files);
-    writeFile(files.current, "old");
-    EXPECT_TRUE(data.copyDefaultPrefs());
-    EXPECT_EQ(readFile(files.current), readFile(files.shipped));
-    boost::filesystem::remove(files.shipped);
-    EXPECT_FALSE(data.copyDefaultPrefs());
 }
 
 TEST(ShippedPreferences, HoldEveryDefaultAndTheLogDirectoryKeyword) {
@@ -292,29 +265,6 @@ TEST_F(CoreTest, BulkAddAndDelete) {
               (std::vector<LogLine>{
                   err("Unable to add new settings in Config Controller"),
                   err("Unknown exception was caught while deleting settings from Config Controller")}));
-}
-
-TEST_F(CoreTest, ConcurrentBulkAddsLoseNothing) {
-    constexpr int kThreads = 4, kEach = 10;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([this, t] {
-            for (int i = 0; i < kEach; ++i) {
-                ctl().addSettings(
-                    {{"55",
-                      {{"DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i),
-                        std::to_string(i)}}}});
-            }
-        });
-    }
-    for (auto& thread : threads) thread.join();
-    for (int t = 0; t < kThreads; ++t) {
-        for (int i = 0; i < kEach; ++i) {
-            EXPECT_EQ(
-                stored("55", "DNDProductDefaultSettings.T" + std::to_string(t) + "_" + std::to_string(i)),
-                std::to_string(i));
-        }
-    }
 }
 
 TEST_F(CoreTest, ListsJoinWithTheStoredDelimiter) {

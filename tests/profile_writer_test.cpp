@@ -34,7 +34,8 @@ std::map<std::string, std::string> pairs(const std::string& text, const char* se
     return out;
 }
 
-LogLine line(int level, const std::string& text) { return {level, "ConfigController", text}; }
+using kovtest::err;
+using kovtest::info;
 
 class ProfileWriterTest : public kovtest::ControllerTest {
 protected:
@@ -51,9 +52,10 @@ protected:
 
 // Columns: profile, option, words, source, context, preset, code, stored, log (see the file's header).
 TEST_F(ProfileWriterTest, EveryOptionAnswersWritesAndLogsAsTabled) {
-    int rows = 0;
-    for (const std::vector<std::string>& c : kovtest::dataRows("profile_writer_options.tsv")) {
-        SCOPED_TRACE("profile_writer_options.tsv row " + std::to_string(++rows) + ": " + c[0] + " " + c[1]);
+    const auto table = kovtest::dataRows("profile_writer_options.tsv");
+    EXPECT_GT(table.size(), 90u);
+    for (const std::vector<std::string>& c : table) {
+        SCOPED_TRACE("profile_writer_options.tsv: " + c[0] + " " + c[1] + " " + c[2]);
         ASSERT_EQ(c.size(), 9u);
         restart();
         const std::string type = c[0] == "abc" ? "1" : c[0];
@@ -83,7 +85,6 @@ TEST_F(ProfileWriterTest, EveryOptionAnswersWritesAndLogsAsTabled) {
         for (const std::string& l : split(c[8], "|")) expected.push_back(kovtest::logLine(l));
         EXPECT_EQ(logger.controllerLines(), expected);
     }
-    EXPECT_GT(rows, 90);
 }
 
 std::vector<Options> g_maps;
@@ -129,16 +130,15 @@ TEST_F(CLIConfigurationTest, AppliesToTheChosenProfileAndHandsTheMapOn) {
     EXPECT_EQ(g_maps.back(), (Options{{0, {"highrisk"}}, {4, {"pdf", "pdf"}}}));
     const std::string call =
         "Call to registered callback function for set OAS Profile Config and with OAS Scanner set ";
-    EXPECT_EQ(logger.controllerLines(), (Lines{line(6, call + "disabled for preference type 3"),
-                                               line(6, call + "enabled for preference type 4")}));
+    EXPECT_EQ(logger.controllerLines(), (Lines{info(call + "disabled for preference type 3"),
+                                               info(call + "enabled for preference type 4")}));
 }
 
 TEST_F(CLIConfigurationTest, EmptyUnappliedAndFailingCommands) {
     ctl().registerCallBackMap(recordMap);
     EXPECT_EQ(apply(true, {}), 3004);
     EXPECT_EQ(apply(true, {{12, {"enable"}}}), 3004);
-    EXPECT_EQ(logger.controllerLines(),
-              Lines(2, line(2, "Unable to set OAS ProfileConfig as the map is empty")));
+    EXPECT_EQ(logger.controllerLines(), Lines(2, err("Unable to set OAS ProfileConfig as the map is empty")));
     // Only the selector: 3001. Nothing written: the last option's code.
     EXPECT_EQ(apply(true, {{0, {"lowrisk"}}}), 3001);
     EXPECT_EQ(apply(true, {{0, {"lowrisk"}}, {12, {"disable"}}, {27, {}}}), 3025);
@@ -151,8 +151,7 @@ TEST_F(CLIConfigurationTest, EmptyUnappliedAndFailingCommands) {
     store->failKey("DNDOASProfile.InfectionPrimaryAction");
     EXPECT_EQ(apply(true, {{0, {}}, {17, {"disable"}}, {18, {"clean"}}}), 3017);
     EXPECT_EQ(applied, (std::set<int>{13, 17}));
-    EXPECT_EQ(logger.controllerLines().back(),
-              line(2, "Unable to set OAS ProfileConfig in Config Controller"));
+    EXPECT_EQ(logger.controllerLines().back(), err("Unable to set OAS ProfileConfig in Config Controller"));
     store->clearFaults();
     ctl().registerCallBackMap(nullptr);
     EXPECT_EQ(apply(true, {{0, {}}, {17, {"enable"}}}), 3021);  // the mutex was released
@@ -188,15 +187,14 @@ TEST_F(CLIConfigurationTest, ProcessSettingsChoiceNotifiesOnlyOnChange) {
     const std::string call = "Call to registered callback function for set OAS Proc Settings to ";
     EXPECT_EQ(
         logger.controllerLines(),
-        (Lines{
-            line(6, call + "Risk based for preference type 2"),
-            line(6, "OAS ProcSettings is already set to riskbased. Hence not setting it again to same value"),
-            line(6, call + "Standard for preference type 2")}));
+        (Lines{info(call + "Risk based for preference type 2"),
+               info("OAS ProcSettings is already set to riskbased. Hence not setting it again to same value"),
+               info(call + "Standard for preference type 2")}));
     logger.clear();
     store->failWritesOf("DNDOASGlobalSettings.ProfileName");
     EXPECT_EQ(ctl().setOASProcSettingsToRiskbased(), 3025);
     EXPECT_EQ(logger.controllerLines(),
-              Lines{line(2, "Unable to set OAS ProcSettings to Risk based in Config Controller")});
+              Lines{err("Unable to set OAS ProcSettings to Risk based in Config Controller")});
     ctl().registerCallBack(nullptr);
 }
 

@@ -52,19 +52,7 @@ const std::array<int, 6> kDefaultActions{1, 2, 1, 2, 0, 4};
 const std::array<bool, 6> kFreshFlags{false, false, false, false, false, false};
 
 TEST_F(ProfilesTest, RefreshCopiesEveryStoredField) {
-    put("51", "DNDOASGlobalSettings.IsOASEnabled", "0");
-    put("51", "DNDOASGlobalSettings.EnableMultipleProfiles", "1");
-    put("51", "DNDOASGlobalSettings.ScanManagerThreads", "9");
-    put("51", "DNDOASGlobalSettings.MaxScanTimeout", "120");
-    put("57", "DNDORQSelectionCriteria.IsORQEnabled", "0");
-    put("57", "DNDORQSelectionCriteria.ORQSensitivityLevel", "261");  // truncated to 8 bits: 5
-    put("53", "DNDClientLogging.EnableEventLogging", "0");
-    put("3", "DNDOASProfile.ScanArchiveEnabled", "1");
-    put("3", "DNDOASProfile.ScanMailEnabled", "+01");
-    put("3", "DNDOASProfile.DetectJokesEnabled", "0");
-    put("3", "DNDOASProfile.InfectionPrimaryAction", "4");
-    put("3", "DNDOASProfile.ScanErrorAction", "0");
-    put("3", "DNDOASProfile.ProfileName", "Renamed");
+    for (const auto& row : kovtest::dataRows("profiles.tsv", "refresh")) put(row[0], row[1], row[2]);
 
     const oas_configuration* config = ctl().getOASConfigurationData();
     ASSERT_NE(config, nullptr);
@@ -102,30 +90,25 @@ TEST_F(ProfilesTest, MissingProfileSectionsReadAsFreshDefaults) {
     const oas_configuration* config = ctl().getOASConfigurationData();
     EXPECT_EQ(config, before);  // the same record, refreshed in place
     EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
-    for (int k = 1; k <= 5; ++k) expectProfile(config->profiles[k - 1], k, kFreshFlags, kDefaultActions);
-    EXPECT_EQ(logger.controllerLines(),
-              (std::vector<LogLine>{err("Failed to get profile details for profile 1"),
-                                    err("Failed to get profile details for profile 2"),
-                                    err("Failed to get profile details for profile 3"),
-                                    err("Failed to get profile details for profile 4"),
-                                    err("Failed to get profile details for profile 5")}));
+    std::vector<LogLine> expected;
+    for (int k = 1; k <= 5; ++k) {
+        expectProfile(config->profiles[k - 1], k, kFreshFlags, kDefaultActions);
+        expected.push_back(err("Failed to get profile details for profile " + std::to_string(k)));
+    }
+    EXPECT_EQ(logger.controllerLines(), expected);
 }
 
 TEST_F(ProfilesTest, BadBooleanTextStopsTheRefreshAtItsProfileAndReleasesTheMutex) {
     const oas_configuration* config = ctl().getOASConfigurationData();
     put("51", "DNDOASGlobalSettings.ScanManagerThreads", "8");
-    put("1", "DNDOASProfile.ScanArchiveEnabled", "1");
-    put("2", "DNDOASProfile.ScanArchiveEnabled", "1");
-    put("3", "DNDOASProfile.ScanArchiveEnabled", "1");
+    for (const char* type : {"1", "2", "3", "4"}) put(type, "DNDOASProfile.ScanArchiveEnabled", "1");
     put("3", "DNDOASProfile.ScanMailEnabled", "true");
-    put("4", "DNDOASProfile.ScanArchiveEnabled", "1");
 
     EXPECT_THROW(ctl().getOASConfigurationData(), boost::bad_lexical_cast);
     EXPECT_EQ(config->scan_manager_threads, 8);
-    EXPECT_TRUE(config->profiles[0].scan_archive_enabled);
-    EXPECT_TRUE(config->profiles[1].scan_archive_enabled);
-    EXPECT_FALSE(config->profiles[2].scan_archive_enabled);
-    EXPECT_FALSE(config->profiles[3].scan_archive_enabled);
+    // Profiles before the bad one are refreshed, that one and those after are not.
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(config->profiles[k].scan_archive_enabled, k < 2) << "profile " << k + 1;
     EXPECT_EQ(KOVL::ControllerProbe::indexed(ctl()), 5u);
 
     EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(ctl()));  // released on the way out
