@@ -424,6 +424,9 @@ Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std
         return ParseStatus::malformed;
     }
     if (root.size() != 1 || root.front().first != kRootName) return ParseStatus::wrongRoot;
+    // Text beside the root element (the parser keeps an unterminated section's
+    // text there) is not a well-formed document, and could not be written back.
+    if (root.data().find_first_not_of(" \t\r\n") != std::string::npos) return ParseStatus::malformed;
     dropLayoutTextBelow(root);
     out = std::make_unique<Document>();
     out->adopt(std::move(root));
