@@ -15,17 +15,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "NullLogger.h"
+
 namespace kovbench {
 
 namespace fs = boost::filesystem;
-
-class NullLogger : public ZUR::ILogger {
-public:
-    int queryLogSettingA() override { return 0; }
-    void logMessage(int, std::string, std::string) override {}
-    int queryLogSettingB() override { return 0; }
-    int queryLogSettingC() override { return 0; }
-};
 
 NullLogger& nullLogger();
 

@@ -8,17 +8,11 @@
 #include <iostream>
 #include <memory>
 
+#include "NullLogger.h"
+
 namespace {
 
 namespace fs = boost::filesystem;
-
-class NullLogger : public ZUR::ILogger {
-public:
-    int queryLogSettingA() override { return 0; }
-    void logMessage(int, std::string, std::string) override {}
-    int queryLogSettingB() override { return 0; }
-    int queryLogSettingC() override { return 0; }
-};
 
 // One controller for the whole program, over a scratch copy of the shipped defaults.
 struct Fixture {
@@ -38,7 +32,7 @@ struct Fixture {
         fs::remove_all(dir, ignored);
     }
     fs::path dir;
-    NullLogger logger;
+    kovbench::NullLogger logger;
     std::unique_ptr<KOVL::KOVConfigController> controller;
 };
 
