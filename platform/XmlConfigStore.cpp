@@ -8,11 +8,16 @@
 //    change holds it for one read-modify-commit; a transaction takes it at its
 //    first read or write and keeps it to its end, so everything it read is
 //    still current when it commits.
-//  - `stateMutex` only guards the pointer to the current document: readers
-//    share it while they read; a commit builds the next document on a copy,
-//    writes the file and swaps the pointer in under a short exclusive hold, so
-//    readers never wait for a disk write and a failed write leaves the current
-//    document untouched.
+//  - `stateMutex` only guards the pointer to the current document, which is
+//    never modified once installed: a commit builds the next document on a
+//    copy, writes the file and swaps the pointer in under a short exclusive
+//    hold, so readers never wait for a disk write and a failed write leaves
+//    the current document untouched. Each reading thread keeps its own
+//    reference to the document it last read and checks `docVersion` (a plain
+//    load) before reusing it; only a thread that finds the version moved takes
+//    `stateMutex`, shared, to fetch the new one. Readers on several cores thus
+//    write no shared memory and scale. A thread's reference keeps an old
+//    document alive until that thread reads again or ends.
 // What a reader trusts: the document in memory, as long as the commit counter
 // in the first eight bytes of the lock file (mapped shared by every process,
 // bumped under the flock by every commit) still holds the value it was read
@@ -146,10 +151,19 @@ XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDe
     if (maxDepth < 1) reject("the nesting limit must be at least 1");
 }
 
+namespace {
+// Tells stores apart in the readers' per-thread references; never reused.
+std::atomic<std::uint64_t> nextStoreSerial{1};
+}  // namespace
+
 struct XmlConfigStore::Impl {
+    const std::uint64_t serial = nextStoreSerial.fetch_add(1, std::memory_order_relaxed);
     std::mutex changeMutex;
     std::shared_mutex stateMutex;
-    std::unique_ptr<Document> doc;  // null until loaded; replaced under stateMutex
+    // Null until loaded; replaced, never modified, under stateMutex, which also
+    // bumps docVersion.
+    std::shared_ptr<const Document> doc;
+    std::atomic<std::uint64_t> docVersion{0};
 
     // Guarded by changeMutex.
     std::string path;
@@ -183,13 +197,35 @@ struct XmlConfigStore::Impl {
 
     // ---- reads ----------------------------------------------------------
 
+    // `readDoc` only looks at the document: it must not read a store, which
+    // could replace the thread's reference it is given.
     template <class Read>
     auto read(Read&& readDoc) -> decltype(readDoc(std::declval<const Document&>())) {
         if (ownsTransaction()) return readDoc(static_cast<const Document&>(transactionView()));
         refreshIfDue();
-        std::shared_lock<std::shared_mutex> lock(stateMutex);
-        if (!doc) fail("the preferences are not loaded");
-        return readDoc(static_cast<const Document&>(*doc));
+        return readDoc(currentForThisThread());
+    }
+
+    // The current document through the calling thread's reference, fetched
+    // anew only when this store installed another one since.
+    const Document& currentForThisThread() {
+        struct Reference {
+            std::uint64_t store = 0;
+            std::uint64_t version = 0;
+            std::shared_ptr<const Document> doc;
+        };
+        thread_local Reference held;
+        if (held.store != serial || held.version != docVersion.load(std::memory_order_acquire) || !held.doc) {
+            std::shared_ptr<const Document> previous;  // released outside stateMutex
+            {
+                std::shared_lock<std::shared_mutex> lock(stateMutex);
+                previous = std::exchange(held.doc, doc);
+                held.version = docVersion.load(std::memory_order_relaxed);
+                held.store = serial;
+            }
+            if (!held.doc) fail("the preferences are not loaded");
+        }
+        return *held.doc;
     }
 
     // Picks up a change committed since `doc` was read: at once when the
@@ -225,11 +261,14 @@ struct XmlConfigStore::Impl {
     }
 
     void install(std::unique_ptr<Document> next) {
+        std::shared_ptr<const Document> previous = std::move(next);
         {
             std::unique_lock<std::shared_mutex> lock(stateMutex);
-            doc.swap(next);
+            doc.swap(previous);
+            docVersion.fetch_add(1, std::memory_order_release);
         }
-        // The previous document is destroyed here, outside the exclusive hold.
+        // The previous document is released here, outside the exclusive hold;
+        // readers still holding it keep it until they read again.
     }
 
     std::uint64_t currentGeneration() const {
