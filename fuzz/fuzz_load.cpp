@@ -2,15 +2,18 @@
 // nesting scan and the parser, then what a load does with the document
 // (flattening every key, dropping layout, writing it back).
 //
-// Beyond crashes and sanitizer reports it checks two promises: the tree the
-// parser built never nests deeper than the limit the scan enforced, and a
+// Beyond crashes and sanitizer reports it checks three promises: the tree the
+// parser built never nests deeper than the limit the scan enforced, it is the
+// tree read_xml builds from the same text once layout is dropped, and a
 // document that loaded is written back as a text that loads again into the
 // same document.
+#include <boost/property_tree/xml_parser.hpp>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "platform/XmlConfigStoreTree.h"
@@ -34,6 +37,17 @@ int depthOf(const Tree& node) {
     return deepest;
 }
 
+// The indentation text of nodes with element children, dropped.
+void dropLayout(Tree& node) {
+    bool elements = false;
+    for (auto& child : node) {
+        if (child.first == ZUR::xmlstore::kAttr) continue;
+        elements = true;
+        dropLayout(child.second);
+    }
+    if (elements && node.data().find_first_not_of(" \t\r\n") == std::string::npos) node.data().clear();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -42,6 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (Document::parse(text, kMaxDepth, doc) != Document::ParseStatus::ok) return 0;
     // The root counts <preferences> as level 1.
     if (depthOf(doc->preferences()) + 1 > kMaxDepth) std::abort();
+
+    Tree reference;
+    std::istringstream in(text);
+    boost::property_tree::read_xml(in, reference, boost::property_tree::xml_parser::no_comments);
+    dropLayout(reference);
+    if (reference.size() != 1 || !(reference.front().second == doc->preferences())) std::abort();
 
     std::map<std::string, std::string> flat;
     ZUR::xmlstore::flattenChildren(doc->preferences(), "", flat);

@@ -2,7 +2,9 @@
 #include "platform/XmlConfigStoreTree.h"
 
 #include <algorithm>
+#include <boost/property_tree/detail/rapidxml.hpp>
 #include <boost/property_tree/xml_parser.hpp>
+#include <cstring>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -180,6 +182,44 @@ void dropLayoutTextBelow(Tree& node) {
         dropLayoutTextBelow(child.second);
     }
     if (elements && !node.data().empty() && isBlank(node.data())) node.data().clear();
+}
+
+namespace rapidxml = boost::property_tree::detail::rapidxml;
+
+// Adds the tree of the parsed element `node` to `parent`, as read_xml builds
+// it without comments: attributes under "<xmlattr>", character data and CDATA
+// appended to the element's text, comments and processing instructions left
+// out. The indentation between child elements is dropped on the way, as
+// dropLayoutTextBelow would drop it afterwards. Recurses once per level; the
+// nesting scan has bounded the levels.
+void addElement(const rapidxml::xml_node<char>& node, Tree& parent) {
+    static const Tree kEmpty;
+    Tree& element =
+        parent.push_back(Tree::value_type(std::string(node.name(), node.name_size()), kEmpty))->second;
+    if (const rapidxml::xml_attribute<char>* attr = node.first_attribute()) {
+        Tree& attributes = element.push_back(Tree::value_type(kAttr, kEmpty))->second;
+        for (; attr != nullptr; attr = attr->next_attribute()) {
+            attributes.push_back(Tree::value_type(std::string(attr->name(), attr->name_size()),
+                                                  Tree(std::string(attr->value(), attr->value_size()))));
+        }
+    }
+    bool elements = false;
+    for (const rapidxml::xml_node<char>* child = node.first_node(); child != nullptr;
+         child = child->next_sibling()) {
+        switch (child->type()) {
+            case rapidxml::node_element:
+                elements = true;
+                addElement(*child, element);
+                break;
+            case rapidxml::node_data:
+            case rapidxml::node_cdata:
+                element.data().append(child->value(), child->value_size());
+                break;
+            default:
+                break;
+        }
+    }
+    if (elements && !element.data().empty() && isBlank(element.data())) element.data().clear();
 }
 
 bool mixesTextAndElements(const Tree& node) {
@@ -416,18 +456,37 @@ Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std
         case ScanStatus::ok:
             break;
     }
+    // rapidxml, the parser behind read_xml, parses in place a text it may
+    // change, ending at a NUL; its nodes then become the tree directly.
+    std::vector<char> buffer(text.size() + 1);
+    std::memcpy(buffer.data(), text.data(), text.size());
     Tree root;
+    bool textBesideRoot = false;
     try {
-        std::istringstream in(text);
-        boost::property_tree::read_xml(in, root, boost::property_tree::xml_parser::no_comments);
+        rapidxml::xml_document<char> parsed;
+        parsed.parse<0>(buffer.data());
+        for (const rapidxml::xml_node<char>* node = parsed.first_node(); node != nullptr;
+             node = node->next_sibling()) {
+            switch (node->type()) {
+                case rapidxml::node_element:
+                    addElement(*node, root);
+                    break;
+                case rapidxml::node_data:
+                case rapidxml::node_cdata:
+                    textBesideRoot =
+                        textBesideRoot || !isBlank(std::string(node->value(), node->value_size()));
+                    break;
+                default:
+                    break;
+            }
+        }
     } catch (const std::exception&) {
         return ParseStatus::malformed;
     }
     if (root.size() != 1 || root.front().first != kRootName) return ParseStatus::wrongRoot;
     // Text beside the root element (the parser keeps an unterminated section's
     // text there) is not a well-formed document, and could not be written back.
-    if (root.data().find_first_not_of(" \t\r\n") != std::string::npos) return ParseStatus::malformed;
-    dropLayoutTextBelow(root);
+    if (textBesideRoot) return ParseStatus::malformed;
     out = std::make_unique<Document>();
     out->adopt(std::move(root));
     return ParseStatus::ok;
