@@ -18,7 +18,12 @@ namespace {
 
 const std::string kRootName = "preferences";
 
-bool isBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Only white space (or nothing) in [begin, begin + size).
+bool isBlank(const char* begin, std::size_t size) { return std::all_of(begin, begin + size, isSpace); }
+
+bool isBlank(const std::string& text) { return isBlank(text.data(), text.size()); }
 
 bool isNameStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
@@ -82,8 +87,6 @@ bool characterReferencesValid(const std::string& text, std::size_t begin, std::s
     }
     return true;
 }
-
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // The end of an XML name starting at `at` (`at` itself when there is none).
 std::size_t nameEnd(const std::string& text, std::size_t at) {
@@ -204,6 +207,8 @@ void addElement(const rapidxml::xml_node<char>& node, Tree& parent) {
         }
     }
     bool elements = false;
+    bool blank = true;     // the text so far is white space only
+    bool skipped = false;  // white space after an element was left out of the text
     for (const rapidxml::xml_node<char>* child = node.first_node(); child != nullptr;
          child = child->next_sibling()) {
         switch (child->type()) {
@@ -213,13 +218,31 @@ void addElement(const rapidxml::xml_node<char>& node, Tree& parent) {
                 break;
             case rapidxml::node_data:
             case rapidxml::node_cdata:
-                element.data().append(child->value(), child->value_size());
+                if (blank && isBlank(child->value(), child->value_size())) {
+                    if (elements) {
+                        skipped = true;  // layout, unless text follows
+                    } else {
+                        element.data().append(child->value(), child->value_size());
+                    }
+                } else if (skipped) {
+                    // Text mixed with elements keeps all of its white space.
+                    element.data().clear();
+                    for (auto* text = node.first_node(); text != child->next_sibling();
+                         text = text->next_sibling()) {
+                        if (text->type() == rapidxml::node_data || text->type() == rapidxml::node_cdata)
+                            element.data().append(text->value(), text->value_size());
+                    }
+                    blank = skipped = false;
+                } else {
+                    blank = false;
+                    element.data().append(child->value(), child->value_size());
+                }
                 break;
             default:
                 break;
         }
     }
-    if (elements && !element.data().empty() && isBlank(element.data())) element.data().clear();
+    if (elements && blank) element.data().clear();
 }
 
 bool mixesTextAndElements(const Tree& node) {
@@ -473,8 +496,7 @@ Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std
                     break;
                 case rapidxml::node_data:
                 case rapidxml::node_cdata:
-                    textBesideRoot =
-                        textBesideRoot || !isBlank(std::string(node->value(), node->value_size()));
+                    textBesideRoot = textBesideRoot || !isBlank(node->value(), node->value_size());
                     break;
                 default:
                     break;
