@@ -54,12 +54,11 @@ struct Descriptor {
 // Opens a lock file without following a link and without blocking (a FIFO
 // planted there must not hang us); -1 with errno set on failure (EINVAL when
 // it is not a regular file). Only a writable open creates it.
-int openLockFile(const std::string& lockPath, int access) {
+int openLockFile(const std::string& lockPath, int access, struct stat& st) {
     const int flags = access | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
     const int fd = access == O_RDONLY ? ::open(lockPath.c_str(), flags)
                                       : ::open(lockPath.c_str(), flags | O_CREAT, S_IRUSR | S_IWUSR);
     if (fd < 0) return -1;
-    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         errno = EINVAL;
@@ -180,7 +179,8 @@ void replaceFileDurably(const std::string& path, const std::string& content) {
 }
 
 FileLock::FileLock(const std::string& lockPath) {
-    fd_ = openLockFile(lockPath, O_RDWR);
+    struct stat st {};
+    fd_ = openLockFile(lockPath, O_RDWR, st);
     if (fd_ < 0) throwErrno(errno, "cannot open the lock file", lockPath);
     while (::flock(fd_, LOCK_EX) != 0) {
         if (errno == EINTR) continue;
@@ -196,22 +196,22 @@ FileLock::~FileLock() {
 }
 
 ChangeCounter::ChangeCounter(const std::string& lockPath) {
-    int fd = openLockFile(lockPath, O_RDWR);
+    struct stat st {};
+    int fd = openLockFile(lockPath, O_RDWR, st);
     writable_ = fd >= 0;
     if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-        fd = openLockFile(lockPath, O_RDONLY);
+        fd = openLockFile(lockPath, O_RDONLY, st);
     if (fd < 0) return;
     const Descriptor file(fd);
-    struct stat st {};
-    if (::fstat(file.fd, &st) != 0) return;
     // Growing the file never changes bytes already there, so two processes
     // may race here harmlessly; a counter just created reads 0.
     if (st.st_size < static_cast<off_t>(kCounterBytes) &&
         (!writable_ || ::ftruncate(file.fd, static_cast<off_t>(kCounterBytes)) != 0)) {
         return;
     }
-    void* mapped = ::mmap(nullptr, kCounterBytes, writable_ ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED,
-                          file.fd, 0);
+    // Populated at once: the first read would otherwise take a page fault.
+    void* mapped = ::mmap(nullptr, kCounterBytes, writable_ ? PROT_READ | PROT_WRITE : PROT_READ,
+                          MAP_SHARED | MAP_POPULATE, file.fd, 0);
     if (mapped == MAP_FAILED) return;
     word_ = static_cast<std::uint64_t*>(mapped);
 }
