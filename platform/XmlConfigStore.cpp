@@ -17,7 +17,8 @@
 //    load) before reusing it; only a thread that finds the version moved takes
 //    `stateMutex`, shared, to fetch the new one. Readers on several cores thus
 //    write no shared memory and scale. A thread's reference keeps an old
-//    document alive until that thread reads again or ends.
+//    document alive until that thread reads again or ends; the thread that
+//    destroys a store drops its own at once.
 // What a reader trusts: the document in memory, as long as the commit counter
 // in the first eight bytes of the lock file (mapped shared by every process,
 // bumped under the flock by every commit) still holds the value it was read
@@ -152,8 +153,18 @@ XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDe
 }
 
 namespace {
+
 // Tells stores apart in the readers' per-thread references; never reused.
 std::atomic<std::uint64_t> nextStoreSerial{1};
+
+// The document a thread read last, and the store and version it was read at.
+struct ReaderReference {
+    std::uint64_t store = 0;
+    std::uint64_t version = 0;
+    std::shared_ptr<const Document> doc;
+};
+thread_local ReaderReference heldByThisThread;
+
 }  // namespace
 
 struct XmlConfigStore::Impl {
@@ -209,12 +220,7 @@ struct XmlConfigStore::Impl {
     // The current document through the calling thread's reference, fetched
     // anew only when this store installed another one since.
     const Document& currentForThisThread() {
-        struct Reference {
-            std::uint64_t store = 0;
-            std::uint64_t version = 0;
-            std::shared_ptr<const Document> doc;
-        };
-        thread_local Reference held;
+        ReaderReference& held = heldByThisThread;
         if (held.store != serial || held.version != docVersion.load(std::memory_order_acquire) || !held.doc) {
             std::shared_ptr<const Document> previous;  // released outside stateMutex
             {
@@ -633,7 +639,11 @@ struct XmlConfigStore::Impl {
 
 XmlConfigStore::XmlConfigStore() : impl_(std::make_unique<Impl>()) {}
 
-XmlConfigStore::~XmlConfigStore() = default;
+XmlConfigStore::~XmlConfigStore() {
+    // The destroying thread lets go of its reference to this store's document
+    // at once; other threads do when they next read or end.
+    if (heldByThisThread.store == impl_->serial) heldByThisThread = ReaderReference{};
+}
 
 bool XmlConfigStore::readBool(std::string sectionType, std::string key) {
     const std::string text =
