@@ -146,10 +146,12 @@ int toInt(const std::string& text, const std::string& key) {
 
 }  // namespace
 
-XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth)
-    : maxFileBytes_(maxFileBytes), maxDepth_(maxDepth) {
+XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth,
+                                             std::chrono::milliseconds lockWait)
+    : maxFileBytes_(maxFileBytes), maxDepth_(maxDepth), lockWait_(lockWait) {
     if (maxFileBytes == 0) reject("the file size limit must be positive");
     if (maxDepth < 1) reject("the nesting limit must be at least 1");
+    if (lockWait.count() < 0) reject("the lock wait must not be negative");
 }
 
 namespace {
@@ -184,6 +186,7 @@ struct XmlConfigStore::Impl {
     std::shared_ptr<IConfigStoreUtility> utility;
     std::size_t maxFileBytes = XmlConfigStoreUtility().maxFileBytes();
     int maxDepth = XmlConfigStoreUtility().maxDepth();
+    std::chrono::milliseconds lockWait = XmlConfigStoreUtility::kDefaultLockWait;
     // Counters of the files loaded so far; the newest is `counter`. Older ones
     // stay mapped until the store goes, as a reader may still hold one.
     std::vector<std::unique_ptr<xmlstore::ChangeCounter>> counters;
@@ -336,7 +339,7 @@ struct XmlConfigStore::Impl {
     void lockTransaction() {
         if (txLock) return;
         if (!loaded.load()) fail("the preferences are not loaded");
-        txLock = std::make_unique<xmlstore::FileLock>(xmlstore::lockPathOf(path));
+        txLock = std::make_unique<xmlstore::FileLock>(xmlstore::lockPathOf(path), lockWait);
         syncWithDisk();
     }
 
@@ -384,7 +387,7 @@ struct XmlConfigStore::Impl {
         }
         std::lock_guard<std::mutex> guard(changeMutex);
         if (!loaded.load()) fail("the preferences are not loaded");
-        xmlstore::FileLock fileLock(xmlstore::lockPathOf(path));
+        xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), lockWait);
         syncWithDisk();
         // Only holders of changeMutex replace `doc`, so it can be read here
         // without stateMutex.
@@ -625,7 +628,7 @@ struct XmlConfigStore::Impl {
         std::unique_ptr<Document> next = doc->clone();
         if (!addMissingDefaults(*next, defaults)) return;
         try {
-            xmlstore::FileLock fileLock(xmlstore::lockPathOf(path));
+            xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), lockWait);
             syncWithDisk();  // another process may have completed the file already
             next = doc->clone();
             if (addMissingDefaults(*next, defaults)) commit(std::move(next));
@@ -748,6 +751,7 @@ void XmlConfigStore::attachUtility(std::shared_ptr<IConfigStoreUtility> utility)
     if (const auto* limits = dynamic_cast<const XmlConfigStoreUtility*>(utility.get())) {
         impl_->maxFileBytes = limits->maxFileBytes();
         impl_->maxDepth = limits->maxDepth();
+        impl_->lockWait = limits->lockWait();
     }
     impl_->utility = std::move(utility);
 }

@@ -9,9 +9,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <random>
+#include <stdexcept>
+#include <string>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -178,16 +183,32 @@ void replaceFileDurably(const std::string& path, const std::string& content) {
     ChangeCounter(lockPath).bump();  // processes holding the file see the new version at once
 }
 
-FileLock::FileLock(const std::string& lockPath) {
+FileLock::FileLock(const std::string& lockPath, std::chrono::milliseconds wait) {
     struct stat st {};
     fd_ = openLockFile(lockPath, O_RDWR, st);
     if (fd_ < 0) throwErrno(errno, "cannot open the lock file", lockPath);
-    while (::flock(fd_, LOCK_EX) != 0) {
-        if (errno == EINTR) continue;
+    // Tried without blocking, then again after pauses growing from 1 ms to
+    // 32 ms (with some jitter, so waiting processes drift apart) until `wait`
+    // has passed.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + wait;
+    std::chrono::microseconds pause(1000);
+    thread_local std::minstd_rand jitter(static_cast<unsigned>(::getpid()));
+    for (;;) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
         const int err = errno;
-        ::close(fd_);
-        fd_ = -1;
-        throwErrno(err, "cannot lock", lockPath);
+        if (err == EINTR) continue;
+        const Clock::time_point now = Clock::now();
+        if (err != EWOULDBLOCK || now >= deadline) {
+            ::close(fd_);
+            fd_ = -1;
+            if (err != EWOULDBLOCK) throwErrno(err, "cannot lock", lockPath);
+            throw std::runtime_error("XmlConfigStore: another process held the lock '" + lockPath + "' for " +
+                                     std::to_string(wait.count()) + " ms; the change was not made");
+        }
+        const auto jittered = pause + std::chrono::microseconds(jitter() % (pause.count() / 2 + 1));
+        std::this_thread::sleep_for(std::min<Clock::duration>(jittered, deadline - now));
+        pause = std::min(pause * 2, std::chrono::microseconds(32000));
     }
 }
 

@@ -5,8 +5,10 @@
 // commit counter beside it.
 #pragma once
 
+#include <kovl/platform/XmlConfigStore.h>
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -71,9 +73,13 @@ std::string lockPathOf(const std::string& path);
 // It is opened without following a symbolic link (a planted link makes the
 // lock fail instead of creating or touching its target) and must be a regular
 // file.
+// A lock another process holds is waited for at most `wait`, trying again
+// with growing pauses as git's lock files do; then the constructor throws a
+// std::runtime_error saying so, rather than hanging behind a stuck holder.
 class FileLock {
 public:
-    explicit FileLock(const std::string& lockPath);  // throws std::runtime_error
+    explicit FileLock(const std::string& lockPath,
+                      std::chrono::milliseconds wait = XmlConfigStoreUtility::kDefaultLockWait);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

@@ -1,8 +1,10 @@
 // Tests of ZUR::XmlConfigStore: values, keys, merge/remove rules, loading,
 // durability, rollback and concurrency between threads and processes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <kovl/platform/XmlConfigStore.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -696,4 +698,30 @@ TEST_F(StoreTransactionTest, TwoProcessesAddingAndDeletingProcessNamesLoseNone) 
     std::sort(listed.begin(), listed.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(expected, listed);
+}
+
+// A lock held elsewhere (here by another open file description, as another
+// process would hold it) is waited for within the utility's limit, then the
+// change fails saying so and changes nothing; once released, changes go on.
+TEST_F(XmlConfigStoreTest, ChangeBehindAHeldLockFailsAfterTheWaitInsteadOfHanging) {
+    auto store = open();
+    store->attachUtility(
+        std::make_shared<ZUR::XmlConfigStoreUtility>(1u << 20, 32, std::chrono::milliseconds(150)));
+    const int holder = ::open((path_ + ".lock").c_str(), O_RDWR);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(0, ::flock(holder, LOCK_EX));
+    const std::string before = readFile(path_);
+    try {
+        store->writeString("type", "51", "DNDOASGlobalSettings.Label", "blocked");
+        ADD_FAILURE() << "the write did not fail";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string::npos,
+                  std::string(error.what()).find("held the lock '" + path_ + ".lock' for 150 ms"))
+            << error.what();
+    }
+    EXPECT_EQ(before, readFile(path_));
+    EXPECT_EQ("global", store->readString("51", "DNDOASGlobalSettings.Label"));
+    ::close(holder);
+    store->writeString("type", "51", "DNDOASGlobalSettings.Label", "free");
+    EXPECT_EQ("free", open()->readString("51", "DNDOASGlobalSettings.Label"));
 }

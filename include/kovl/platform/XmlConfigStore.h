@@ -16,7 +16,8 @@
 // reads run in parallel, changes are serialised.
 // Processes: several processes may hold a store on the same file. Changes are
 // made under an exclusive advisory lock on "<file>.lock" on the newest
-// committed version, so no process's update is lost; a transaction
+// committed version, so no process's update is lost (a change waits for that
+// lock at most the utility's lockWait, 10 s by default, then throws); a transaction
 // (ITransactionalStore) makes a whole read-decide-write sequence one such
 // change. Reads answer from memory; they notice another process's commit
 // through a counter shared in the lock file, and an edit made by anything
@@ -34,6 +35,7 @@
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
 
+#include <chrono>
 #include <exception>
 #include <map>
 #include <memory>
@@ -85,19 +87,27 @@ private:
     const bool outermost_;
 };
 
-// Limits the store applies to the files it parses. Attaching a utility to a
-// store replaces the limits it uses from then on.
+// Limits the store applies to the files it parses, and how long a change
+// waits for the lock another process holds before it fails. Attaching a
+// utility to a store replaces the limits it uses from then on.
 class KOVL_EXPORT XmlConfigStoreUtility : public IConfigStoreUtility {
 public:
+    static constexpr std::chrono::milliseconds kDefaultLockWait{10000};
+
     XmlConfigStoreUtility() = default;
-    XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth);
+    // Throws std::invalid_argument for a zero size, a depth below 1 or a
+    // negative wait.
+    XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth,
+                          std::chrono::milliseconds lockWait = kDefaultLockWait);
 
     std::size_t maxFileBytes() const { return maxFileBytes_; }
     int maxDepth() const { return maxDepth_; }
+    std::chrono::milliseconds lockWait() const { return lockWait_; }
 
 private:
     std::size_t maxFileBytes_ = 16u * 1024u * 1024u;
     int maxDepth_ = 32;
+    std::chrono::milliseconds lockWait_ = kDefaultLockWait;
 };
 
 class KOVL_EXPORT XmlConfigStore : public IConfigStore, public ITransactionalStore {
