@@ -204,6 +204,7 @@ struct XmlConfigStore::Impl {
     std::unique_ptr<xmlstore::FileLock> txLock;  // taken at the first read or write
     std::unique_ptr<Document> txDoc;             // the writes so far; null before the first
     std::exception_ptr txWriteError;             // set: every write throws it
+    std::exception_ptr txLostWrites;             // set: writes were dropped partway; the commit throws it
 
     bool ownsTransaction() const {
         return txOwner.load(std::memory_order_relaxed) == std::this_thread::get_id();
@@ -355,7 +356,9 @@ struct XmlConfigStore::Impl {
     }
 
     void commitTransaction() {
-        if (!ownsTransaction() || !txDoc) return;
+        if (!ownsTransaction()) return;
+        if (txLostWrites) std::rethrow_exception(std::exchange(txLostWrites, nullptr));
+        if (!txDoc) return;
         std::unique_ptr<Document> next = std::move(txDoc);  // dropped if the commit fails
         commit(std::move(next));
     }
@@ -364,6 +367,7 @@ struct XmlConfigStore::Impl {
         if (!ownsTransaction() || --txDepth > 0) return;
         txDoc.reset();
         txWriteError = nullptr;
+        txLostWrites = nullptr;
         txLock.reset();
         txOwner.store(std::thread::id(), std::memory_order_relaxed);
         changeMutex.unlock();
@@ -381,6 +385,20 @@ struct XmlConfigStore::Impl {
     void change(Apply&& apply) {
         if (ownsTransaction()) {
             if (txWriteError) std::rethrow_exception(txWriteError);
+            if (txDoc) {
+                // The transaction's own copy, which no reader sees, is changed
+                // in place. `apply` checks before it changes anything, so it
+                // can only fail partway for want of memory: the transaction's
+                // writes are then dropped and its commit fails.
+                try {
+                    apply(*txDoc);
+                } catch (...) {
+                    txDoc.reset();
+                    txLostWrites = std::current_exception();
+                    throw;
+                }
+                return;
+            }
             std::unique_ptr<Document> next = transactionView().clone();
             if (apply(*next)) txDoc = std::move(next);
             return;
