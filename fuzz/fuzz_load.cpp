@@ -2,11 +2,11 @@
 // nesting scan and the parser, then what a load does with the document
 // (flattening every key, dropping layout, writing it back).
 //
-// Beyond crashes and sanitizer reports it checks three promises: the tree the
+// Beyond crashes and sanitizer reports it checks four promises: the tree the
 // parser built never nests deeper than the limit the scan enforced, it is the
-// tree read_xml builds from the same text once layout is dropped, and a
-// document that loaded is written back as a text that loads again into the
-// same document.
+// tree read_xml builds from the same text once layout is dropped, the text
+// written for it is the one write_xml writes, and a document that loaded is
+// written back as a text that loads again into the same document.
 #include <boost/property_tree/xml_parser.hpp>
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +48,28 @@ void dropLayout(Tree& node) {
     if (elements && node.data().find_first_not_of(" \t\r\n") == std::string::npos) node.data().clear();
 }
 
+// Whether some node below `node` holds both text and elements.
+bool mixesTextAndElements(const Tree& node) {
+    bool elements = false;
+    for (const auto& child : node) {
+        if (child.first == ZUR::xmlstore::kAttr) continue;
+        elements = true;
+        if (mixesTextAndElements(child.second)) return true;
+    }
+    return elements && !node.data().empty();
+}
+
+// What write_xml writes for the document, indented as the store indents it.
+std::string writtenByWriteXml(const Tree& preferences) {
+    Tree root;
+    root.push_back(Tree::value_type("preferences", preferences));
+    std::ostringstream out;
+    boost::property_tree::write_xml(
+        out, root,
+        boost::property_tree::xml_writer_make_settings<std::string>(' ', mixesTextAndElements(root) ? 0 : 4));
+    return out.str();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -69,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     copy->dropLayoutText();
 
     const std::string written = copy->serialise();
+    if (written != writtenByWriteXml(copy->preferences())) std::abort();
     std::unique_ptr<Document> reread;
     if (Document::parse(written, kMaxDepth, reread) != Document::ParseStatus::ok) std::abort();
     reread->dropLayoutText();

@@ -3,10 +3,8 @@
 
 #include <algorithm>
 #include <boost/property_tree/detail/rapidxml.hpp>
-#include <boost/property_tree/xml_parser.hpp>
 #include <cstring>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace ZUR {
@@ -245,6 +243,132 @@ void addElement(const rapidxml::xml_node<char>& node, Tree& parent) {
     if (elements && blank) element.data().clear();
 }
 
+// The file text, written as write_xml writes a tree (the same bytes), but
+// into one string instead of through a stream.
+const std::string kComment = "<xmlcomment>";
+const std::string kText = "<xmltext>";
+
+// Text with the five markup characters as entities; a text of spaces only
+// has its first space as "&#32;" so that it reads back as it was.
+void appendEscaped(std::string& out, const std::string& text) {
+    if (text.empty()) return;
+    if (text.find_first_not_of(' ') == std::string::npos) {
+        out += "&#32;";
+        out.append(text.size() - 1, ' ');
+        return;
+    }
+    std::size_t plain = 0;  // start of the characters not yet copied
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char* entity;
+        switch (text[at]) {
+            case '<':
+                entity = "&lt;";
+                break;
+            case '>':
+                entity = "&gt;";
+                break;
+            case '&':
+                entity = "&amp;";
+                break;
+            case '"':
+                entity = "&quot;";
+                break;
+            case '\'':
+                entity = "&apos;";
+                break;
+            default:
+                continue;
+        }
+        out.append(text, plain, at - plain);
+        out += entity;
+        plain = at + 1;
+    }
+    out.append(text, plain, std::string::npos);
+}
+
+void appendIndent(std::string& out, int level, int width) {
+    if (level > 0 && width > 0)
+        out.append(static_cast<std::size_t>(level) * static_cast<std::size_t>(width), ' ');
+}
+
+// One text line: on its own line, indented, when `ownLine`.
+void appendText(std::string& out, const std::string& text, int level, bool ownLine, int width) {
+    if (ownLine) appendIndent(out, level, width);
+    appendEscaped(out, text);
+    if (ownLine) out += '\n';
+}
+
+// The element `key` holding `node` at nesting `level` (-1: the document,
+// which has no tags of its own), indented by `width` spaces a level; width 0
+// writes everything on one line.
+void appendElement(std::string& out, const std::string& key, const Tree& node, int level, int width) {
+    const bool pretty = width > 0;
+    bool elements = false;
+    bool attributesOnly = node.data().empty();
+    for (const auto& child : node) {
+        if (child.first == kAttr) continue;
+        attributesOnly = false;
+        if (child.first != kText) {
+            elements = true;
+            break;
+        }
+    }
+    if (node.data().empty() && node.empty()) {
+        if (level >= 0) {
+            appendIndent(out, level, width);
+            out += '<';
+            out += key;
+            out += "/>";
+            if (pretty) out += '\n';
+        }
+        return;
+    }
+    if (level >= 0) {
+        appendIndent(out, level, width);
+        out += '<';
+        out += key;
+        const auto attributes = node.find(kAttr);
+        if (attributes != node.not_found()) {
+            for (const auto& attribute : attributes->second) {
+                out += ' ';
+                out += attribute.first;
+                out += "=\"";
+                appendEscaped(out, attribute.second.data());
+                out += '"';
+            }
+        }
+        if (attributesOnly) {
+            out += "/>";
+            if (pretty) out += '\n';
+        } else {
+            out += '>';
+            if (elements && pretty) out += '\n';
+        }
+    }
+    if (!node.data().empty()) appendText(out, node.data(), level + 1, elements && pretty, width);
+    for (const auto& child : node) {
+        if (child.first == kAttr) continue;
+        if (child.first == kComment) {
+            if (pretty) appendIndent(out, level + 1, width);
+            out += "<!--";
+            out += child.second.data();
+            out += "-->";
+            if (pretty) out += '\n';
+        } else if (child.first == kText) {
+            appendText(out, child.second.data(), level + 1, elements && pretty, width);
+        } else {
+            appendElement(out, child.first, child.second, level + 1, width);
+        }
+    }
+    if (level >= 0 && !attributesOnly) {
+        if (elements) appendIndent(out, level, width);
+        out += "</";
+        out += key;
+        out += '>';
+        if (pretty) out += '\n';
+    }
+}
+
 bool mixesTextAndElements(const Tree& node) {
     if (!node.data().empty() && hasElementChildren(node)) return true;
     for (const auto& child : node) {
@@ -454,13 +578,10 @@ std::unique_ptr<Document> Document::clone() const {
 void Document::dropLayoutText() { dropLayoutTextBelow(root_); }
 
 std::string Document::serialise() const {
-    std::ostringstream out;
-    const int indent = mixesTextAndElements(root_) ? 0 : 4;
-    boost::property_tree::write_xml(out, root_,
-                                    boost::property_tree::xml_writer_make_settings<std::string>(' ', indent));
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    appendElement(text, std::string(), root_, -1, mixesTextAndElements(root_) ? 0 : 4);
     // A NUL would end the text for the next load, which would refuse the file:
     // refuse the change instead of writing a file that cannot be read back.
-    std::string text = out.str();
     if (text.find('\0') != std::string::npos)
         throw std::runtime_error(
             "XmlConfigStore: a value holds a NUL character, which the file cannot carry");
