@@ -77,21 +77,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<Document> doc;
     if (Document::parse(text, kMaxDepth, doc) != Document::ParseStatus::ok) return 0;
     // The root counts <preferences> as level 1.
-    if (depthOf(doc->preferences()) + 1 > kMaxDepth) std::abort();
+    const Tree preferences = doc->assembled();
+    if (depthOf(preferences) + 1 > kMaxDepth) std::abort();
 
     Tree reference;
     std::istringstream in(text);
     boost::property_tree::read_xml(in, reference, boost::property_tree::xml_parser::no_comments);
     dropLayout(reference);
-    if (reference.size() != 1 || !(reference.front().second == doc->preferences())) std::abort();
+    if (reference.size() != 1 || !(reference.front().second == preferences)) std::abort();
 
     std::map<std::string, std::string> flat;
-    ZUR::xmlstore::flattenChildren(doc->preferences(), "", flat);
+    ZUR::xmlstore::flattenChildren(preferences, "", flat);
     std::unique_ptr<Document> copy = doc->clone();
     copy->dropLayoutText();
 
     const std::string written = copy->serialise();
-    if (written != writtenByWriteXml(copy->preferences())) std::abort();
+    if (written != writtenByWriteXml(copy->assembled())) std::abort();
     std::unique_ptr<Document> reread;
     if (Document::parse(written, kMaxDepth, reread) != Document::ParseStatus::ok) std::abort();
     reread->dropLayoutText();

@@ -300,7 +300,8 @@ struct XmlConfigStore::Impl {
             FileId id;
             std::unique_ptr<Document> fresh = readFile(id);
             if (fresh) {
-                if (lacksDefaults(*fresh, defaults)) addMissingDefaults(*fresh, defaults);
+                if (lacksDefaults(*fresh, defaults) && addMissingDefaults(*fresh, defaults))
+                    fresh->dropLayoutText();
                 diskId = id;
                 install(std::move(fresh));
             } else {
@@ -653,6 +654,7 @@ struct XmlConfigStore::Impl {
         } catch (const std::exception&) {
             next = doc->clone();
             addMissingDefaults(*next, defaults);
+            next->dropLayoutText();
             install(std::move(next));
         }
     }
@@ -843,10 +845,9 @@ bool XmlConfigStore::readTypedSection(std::string sectionType, SettingsMap& nest
 SettingsMap XmlConfigStore::readAllSettings() {
     return impl_->read([](const Document& doc) {
         SettingsMap all;
-        for (const auto& child : doc.preferences()) {
-            if (child.first.empty() || child.first[0] == '<') continue;
-            const Tree* type = xmlstore::attributeOf(child.second, "type");
-            if (type != nullptr) xmlstore::flattenNode(child.second, child.first, all[type->data()]);
+        for (const Document::Element& element : doc.elements()) {
+            const Tree* type = xmlstore::attributeOf(*element.tree, "type");
+            if (type != nullptr) xmlstore::flattenNode(*element.tree, element.name, all[type->data()]);
         }
         return all;
     });

@@ -298,6 +298,19 @@ void appendText(std::string& out, const std::string& text, int level, bool ownLi
     if (ownLine) out += '\n';
 }
 
+// The attributes of `node`, each as ` name="value"`.
+void appendAttributes(std::string& out, const Tree& node) {
+    const auto attributes = node.find(kAttr);
+    if (attributes == node.not_found()) return;
+    for (const auto& attribute : attributes->second) {
+        out += ' ';
+        out += attribute.first;
+        out += "=\"";
+        appendEscaped(out, attribute.second.data());
+        out += '"';
+    }
+}
+
 // The element `key` holding `node` at nesting `level` (-1: the document,
 // which has no tags of its own), indented by `width` spaces a level; width 0
 // writes everything on one line.
@@ -327,16 +340,7 @@ void appendElement(std::string& out, const std::string& key, const Tree& node, i
         appendIndent(out, level, width);
         out += '<';
         out += key;
-        const auto attributes = node.find(kAttr);
-        if (attributes != node.not_found()) {
-            for (const auto& attribute : attributes->second) {
-                out += ' ';
-                out += attribute.first;
-                out += "=\"";
-                appendEscaped(out, attribute.second.data());
-                out += '"';
-            }
-        }
+        appendAttributes(out, node);
         if (attributesOnly) {
             out += "/>";
             if (pretty) out += '\n';
@@ -522,27 +526,41 @@ void flattenNode(const Tree& node, const std::string& key, std::map<std::string,
     flattenChildren(node, key, out);
 }
 
+Tree& Document::own(std::size_t index) {
+    std::shared_ptr<Tree>& tree = elements_[index].tree;
+    // Only this document's clones share its sections, and they are made by
+    // the thread changing it: a count of 1 cannot grow meanwhile.
+    if (tree.use_count() > 1) tree = std::make_shared<Tree>(*tree);
+    return *tree;
+}
+
 Tree* Document::section(const std::string& type, const std::string& name) {
-    return const_cast<Tree*>(static_cast<const Document*>(this)->section(type, name));
+    const auto found = byType_.find(type);
+    if (found == byType_.end()) return nullptr;
+    for (const std::size_t index : found->second) {
+        if (elements_[index].name == name) return &own(index);
+    }
+    return nullptr;
 }
 
 const Tree* Document::section(const std::string& type, const std::string& name) const {
     const auto found = byType_.find(type);
     if (found == byType_.end()) return nullptr;
-    for (const auto& entry : found->second) {
-        if (entry.first == name) return entry.second;
+    for (const std::size_t index : found->second) {
+        if (elements_[index].name == name) return elements_[index].tree.get();
     }
     return nullptr;
 }
 
 const Tree* Document::firstSectionOfType(const std::string& type) const {
     const auto found = byType_.find(type);
-    return found == byType_.end() || found->second.empty() ? nullptr : found->second.front().second;
+    return found == byType_.end() || found->second.empty() ? nullptr
+                                                           : elements_[found->second.front()].tree.get();
 }
 
 const Tree* Document::firstSectionNamed(const std::string& name) const {
-    for (const auto& child : *prefs_) {
-        if (child.first == name) return &child.second;
+    for (const Element& element : elements_) {
+        if (element.name == name) return element.tree.get();
     }
     return nullptr;
 }
@@ -550,36 +568,70 @@ const Tree* Document::firstSectionNamed(const std::string& name) const {
 Tree& Document::addSection(const std::string& name, const std::string& type) {
     Tree attrs;
     attrs.push_back(Tree::value_type("type", Tree(type)));
-    Tree& node = prefs_->push_back(Tree::value_type(name, Tree()))->second;
-    node.push_back(Tree::value_type(kAttr, std::move(attrs)));
-    byType_[type].emplace_back(name, &node);
-    return node;
+    auto node = std::make_shared<Tree>();
+    node->push_back(Tree::value_type(kAttr, std::move(attrs)));
+    elements_.push_back(Element{name, node});
+    byType_[type].push_back(elements_.size() - 1);
+    return *node;
 }
 
 void Document::dropSection(const std::string& type, const std::string& name) {
-    Tree* node = section(type, name);
-    if (node == nullptr) return;
-    for (auto it = prefs_->begin(); it != prefs_->end(); ++it) {
-        if (&it->second == node) {
-            prefs_->erase(it);
-            break;
-        }
+    const auto found = byType_.find(type);
+    if (found == byType_.end()) return;
+    for (const std::size_t index : found->second) {
+        if (elements_[index].name != name) continue;
+        elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(index));
+        reindex();
+        return;
     }
-    reindex();
+}
+
+Tree Document::assembled() const {
+    Tree preferences(shell_);
+    for (const Element& element : elements_)
+        preferences.push_back(Tree::value_type(element.name, *element.tree));
+    return preferences;
 }
 
 std::unique_ptr<Document> Document::clone() const {
     auto copy = std::make_unique<Document>();
-    Tree root(root_);
-    copy->adopt(std::move(root));
+    copy->shell_ = shell_;
+    copy->elements_ = elements_;
+    copy->reindex();
     return copy;
 }
 
-void Document::dropLayoutText() { dropLayoutTextBelow(root_); }
+void Document::dropLayoutText() {
+    if (!elements_.empty() && !shell_.data().empty() && isBlank(shell_.data())) shell_.data().clear();
+    for (Element& element : elements_) {
+        if (element.tree.use_count() == 1) dropLayoutTextBelow(*element.tree);
+    }
+}
 
 std::string Document::serialise() const {
+    bool mixes = !shell_.data().empty() && !elements_.empty();
+    for (std::size_t i = 0; i < elements_.size() && !mixes; ++i)
+        mixes = mixesTextAndElements(*elements_[i].tree);
+    const int width = mixes ? 0 : 4;
+    const bool pretty = width > 0;
+
+    // <preferences> as write_xml writes an element, its children taken from
+    // elements_; the document level itself adds nothing around it.
     std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
-    appendElement(text, std::string(), root_, -1, mixesTextAndElements(root_) ? 0 : 4);
+    const bool children = !elements_.empty();
+    if (shell_.data().empty() && shell_.empty() && !children) {
+        text += "<" + kRootName + "/>";
+    } else {
+        text += "<" + kRootName;
+        appendAttributes(text, shell_);
+        const bool attributesOnly = shell_.data().empty() && !children;
+        text += attributesOnly ? "/>" : ">";
+        if (!attributesOnly && children && pretty) text += '\n';
+        if (!shell_.data().empty()) appendText(text, shell_.data(), 1, children && pretty, width);
+        for (const Element& element : elements_) appendElement(text, element.name, *element.tree, 1, width);
+        if (!attributesOnly) text += "</" + kRootName + ">";
+    }
+    if (pretty) text += '\n';
     // A NUL would end the text for the next load, which would refuse the file:
     // refuse the change instead of writing a file that cannot be read back.
     if (text.find('\0') != std::string::npos)
@@ -631,22 +683,29 @@ Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std
     // text there) is not a well-formed document, and could not be written back.
     if (textBesideRoot) return ParseStatus::malformed;
     out = std::make_unique<Document>();
-    out->adopt(std::move(root));
+    out->adopt(root.front().second);
     return ParseStatus::ok;
 }
 
-void Document::adopt(Tree&& root) {
-    root_.swap(root);
-    prefs_ = &root_.front().second;
+void Document::adopt(Tree& preferences) {
+    for (auto& child : preferences) {
+        if (child.first.empty() || child.first[0] == '<') continue;
+        auto tree = std::make_shared<Tree>();
+        tree->swap(child.second);
+        elements_.push_back(Element{child.first, std::move(tree)});
+    }
+    for (auto it = preferences.begin(); it != preferences.end();) {
+        it = it->first.empty() || it->first[0] == '<' ? std::next(it) : preferences.erase(it);
+    }
+    shell_.swap(preferences);
     reindex();
 }
 
 void Document::reindex() {
     byType_.clear();
-    for (auto& child : *prefs_) {
-        if (child.first.empty() || child.first[0] == '<') continue;
-        const Tree* type = attributeOf(child.second, "type");
-        if (type != nullptr) byType_[type->data()].emplace_back(child.first, &child.second);
+    for (std::size_t index = 0; index < elements_.size(); ++index) {
+        const Tree* type = attributeOf(*elements_[index].tree, "type");
+        if (type != nullptr) byType_[type->data()].push_back(index);
     }
 }
 

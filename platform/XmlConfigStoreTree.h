@@ -65,16 +65,31 @@ std::string appendItems(const std::string& existing, const std::string& incoming
 void flattenChildren(const Tree& node, const std::string& prefix, std::map<std::string, std::string>& out);
 void flattenNode(const Tree& node, const std::string& key, std::map<std::string, std::string>& out);
 
+// The preferences: the <preferences> element's own attributes and text, and
+// its child elements (the sections) in file order. Each child's tree is held
+// through a shared pointer, so a clone shares every section with its
+// original and copies a section only when it is first changed (through the
+// non-const section()); an installed document is never changed, so the
+// sections it shares stay as they are. A document is used by one thread
+// while it is changed, by any number once it no longer is.
 class Document {
 public:
+    struct Element {
+        std::string name;
+        std::shared_ptr<Tree> tree;  // shared with clones until changed
+    };
+
     Document() = default;
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
-    const Tree& preferences() const { return *prefs_; }
-    Tree& preferences() { return *prefs_; }
+    // The child elements of <preferences>, in file order.
+    const std::vector<Element>& elements() const { return elements_; }
+    // The whole <preferences> element as one tree (a copy).
+    Tree assembled() const;
 
-    // The section named `name` whose type is `type`.
+    // The section named `name` whose type is `type`. The non-const form makes
+    // the section this document's own first, copying it if it is shared.
     Tree* section(const std::string& type, const std::string& name);
     const Tree* section(const std::string& type, const std::string& name) const;
     // The first section (in file order) whose type is `type`, whatever its name.
@@ -85,9 +100,11 @@ public:
     Tree& addSection(const std::string& name, const std::string& type);
     void dropSection(const std::string& type, const std::string& name);
 
+    // A document sharing every section with this one.
     std::unique_ptr<Document> clone() const;
     // Drops the indentation text that parsing leaves in nodes with element
-    // children, so layout never turns into data.
+    // children, so layout never turns into data. Sections still shared are
+    // passed over: they come from a document that had none.
     void dropLayoutText();
 
     // The file text; indented unless a node mixes text and elements, whose
@@ -103,13 +120,15 @@ public:
     static ParseStatus parse(const std::string& text, int maxDepth, std::unique_ptr<Document>& out);
 
 private:
-    void adopt(Tree&& root);
+    void adopt(Tree& preferences);
     void reindex();
+    // The tree of elements_[index], copied first if another document shares it.
+    Tree& own(std::size_t index);
 
-    Tree root_;
-    Tree* prefs_ = nullptr;
-    // type -> sections of that type in file order, with their element names.
-    std::unordered_map<std::string, std::vector<std::pair<std::string, Tree*>>> byType_;
+    Tree shell_;  // <preferences> without its child elements: its text and attributes
+    std::vector<Element> elements_;
+    // type -> indexes in elements_ of the sections of that type, in file order.
+    std::unordered_map<std::string, std::vector<std::size_t>> byType_;
 };
 
 }  // namespace xmlstore
