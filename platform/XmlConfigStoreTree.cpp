@@ -175,14 +175,18 @@ ScanStatus scanNesting(const std::string& text, int maxDepth) {
     return characterReferencesValid(text, textBegin, size) ? ScanStatus::ok : ScanStatus::malformed;
 }
 
-void dropLayoutTextBelow(Tree& node) {
+// True when it dropped anything.
+bool dropLayoutTextBelow(Tree& node) {
     bool elements = false;
+    bool dropped = false;
     for (auto& child : node) {
         if (child.first == kAttr) continue;
         elements = true;
-        dropLayoutTextBelow(child.second);
+        dropped = dropLayoutTextBelow(child.second) || dropped;
     }
-    if (elements && !node.data().empty() && isBlank(node.data())) node.data().clear();
+    if (!elements || node.data().empty() || !isBlank(node.data())) return dropped;
+    node.data().clear();
+    return true;
 }
 
 namespace rapidxml = boost::property_tree::detail::rapidxml;
@@ -531,6 +535,7 @@ Tree& Document::own(std::size_t index) {
     // Only this document's clones share its sections, and they are made by
     // the thread changing it: a count of 1 cannot grow meanwhile.
     if (tree.use_count() > 1) tree = std::make_shared<Tree>(*tree);
+    elements_[index].written.reset();  // the caller may change it
     return *tree;
 }
 
@@ -570,7 +575,7 @@ Tree& Document::addSection(const std::string& name, const std::string& type) {
     attrs.push_back(Tree::value_type("type", Tree(type)));
     auto node = std::make_shared<Tree>();
     node->push_back(Tree::value_type(kAttr, std::move(attrs)));
-    elements_.push_back(Element{name, node});
+    elements_.push_back(Element{name, node, nullptr});
     byType_[type].push_back(elements_.size() - 1);
     return *node;
 }
@@ -604,14 +609,20 @@ std::unique_ptr<Document> Document::clone() const {
 void Document::dropLayoutText() {
     if (!elements_.empty() && !shell_.data().empty() && isBlank(shell_.data())) shell_.data().clear();
     for (Element& element : elements_) {
-        if (element.tree.use_count() == 1) dropLayoutTextBelow(*element.tree);
+        if (element.tree.use_count() == 1 && dropLayoutTextBelow(*element.tree)) element.written.reset();
     }
 }
 
-std::string Document::serialise() const {
+std::string Document::serialise() {
     bool mixes = !shell_.data().empty() && !elements_.empty();
-    for (std::size_t i = 0; i < elements_.size() && !mixes; ++i)
-        mixes = mixesTextAndElements(*elements_[i].tree);
+    for (Element& element : elements_) {
+        if (!element.written) {
+            Written written{mixesTextAndElements(*element.tree), std::string()};
+            if (!written.mixes) appendElement(written.text, element.name, *element.tree, 1, 4);
+            element.written = std::make_shared<const Written>(std::move(written));
+        }
+        mixes = mixes || element.written->mixes;
+    }
     const int width = mixes ? 0 : 4;
     const bool pretty = width > 0;
 
@@ -628,7 +639,13 @@ std::string Document::serialise() const {
         text += attributesOnly ? "/>" : ">";
         if (!attributesOnly && children && pretty) text += '\n';
         if (!shell_.data().empty()) appendText(text, shell_.data(), 1, children && pretty, width);
-        for (const Element& element : elements_) appendElement(text, element.name, *element.tree, 1, width);
+        for (const Element& element : elements_) {
+            if (pretty) {
+                text += element.written->text;
+            } else {
+                appendElement(text, element.name, *element.tree, 1, width);
+            }
+        }
         if (!attributesOnly) text += "</" + kRootName + ">";
     }
     if (pretty) text += '\n';
@@ -692,7 +709,7 @@ void Document::adopt(Tree& preferences) {
         if (child.first.empty() || child.first[0] == '<') continue;
         auto tree = std::make_shared<Tree>();
         tree->swap(child.second);
-        elements_.push_back(Element{child.first, std::move(tree)});
+        elements_.push_back(Element{child.first, std::move(tree), nullptr});
     }
     for (auto it = preferences.begin(); it != preferences.end();) {
         it = it->first.empty() || it->first[0] == '<' ? std::next(it) : preferences.erase(it);

@@ -74,9 +74,15 @@ void flattenNode(const Tree& node, const std::string& key, std::map<std::string,
 // while it is changed, by any number once it no longer is.
 class Document {
 public:
+    // A section as the file shows it, kept while the section is unchanged.
+    struct Written {
+        bool mixes;        // some node in it holds both text and elements
+        std::string text;  // the section written at its place, four spaces a level
+    };
     struct Element {
         std::string name;
-        std::shared_ptr<Tree> tree;  // shared with clones until changed
+        std::shared_ptr<Tree> tree;              // shared with clones until changed
+        std::shared_ptr<const Written> written;  // null until written, and again once changed
     };
 
     Document() = default;
@@ -108,9 +114,12 @@ public:
     void dropLayoutText();
 
     // The file text; indented unless a node mixes text and elements, whose
-    // text indentation would alter. Throws std::runtime_error when a value
-    // holds a NUL, which no file can carry.
-    std::string serialise() const;
+    // text indentation would alter. Sections unchanged since they were last
+    // written (here or in the document this one was cloned from) are not
+    // written again; the text of the others is kept for the next time, which
+    // is why this changes the document. Throws std::runtime_error when a
+    // value holds a NUL, which no file can carry.
+    std::string serialise();
 
     enum class ParseStatus { ok, malformed, tooDeep, wrongRoot };
     // Parses a preferences file after checking its nesting with a cheap scan,
