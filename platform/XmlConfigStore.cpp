@@ -582,9 +582,7 @@ struct XmlConfigStore::Impl {
     }
 
     // Whether addMissingDefaults would add anything to `doc`, found without
-    // changing or copying it. The keys of a section are sorted, and so are
-    // its children in their ordered index: a key "Section.Name" is found by
-    // walking both in step, other keys by looking up each component.
+    // changing or copying it.
     bool lacksDefaults(const Document& doc, const SettingsMap& defaults) const {
         std::string component;  // reused for every key
         // Keys in a row mostly name the same section: it is looked up once for them.
@@ -598,37 +596,13 @@ struct XmlConfigStore::Impl {
             }
             return section;
         };
-        const Tree* walked = nullptr;  // the section `child` walks
-        Tree::const_assoc_iterator child;
         for (const auto& typed : defaults) {
             type = &typed.first;
             name.clear();  // no section has an empty name: the next key looks its section up
             for (const auto& entry : typed.second) {
-                const std::string& key = entry.first;
-                const std::size_t dot = key.find('.');
-                const bool twoComponents = dot != std::string::npos && dot > 0 && dot + 1 < key.size() &&
-                                           key[0] != '<' && key.find('.', dot + 1) == std::string::npos;
-                if (twoComponents) {
-                    component.assign(key, 0, dot);
-                    if (const Tree* in = sectionNamed(component)) {
-                        if (in != walked) {
-                            walked = in;
-                            child = in->ordered_begin();
-                        }
-                        const char* leaf = key.data() + dot + 1;
-                        const std::size_t leafSize = key.size() - dot - 1;
-                        while (child != in->not_found() &&
-                               child->first.compare(0, std::string::npos, leaf, leafSize) < 0)
-                            ++child;
-                        if (child != in->not_found() &&
-                            child->first.compare(0, std::string::npos, leaf, leafSize) == 0)
-                            continue;
-                    }
-                } else if (findKey(key, component, sectionNamed) != nullptr) {
-                    continue;
-                }
+                if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
                 Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
-                if (xmlstore::splitKey(key, parsed) && xmlstore::isCreatableKey(parsed, maxDepth) &&
+                if (xmlstore::splitKey(entry.first, parsed) && xmlstore::isCreatableKey(parsed, maxDepth) &&
                     entry.second.find('\0') == std::string::npos) {
                     return true;
                 }
