@@ -7,11 +7,14 @@
 // DIR/opt/Korvel/kov/tp/etc/prefs.xml, copied there from the installed copy when
 // DIR has none). Without it the product's fixed paths are used. --verbose sends
 // the library's log lines to stderr.
+#include <fcntl.h>
 #include <kovl/kovl.h>
 #include <kovl/platform/SystemPlatform.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <boost/filesystem.hpp>
+#include <cerrno>
 #include <climits>
 #include <iostream>
 #include <sstream>
@@ -58,6 +61,15 @@ KOVL::PreferenceFiles filesUnder(const fs::path& root) {
         }
     }
     return files;
+}
+
+// Whether another process holds the lock that changes of `prefs` take.
+bool lockHeldElsewhere(const std::string& prefs) {
+    const int fd = ::open((prefs + ".lock").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 int run(int argc, char** argv) {
@@ -112,7 +124,15 @@ int run(int argc, char** argv) {
     controller.setAgentAdaptor(&adaptor);
     zlytpcli::installMapCallback(controller);
     zlytpcli::Context context{controller, std::cout};
-    return spec->run(context, invocation);
+    try {
+        return spec->run(context, invocation);
+    } catch (const zlytpcli::Refusal& refusal) {
+        // A change gives up after waiting its time for another process's lock.
+        if (refusal.status != zlytpcli::kFailed || !lockHeldElsewhere(files.current)) throw;
+        std::cerr << refusal.message << "\nAnother process holds the lock on " << files.current
+                  << ", so the change could not be made; try again when it has finished.\n";
+        return refusal.status;
+    }
 }
 
 }  // namespace
