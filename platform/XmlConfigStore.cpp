@@ -10,9 +10,10 @@
 //    still current when it commits.
 //  - `stateMutex` only guards the pointer to the current document, which is
 //    never modified once installed: a commit builds the next document on a
-//    copy, writes the file and swaps the pointer in under a short exclusive
-//    hold, so readers never wait for a disk write and a failed write leaves
-//    the current document untouched. Each reading thread keeps its own
+//    copy (sharing every section it does not change, see Document), writes
+//    the file and swaps the pointer in under a short exclusive hold, so
+//    readers never wait for a disk write and a failed write leaves the
+//    current document untouched. Each reading thread keeps its own
 //    reference to the document it last read and checks `docVersion` (a plain
 //    load) before reusing it; only a thread that finds the version moved takes
 //    `stateMutex`, shared, to fetch the new one. Readers on several cores thus
