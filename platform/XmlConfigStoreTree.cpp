@@ -315,45 +315,54 @@ void appendAttributes(std::string& out, const Tree& node) {
     }
 }
 
-// The element `key` holding `node` at nesting `level` (-1: the document,
-// which has no tags of its own), indented by `width` spaces a level; width 0
-// writes everything on one line.
-void appendElement(std::string& out, const std::string& key, const Tree& node, int level, int width) {
-    const bool pretty = width > 0;
-    bool elements = false;
-    bool attributesOnly = node.data().empty();
+// What decides how an element is written: whether it has child elements,
+// and whether it has nothing but attributes (then it is closed at once).
+struct Shape {
+    bool elements;
+    bool attributesOnly;
+};
+
+Shape shapeOf(const Tree& node) {
+    Shape shape{false, node.data().empty()};
     for (const auto& child : node) {
         if (child.first == kAttr) continue;
-        attributesOnly = false;
+        shape.attributesOnly = false;
         if (child.first != kText) {
-            elements = true;
+            shape.elements = true;
             break;
         }
     }
-    if (node.data().empty() && node.empty()) {
-        if (level >= 0) {
-            appendIndent(out, level, width);
-            out += '<';
-            out += key;
-            out += "/>";
-            if (pretty) out += '\n';
-        }
-        return;
-    }
-    if (level >= 0) {
-        appendIndent(out, level, width);
-        out += '<';
-        out += key;
-        appendAttributes(out, node);
-        if (attributesOnly) {
-            out += "/>";
-            if (pretty) out += '\n';
-        } else {
-            out += '>';
-            if (elements && pretty) out += '\n';
-        }
-    }
-    if (!node.data().empty()) appendText(out, node.data(), level + 1, elements && pretty, width);
+    return shape;
+}
+
+// The start tag of the element `key` holding `node`, at nesting `level`,
+// indented by `width` spaces a level; width 0 writes everything on one line.
+void appendStartTag(std::string& out, const std::string& key, const Tree& node, Shape shape, int level,
+                    int width) {
+    appendIndent(out, level, width);
+    out += '<';
+    out += key;
+    appendAttributes(out, node);
+    out += shape.attributesOnly ? "/>" : ">";
+    if ((shape.attributesOnly || shape.elements) && width > 0) out += '\n';
+}
+
+// The end tag matching appendStartTag's, unless that closed the element.
+void appendEndTag(std::string& out, const std::string& key, Shape shape, int level, int width) {
+    if (shape.attributesOnly) return;
+    if (shape.elements) appendIndent(out, level, width);
+    out += "</";
+    out += key;
+    out += '>';
+    if (width > 0) out += '\n';
+}
+
+// The element `key` holding `node`, as write_xml writes it.
+void appendElement(std::string& out, const std::string& key, const Tree& node, int level, int width) {
+    const bool pretty = width > 0;
+    const Shape shape = shapeOf(node);
+    appendStartTag(out, key, node, shape, level, width);
+    if (!node.data().empty()) appendText(out, node.data(), level + 1, shape.elements && pretty, width);
     for (const auto& child : node) {
         if (child.first == kAttr) continue;
         if (child.first == kComment) {
@@ -363,18 +372,12 @@ void appendElement(std::string& out, const std::string& key, const Tree& node, i
             out += "-->";
             if (pretty) out += '\n';
         } else if (child.first == kText) {
-            appendText(out, child.second.data(), level + 1, elements && pretty, width);
+            appendText(out, child.second.data(), level + 1, shape.elements && pretty, width);
         } else {
             appendElement(out, child.first, child.second, level + 1, width);
         }
     }
-    if (level >= 0 && !attributesOnly) {
-        if (elements) appendIndent(out, level, width);
-        out += "</";
-        out += key;
-        out += '>';
-        if (pretty) out += '\n';
-    }
+    appendEndTag(out, key, shape, level, width);
 }
 
 bool mixesTextAndElements(const Tree& node) {
@@ -624,31 +627,22 @@ std::string Document::serialise() {
         mixes = mixes || element.written->mixes;
     }
     const int width = mixes ? 0 : 4;
-    const bool pretty = width > 0;
 
-    // <preferences> as write_xml writes an element, its children taken from
-    // elements_; the document level itself adds nothing around it.
+    // <preferences> as appendElement writes an element, its children taken
+    // from elements_ (the shell holds only its text and attributes).
     std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
     const bool children = !elements_.empty();
-    if (shell_.data().empty() && shell_.empty() && !children) {
-        text += "<" + kRootName + "/>";
-    } else {
-        text += "<" + kRootName;
-        appendAttributes(text, shell_);
-        const bool attributesOnly = shell_.data().empty() && !children;
-        text += attributesOnly ? "/>" : ">";
-        if (!attributesOnly && children && pretty) text += '\n';
-        if (!shell_.data().empty()) appendText(text, shell_.data(), 1, children && pretty, width);
-        for (const Element& element : elements_) {
-            if (pretty) {
-                text += element.written->text;
-            } else {
-                appendElement(text, element.name, *element.tree, 1, width);
-            }
+    const Shape shape{children, shell_.data().empty() && !children};
+    appendStartTag(text, kRootName, shell_, shape, 0, width);
+    if (!shell_.data().empty()) appendText(text, shell_.data(), 1, children && width > 0, width);
+    for (const Element& element : elements_) {
+        if (width > 0) {
+            text += element.written->text;
+        } else {
+            appendElement(text, element.name, *element.tree, 1, width);
         }
-        if (!attributesOnly) text += "</" + kRootName + ">";
     }
-    if (pretty) text += '\n';
+    appendEndTag(text, kRootName, shape, 0, width);
     // A NUL would end the text for the next load, which would refuse the file:
     // refuse the change instead of writing a file that cannot be read back.
     if (text.find('\0') != std::string::npos)
