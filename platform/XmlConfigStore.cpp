@@ -162,6 +162,10 @@ std::atomic<std::uint64_t> nextStoreSerial{1};
 
 // The document a thread read last, and the store and version it was read at.
 struct ReaderReference {
+    // A store destroyed after this thread's references (a static one, at
+    // exit) then finds no reference of its own to drop.
+    ~ReaderReference() { store = 0; }
+
     std::uint64_t store = 0;
     std::uint64_t version = 0;
     std::shared_ptr<const Document> doc;
@@ -640,7 +644,9 @@ XmlConfigStore::XmlConfigStore() : impl_(std::make_unique<Impl>()) {}
 XmlConfigStore::~XmlConfigStore() {
     // The destroying thread lets go of its reference to this store's document
     // at once; other threads do when they next read or end.
-    if (heldByThisThread.store == impl_->serial) heldByThisThread = ReaderReference{};
+    if (heldByThisThread.store != impl_->serial) return;
+    heldByThisThread.store = 0;
+    heldByThisThread.doc.reset();
 }
 
 bool XmlConfigStore::readBool(std::string sectionType, std::string key) {

@@ -57,8 +57,9 @@ public:
     // opened one.
     virtual bool beginTransaction() = 0;
     // Commits the writes made since the transaction began, if any. Throws when
-    // they cannot be written: they are then dropped from memory and the
-    // transaction stays open (and locked) until it ends.
+    // they cannot be written, or when one of them failed partway (for want of
+    // memory): they are then dropped from memory and the transaction stays
+    // open (and locked) until it ends.
     virtual void commitTransaction() = 0;
     // Until the transaction ends, every write throws `error` without writing.
     virtual void failWrites(std::exception_ptr error) = 0;
