@@ -699,14 +699,16 @@ Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std
 }
 
 void Document::adopt(Tree& preferences) {
-    for (auto& child : preferences) {
-        if (child.first.empty() || child.first[0] == '<') continue;
-        auto tree = std::make_shared<Tree>();
-        tree->swap(child.second);
-        elements_.push_back(Element{child.first, std::move(tree), nullptr});
-    }
+    // The child elements move out; the attributes stay in the shell.
     for (auto it = preferences.begin(); it != preferences.end();) {
-        it = it->first.empty() || it->first[0] == '<' ? std::next(it) : preferences.erase(it);
+        if (it->first.empty() || it->first[0] == '<') {
+            ++it;
+            continue;
+        }
+        auto tree = std::make_shared<Tree>();
+        tree->swap(it->second);
+        elements_.push_back(Element{it->first, std::move(tree), nullptr});
+        it = preferences.erase(it);
     }
     shell_.swap(preferences);
     reindex();
