@@ -4,21 +4,21 @@
 
 #include <boost/algorithm/string/trim.hpp>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 #include "config/ListText.h"
 
 namespace KOVL {
 
 std::string KOVConfigController::getDelimiter(std::string sectionType, std::string key) {
     std::string delimiter = ",";
-    configStore->readDelimiter(sectionType, key, delimiter);
+    impl_->configStore->readDelimiter(sectionType, key, delimiter);
     try {
         // An empty value node is dropped so that the next merge starts a fresh list.
-        if (configStore->readString(sectionType, key).empty()) {
-            configStore->removeSettings({}, {{sectionType, {{key, ""}}}});
+        if (impl_->configStore->readString(sectionType, key).empty()) {
+            impl_->configStore->removeSettings({}, {{sectionType, {{key, ""}}}});
         }
     } catch (...) {
-        logInfo("Unable to find key in XML");
+        impl_->logInfo("Unable to find key in XML");
     }
     return delimiter;
 }
@@ -33,8 +33,9 @@ std::string KOVConfigController::getValueWithDelimiter(std::string sectionType, 
     return detail::joinList(items, getDelimiter(sectionType, key));
 }
 
-std::vector<std::string> KOVConfigController::readList(const std::string& sectionType, const std::string& key,
-                                                       const std::string& delimiterPath, bool trimText) {
+std::vector<std::string> detail::ControllerImpl::readList(const std::string& sectionType,
+                                                          const std::string& key,
+                                                          const std::string& delimiterPath, bool trimText) {
     std::string text = configStore->readString(sectionType, key);
     if (trimText) boost::algorithm::trim(text);
     if (text.empty()) return {};
@@ -43,8 +44,9 @@ std::vector<std::string> KOVConfigController::readList(const std::string& sectio
     return detail::splitList(text, delimiter);
 }
 
-std::vector<std::string> KOVConfigController::listOr(const detail::Setting<std::vector<std::string>>& setting,
-                                                     const std::string& delimiterPath, bool trimText) {
+std::vector<std::string> detail::ControllerImpl::listOr(
+    const detail::Setting<std::vector<std::string>>& setting, const std::string& delimiterPath,
+    bool trimText) {
     try {
         return readList(setting.sectionType, setting.key, delimiterPath, trimText);
     } catch (...) {

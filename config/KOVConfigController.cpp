@@ -1,157 +1,134 @@
 // Controller frame: construction, management mode, running flags, callbacks,
 // the update time stamp and the logging helpers every subsystem uses.
 #include <kovl/config/KOVConfigController.h>
+#include <kovl/config/KOVConfigData.h>
 
 #include <boost/lexical_cast.hpp>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
-boost::mutex KOVConfigController::m_agentAdaptorMutex;
-
 IConfigController::~IConfigController() = default;
 
-KOVConfigController::KOVConfigController(ZUR::ILogger& logger_,
+namespace detail {
+
+boost::mutex& agentAdaptorMutex() {
+    static boost::mutex mutex;
+    return mutex;
+}
+
+// Constructed when the library is loaded, as the mutex it names.
+const bool kAgentAdaptorMutexReady = (agentAdaptorMutex(), true);
+
+ControllerImpl::ControllerImpl(KOVConfigController& self_, ZUR::ILogger& logger_,
+                               std::shared_ptr<ZUR::IConfigStore> store, std::shared_ptr<ZUR::IZlySSL> ssl_,
+                               std::shared_ptr<ZUR::IZURUtils> utils_)
+    : self(self_),
+      logger(logger_),
+      configStore(std::move(store)),
+      transactions(dynamic_cast<ZUR::ITransactionalStore*>(configStore.get())),
+      ssl(std::move(ssl_)),
+      utils(std::move(utils_)) {}
+
+}  // namespace detail
+
+KOVConfigController::KOVConfigController(ZUR::ILogger& logger,
                                          std::unique_ptr<ZUR::IConfigStoreUtility> storeUtility,
                                          std::unique_ptr<ZUR::IConfigStore> store,
-                                         std::shared_ptr<ZUR::IZlySSL> ssl_,
-                                         std::shared_ptr<ZUR::IZURUtils> utils_, PreferenceFiles files)
-    : componentName("ConfigController"),
-      logger(logger_),
-      exclusionMode(3),
-      folderExclusion(false),
-      prefCallback(nullptr),
-      prefMapCallback(nullptr),
-      configData(nullptr),
-      configStore(std::move(store)),
-      ssl(std::move(ssl_)),
-      utils(std::move(utils_)),
-      oasConfig(),
-      profileIndex(),
-      zarnExclusionKeys(),
-      managedMode(3),
-      oasRunning(false),
-      updateRunning(false),
-      agentAdaptor(nullptr) {
-    configData =
-        std::make_unique<KOVConfigData>(logger, std::move(storeUtility), configStore, std::move(files));
+                                         std::shared_ptr<ZUR::IZlySSL> ssl,
+                                         std::shared_ptr<ZUR::IZURUtils> utils, PreferenceFiles files)
+    : impl_(std::make_unique<detail::ControllerImpl>(*this, logger, std::move(store), std::move(ssl),
+                                                     std::move(utils))) {
+    detail::ControllerImpl& d = *impl_;
+    d.configData =
+        std::make_unique<KOVConfigData>(logger, std::move(storeUtility), d.configStore, std::move(files));
     const oas_configuration* refreshed = getOASConfigurationData();
-    if (refreshed != &oasConfig) oasConfig = *refreshed;
-    zarnExclusionKeys = {
-        "DNDOASProfile.ReadExclusionFiles.ZarnFile",
-        "DNDOASProfile.ReadExclusionPaths.ZarnPath",
-        "DNDOASProfile.ReadExclusionTypes.ZarnFileType",
-        "DNDOASProfile.ReadExcludeFoldersAndSubFolders.ZarnFolder",
-        "DNDOASProfile.WriteExclusionFiles.ZarnFile",
-        "DNDOASProfile.WriteExclusionPaths.ZarnPath",
-        "DNDOASProfile.WriteExclusionTypes.ZarnFileType",
-        "DNDOASProfile.WriteExcludeFoldersAndSubFolders.ZarnFolder",
-        "DNDOASProfile.ReadWriteExclusionFiles.ZarnFile",
-        "DNDOASProfile.ReadWriteExclusionPaths.ZarnPath",
-        "DNDOASProfile.ReadWriteExclusionTypes.ZarnFileType",
-        "DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder",
-    };
+    if (refreshed != &d.oasConfig) d.oasConfig = *refreshed;
+    for (const char* key : {KOVL_KEY("DNDOASProfile.ReadExclusionFiles.ZarnFile"),
+                            KOVL_KEY("DNDOASProfile.ReadExclusionPaths.ZarnPath"),
+                            KOVL_KEY("DNDOASProfile.ReadExclusionTypes.ZarnFileType"),
+                            KOVL_KEY("DNDOASProfile.ReadExcludeFoldersAndSubFolders.ZarnFolder"),
+                            KOVL_KEY("DNDOASProfile.WriteExclusionFiles.ZarnFile"),
+                            KOVL_KEY("DNDOASProfile.WriteExclusionPaths.ZarnPath"),
+                            KOVL_KEY("DNDOASProfile.WriteExclusionTypes.ZarnFileType"),
+                            KOVL_KEY("DNDOASProfile.WriteExcludeFoldersAndSubFolders.ZarnFolder"),
+                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionFiles.ZarnFile"),
+                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionPaths.ZarnPath"),
+                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionTypes.ZarnFileType"),
+                            KOVL_KEY("DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder")}) {
+        d.zarnExclusionKeys.insert(key);
+    }
 }
 
 KOVConfigController::~KOVConfigController() {
     // The bootstrap goes first, while the store, the logger and the mutex are
-    // alive; the remaining members follow in reverse order of declaration.
-    configData.reset();
+    // alive; the rest follows with the implementation object.
+    impl_->configData.reset();
 }
 
-int KOVConfigController::getManagedMode() { return managedMode; }
+int KOVConfigController::getManagedMode() { return impl_->managedMode; }
 
 void KOVConfigController::setManagedMode(int mode) {
     if (mode < 0 || mode > 2) return;
-    locked([&] { managedMode = mode; });
+    impl_->locked([&] { impl_->managedMode = mode; });
 }
 
-bool KOVConfigController::isProductUnManaged() { return managedMode == 0; }
+bool KOVConfigController::isProductUnManaged() { return impl_->managedMode == 0; }
 
-bool KOVConfigController::isOASRunning() { return oasRunning; }
+bool KOVConfigController::isOASRunning() { return impl_->oasRunning; }
 
 void KOVConfigController::setOASRunning(bool running) {
-    locked([&] { oasRunning = running; });
+    impl_->locked([&] { impl_->oasRunning = running; });
 }
 
-bool KOVConfigController::isUpdateRunning() { return updateRunning; }
+bool KOVConfigController::isUpdateRunning() { return impl_->updateRunning; }
 
 void KOVConfigController::setUpdateRunning(bool running) {
-    locked([&] { updateRunning = running; });
+    impl_->locked([&] { impl_->updateRunning = running; });
 }
 
-void KOVConfigController::registerCallBack(PrefCallback callback) { prefCallback = callback; }
+void KOVConfigController::registerCallBack(PrefCallback callback) { impl_->prefCallback = callback; }
 
-void KOVConfigController::registerCallBackMap(PrefMapCallback callback) { prefMapCallback = callback; }
+void KOVConfigController::registerCallBackMap(PrefMapCallback callback) { impl_->prefMapCallback = callback; }
 
 void KOVConfigController::setAgentAdaptor(TpAgentAdaptor* adaptor) {
-    boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);
-    agentAdaptor = adaptor;
+    boost::unique_lock<boost::mutex> lock(detail::agentAdaptorMutex());
+    impl_->agentAdaptor = adaptor;
 }
 
 int KOVConfigController::getTimeStamp() {
     timespec now{};
     if (clock_gettime(CLOCK_REALTIME, &now) != 0) {
         const int error = errno;
-        logError(std::string("Unable to get Epoch time from Config Controller due to error : ") +
-                 std::strerror(error));
+        impl_->logError(std::string("Unable to get Epoch time from Config Controller due to error : ") +
+                        std::strerror(error));
         return 0;
     }
     return boost::lexical_cast<int>(static_cast<long long>(now.tv_sec));
 }
 
 void KOVConfigController::updateTimeStamp() {
-    configStore->writeInt("type", sections::kGlobal, "DNDGlobalSettings.LastUpdatedTimeStamp",
-                          getTimeStamp());
-}
-
-void KOVConfigController::logError(const std::string& message) {
-    if (!detail::HeldLog::hold(logger, 2, componentName, message))
-        logger.logMessage(2, componentName, message);
-}
-
-void KOVConfigController::logInfo(const std::string& message) {
-    if (!detail::HeldLog::hold(logger, 6, componentName, message))
-        logger.logMessage(6, componentName, message);
+    impl_->configStore->writeInt("type", sections::kGlobal,
+                                 KOVL_KEY("DNDGlobalSettings.LastUpdatedTimeStamp"), getTimeStamp());
 }
 
 namespace detail {
 
-namespace {
-thread_local HeldLog* heldByThisThread = nullptr;
-}  // namespace
-
-HeldLog::HeldLog() : outer_(heldByThisThread) { heldByThisThread = this; }
-
-HeldLog::~HeldLog() {
-    heldByThisThread = outer_;
-    release();
+void ControllerImpl::logError(const std::string& message) {
+    if (!TransactionScope::hold(logger, 2, componentName, message))
+        logger.logMessage(2, componentName, message);
 }
 
-void HeldLog::release() {
-    std::vector<Line> lines;
-    lines.swap(lines_);
-    for (Line& line : lines)
-        line.logger->logMessage(line.level, std::move(line.component), std::move(line.message));
+void ControllerImpl::logInfo(const std::string& message) {
+    if (!TransactionScope::hold(logger, 6, componentName, message))
+        logger.logMessage(6, componentName, message);
 }
 
-void HeldLog::discard() { lines_.clear(); }
-
-bool HeldLog::hold(ZUR::ILogger& logger, int level, const std::string& component,
-                   const std::string& message) {
-    HeldLog* held = heldByThisThread;
-    if (held == nullptr) return false;
-    held->lines_.push_back({&logger, level, component, message});
-    return true;
-}
-
-}  // namespace detail
-
-bool KOVConfigController::notify(KOVPrefType type, const std::string& line) {
+bool ControllerImpl::notify(KOVPrefType type, const std::string& line) {
     const PrefCallback callback = prefCallback;
     if (!callback) return false;
     logInfo(line);
@@ -159,11 +136,51 @@ bool KOVConfigController::notify(KOVPrefType type, const std::string& line) {
     return true;
 }
 
-std::string KOVConfigController::accessStringOr(const detail::Setting<std::string>& setting) {
-    std::string value = getStringConfiguration(setting.sectionType, setting.key);
+std::string ControllerImpl::accessStringOr(const Setting<std::string>& setting) {
+    std::string value = self.getStringConfiguration(setting.sectionType, setting.key);
     if (!value.empty()) return value;
     if (!setting.message.empty()) logError(setting.message);
     return setting.fallback;
 }
+
+namespace {
+thread_local TransactionScope* openOnThisThread = nullptr;
+}  // namespace
+
+TransactionScope::TransactionScope() { openOnThisThread = this; }
+
+TransactionScope::~TransactionScope() {
+    openOnThisThread = nullptr;
+    std::vector<Line> lines;
+    lines.swap(lines_);
+    for (Line& line : lines)
+        line.logger->logMessage(line.level, std::move(line.component), std::move(line.message));
+}
+
+bool TransactionScope::hold(ZUR::ILogger& logger, int level, const std::string& component,
+                            const std::string& message) {
+    TransactionScope* scope = openOnThisThread;
+    if (scope == nullptr) return false;
+    scope->lines_.push_back({&logger, level, component, message});
+    return true;
+}
+
+void TransactionScope::onCommitFailure(AM_ERROR_CODES code, const std::string& line) {
+    TransactionScope* scope = openOnThisThread;
+    if (scope == nullptr || scope->declared_) return;
+    scope->declared_ = true;
+    scope->code_ = code;
+    scope->failureLine_ = line;
+}
+
+bool TransactionScope::failed(AM_ERROR_CODES& code, std::string& line) {
+    lines_.clear();
+    openOnThisThread = nullptr;  // what is logged from here on goes out at once
+    code = code_;
+    line = failureLine_;
+    return declared_;
+}
+
+}  // namespace detail
 
 }  // namespace KOVL

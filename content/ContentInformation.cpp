@@ -10,11 +10,23 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 #include "settings/ProductDirectories.h"
 
 namespace KOVL {
+
 namespace {
+// What each content writer logs when it could not write.
+const char* const kEngineAndDATFailed = "Unable to set engine and DAT info in Config Controller";
+const char* const kReleaseDateFailed = "Unable to set DAT's release date info in Config Controller";
+const char* const kExtraDATVersionFailed = "Unable to set Extra DAT version info in Config Controller";
+const char* const kVirusListFailed = "Unable to set virus list that Extra DAT can detect";
+}  // namespace
+
+namespace {
+std::string contentInstallDir(detail::ControllerImpl& d);
+std::string contentVarDir(detail::ControllerImpl& d);
+
 using detail::Setting;
 
 const Setting<int> kMajorEngine{KOVL_PREF("DNDGlobalSettings.MajorEngineVersion")};
@@ -42,27 +54,28 @@ int low32(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std
 // Fields read before a failure keep their new values; the rest keep the caller's.
 int KOVConfigController::getEngineAndDATInfo(EngineAndDATInfo& info) {
     try {
-        info.majorEngineVersion = readStore(kMajorEngine);
-        info.minorEngineVersion = readStore(kMinorEngine);
-        info.majorDATVersion = readStore(kMajorDAT);
-        info.minorDATVersion = readStore(kMinorDAT);
+        info.majorEngineVersion = impl_->readStore(kMajorEngine);
+        info.minorEngineVersion = impl_->readStore(kMinorEngine);
+        info.majorDATVersion = impl_->readStore(kMajorDAT);
+        info.minorDATVersion = impl_->readStore(kMinorDAT);
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to get engine and DAT info value in Config Controller");
+        impl_->logError("Unable to get engine and DAT info value in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
 int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
-    return locked([&] {
+    return impl_->locked([&] {
         try {
-            writeStore(kMajorEngine, low32(info.majorEngineVersion));
-            writeStore(kMinorEngine, low32(info.minorEngineVersion));
-            writeStore(kMajorDAT, low32(info.majorDATVersion));
-            writeStore(kMinorDAT, low32(info.minorDATVersion));
+            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kEngineAndDATFailed);
+            impl_->writeStore(kMajorEngine, low32(info.majorEngineVersion));
+            impl_->writeStore(kMinorEngine, low32(info.minorEngineVersion));
+            impl_->writeStore(kMajorDAT, low32(info.majorDATVersion));
+            impl_->writeStore(kMinorDAT, low32(info.minorDATVersion));
             return AM_SUCCESS;
         } catch (...) {
-            logError("Unable to set engine and DAT info in Config Controller");
+            impl_->logError(kEngineAndDATFailed);
             return AM_STORE_FAILURE;
         }
     });
@@ -70,25 +83,26 @@ int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
 
 int KOVConfigController::getDATDateInfo(DATReleaseInfo& info) {
     try {
-        info.day = readStore(kReleaseDay);
-        info.month = readStore(kReleaseMonth);
-        info.year = readStore(kReleaseYear);
+        info.day = impl_->readStore(kReleaseDay);
+        info.month = impl_->readStore(kReleaseMonth);
+        info.year = impl_->readStore(kReleaseYear);
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to get DAT's release date info in Config Controller");
+        impl_->logError("Unable to get DAT's release date info in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
 int KOVConfigController::setDATDateInfo(DATReleaseInfo& info) {
-    return locked([&] {
+    return impl_->locked([&] {
         try {
-            writeStore(kReleaseDay, info.day);
-            writeStore(kReleaseMonth, info.month);
-            writeStore(kReleaseYear, info.year);
+            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kReleaseDateFailed);
+            impl_->writeStore(kReleaseDay, info.day);
+            impl_->writeStore(kReleaseMonth, info.month);
+            impl_->writeStore(kReleaseYear, info.year);
             return AM_SUCCESS;
         } catch (...) {
-            logError("Unable to set DAT's release date info in Config Controller");
+            impl_->logError(kReleaseDateFailed);
             return AM_STORE_FAILURE;
         }
     });
@@ -98,45 +112,46 @@ std::string KOVConfigController::getDATUpdateDate() {
     return getStringConfiguration(kDATUpdateTime.sectionType, kDATUpdateTime.key);
 }
 
-int KOVConfigController::setDATUpdateDate(std::string date) { return lockedSet(kDATUpdateTime, date); }
+int KOVConfigController::setDATUpdateDate(std::string date) { return impl_->lockedSet(kDATUpdateTime, date); }
 
 // Both parts are read before `withMinor` is looked at: a failing minor read
 // fails the major-only answer too. `version` changes only on success.
 int KOVConfigController::getDATVersion(bool withMinor, std::string& version) {
     try {
-        const std::string major = readStore<std::string>(kMajorDAT.sectionType, kMajorDAT.key);
-        const std::string minor = readStore<std::string>(kMinorDAT.sectionType, kMinorDAT.key);
+        const std::string major = impl_->readStore<std::string>(kMajorDAT.sectionType, kMajorDAT.key);
+        const std::string minor = impl_->readStore<std::string>(kMinorDAT.sectionType, kMinorDAT.key);
         version = withMinor ? major + "." + minor : major;
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to get DAT version in Config Controller");
+        impl_->logError("Unable to get DAT version in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
 int KOVConfigController::getEngineVersion(std::string& version) {
     try {
-        const std::string major = readStore<std::string>(kMajorEngine.sectionType, kMajorEngine.key);
-        const std::string minor = readStore<std::string>(kMinorEngine.sectionType, kMinorEngine.key);
+        const std::string major = impl_->readStore<std::string>(kMajorEngine.sectionType, kMajorEngine.key);
+        const std::string minor = impl_->readStore<std::string>(kMinorEngine.sectionType, kMinorEngine.key);
         version = major + "." + minor;
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to get engine version in Config Controller");
+        impl_->logError("Unable to get engine version in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
 int KOVConfigController::getExtraDATVersion(std::string& version) {
-    return readInto(kExtraDATVersion, version);
+    return impl_->readInto(kExtraDATVersion, version);
 }
 
 int KOVConfigController::setExtraDATVersion(std::string version) {
-    return locked([&] {
+    return impl_->locked([&] {
         try {
-            writeStore(kExtraDATVersion, version);
+            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kExtraDATVersionFailed);
+            impl_->writeStore(kExtraDATVersion, version);
             return AM_SUCCESS;
         } catch (...) {
-            logError("Unable to set Extra DAT version info in Config Controller");
+            impl_->logError(kExtraDATVersionFailed);
             return AM_STORE_FAILURE;
         }
     });
@@ -146,11 +161,11 @@ int KOVConfigController::setExtraDATVersion(std::string version) {
 int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
     try {
         std::vector<std::string> items =
-            readList(kVirusList.sectionType, kVirusList.key, kVirusList.key, true);
+            impl_->readList(kVirusList.sectionType, kVirusList.key, kVirusList.key, true);
         if (!items.empty()) names.swap(items);
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to get virus list that Extra DAT can detect");
+        impl_->logError("Unable to get virus list that Extra DAT can detect");
         return AM_STORE_FAILURE;
     }
 }
@@ -159,9 +174,10 @@ int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
 // stored joined with the list's delimiter, unchanged and in order. An empty
 // vector clears the list. The bulk operations' codes are not examined.
 int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
-    return locked([&] {
+    return impl_->locked([&] {
         try {
-            const std::string current = readStore<std::string>(kVirusList.sectionType, kVirusList.key);
+            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kVirusListFailed);
+            const std::string current = impl_->readStore<std::string>(kVirusList.sectionType, kVirusList.key);
             if (!current.empty()) {
                 delInternalSettings({}, {{kVirusList.sectionType, {{kVirusList.key, current}}}});
                 addInternalSettings({{kVirusList.sectionType, {{kVirusList.key, ""}}}});
@@ -173,7 +189,7 @@ int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
             }
             return AM_SUCCESS;
         } catch (...) {
-            logError("Unable to set virus list that Extra DAT can detect");
+            impl_->logError(kVirusListFailed);
             return AM_STORE_FAILURE;
         }
     });
@@ -181,29 +197,31 @@ int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
 
 int KOVConfigController::getIncrementalUpdateEngineVersion(std::string& version) {
     try {
-        version = readStore(kIncrementalEngine);
+        version = impl_->readStore(kIncrementalEngine);
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to get engine version for doing incremental update  in Config Controller");
+        impl_->logError("Unable to get engine version for doing incremental update  in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
 std::string KOVConfigController::getEngineFileName() { return "libqorbe.so.4"; }
 
-std::string KOVConfigController::contentInstallDir() {
-    const std::string dir = this->getProductInstallDir();
+namespace {
+std::string contentInstallDir(detail::ControllerImpl& d) {
+    const std::string dir = d.self.getProductInstallDir();
     return dir.empty() ? detail::kDefaultInstallDir : dir;
 }
 
-std::string KOVConfigController::contentVarDir() {
-    const std::string dir = this->getProductVarDir();
+std::string contentVarDir(detail::ControllerImpl& d) {
+    const std::string dir = d.self.getProductVarDir();
     return dir.empty() ? detail::kDefaultVarDir : dir;
 }
+}  // namespace
 
-std::string KOVConfigController::getEngineRootDir() { return contentInstallDir() + "/var/engine"; }
+std::string KOVConfigController::getEngineRootDir() { return contentInstallDir(*impl_) + "/var/engine"; }
 
-std::string KOVConfigController::getBaseEngineDir() { return contentInstallDir() + "/var/engine/lib"; }
+std::string KOVConfigController::getBaseEngineDir() { return contentInstallDir(*impl_) + "/var/engine/lib"; }
 
 std::string KOVConfigController::get64EngineBaseDir() { return this->getBaseEngineDir() + "/64"; }
 
@@ -222,8 +240,8 @@ std::string KOVConfigController::getIncrementalUpdateEnginePath() {
     return base + "/32/" + version;
 }
 
-std::string KOVConfigController::getDATDir() { return contentVarDir() + "/dat"; }
+std::string KOVConfigController::getDATDir() { return contentVarDir(*impl_) + "/dat"; }
 
-std::string KOVConfigController::getExtraDATDir() { return contentVarDir() + "/dat/extra"; }
+std::string KOVConfigController::getExtraDATDir() { return contentVarDir(*impl_) + "/dat/extra"; }
 
 }  // namespace KOVL

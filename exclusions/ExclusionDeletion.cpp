@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 #include "exclusions/ExclusionKeys.h"
 
 namespace KOVL {
 
 namespace {
+int clearSourceExclusions(detail::ControllerImpl& d, PROFILE_CODE profile, DataSource source);
 
 // "1" to "3"; "" for the extra profiles and any other code.
 std::string deletableSection(PROFILE_CODE profile) {
@@ -28,10 +29,12 @@ int KOVConfigController::deleteExclusionList(PROFILE_CODE profile, std::string k
     return delInternalSettings({}, {{type, {{key, item}}}});
 }
 
+namespace {
+
 // Removes every item of the source's twelve lists in one request (sent even
 // when there is nothing to remove), then writes the twelve keys back empty.
 // A refused removal skips the re-creation.
-int KOVConfigController::clearSourceExclusions(PROFILE_CODE profile, DataSource source) {
+int clearSourceExclusions(detail::ControllerImpl& d, PROFILE_CODE profile, DataSource source) {
     const std::string type = deletableSection(profile);
     if (type.empty()) return AM_STORE_FAILURE;
     std::map<std::string, std::string> removal;
@@ -39,23 +42,24 @@ int KOVConfigController::clearSourceExclusions(PROFILE_CODE profile, DataSource 
     for (detail::ExclusionKind kind : detail::kExclusionKinds) {
         for (ScanMode mode : detail::kExclusionModes) {
             const std::string key = detail::exclusionKey(kind, mode, source);
-            const std::string text =
-                getValueWithDelimiter(type, key, detail::readExclusions(*this, kind, profile, mode, source));
+            const std::string text = d.self.getValueWithDelimiter(
+                type, key, detail::readExclusions(d.self, kind, profile, mode, source));
             if (!text.empty()) removal[key] = text;
             emptied[key] = "";
         }
     }
-    const int removed = delInternalSettings({}, {{type, removal}});
+    const int removed = d.self.delInternalSettings({}, {{type, removal}});
     if (removed != AM_SUCCESS) return removed;
-    return addInternalSettings({{type, emptied}});
+    return d.self.addInternalSettings({{type, emptied}});
 }
+}  // namespace
 
 int KOVConfigController::deleteProfileCLIExclusion(PROFILE_CODE profile) {
-    return locked([&] { return clearSourceExclusions(profile, CLI); });
+    return impl_->locked([&] { return clearSourceExclusions(*impl_, profile, CLI); });
 }
 
 int KOVConfigController::deleteProfileZarnExclusion(PROFILE_CODE profile) {
-    return locked([&] { return clearSourceExclusions(profile, ZARN); });
+    return impl_->locked([&] { return clearSourceExclusions(*impl_, profile, ZARN); });
 }
 
 }  // namespace KOVL

@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 #include "exclusions/ExclusionKeys.h"
 
 namespace KOVL {
 
 namespace {
+std::vector<std::string> readExclusionList(detail::ControllerImpl& d, PROFILE_CODE profile,
+                                           const std::string& key, const std::string& failure);
 
 using detail::exclusionKey;
 using detail::ExclusionKind;
@@ -29,33 +31,33 @@ std::vector<std::string> joined(std::vector<std::string> first, const std::vecto
     return first;
 }
 
-}  // namespace
-
 // Items exactly as stored: no trimming; every character of the delimiter separates.
-std::vector<std::string> KOVConfigController::readExclusionList(PROFILE_CODE profile, const std::string& key,
-                                                                const std::string& failure) {
+std::vector<std::string> readExclusionList(detail::ControllerImpl& d, PROFILE_CODE profile,
+                                           const std::string& key, const std::string& failure) {
     try {
-        return readList(profileSectionType(profile), key, "preferences." + key, false);
+        return d.readList(profileSectionType(profile), key, "preferences." + key, false);
     } catch (...) {
-        logError(failure);
+        d.logError(failure);
         return {};
     }
 }
+}  // namespace
 
 std::vector<std::string> KOVConfigController::getFolderExclusion(PROFILE_CODE profile, bool subfolders,
                                                                  ScanMode mode, DataSource source) {
     const ExclusionKind kind = subfolders ? ExclusionKind::Folder : ExclusionKind::Path;
-    return readExclusionList(profile, exclusionKey(kind, mode, source), kFolderFailed);
+    return readExclusionList(*impl_, profile, exclusionKey(kind, mode, source), kFolderFailed);
 }
 
 std::vector<std::string> KOVConfigController::getFilePathExclusion(PROFILE_CODE profile, ScanMode mode,
                                                                    DataSource source) {
-    return readExclusionList(profile, exclusionKey(ExclusionKind::File, mode, source), kFileFailed);
+    return readExclusionList(*impl_, profile, exclusionKey(ExclusionKind::File, mode, source), kFileFailed);
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesExclusion(PROFILE_CODE profile, ScanMode mode,
                                                                     DataSource source) {
-    return readExclusionList(profile, exclusionKey(ExclusionKind::FileType, mode, source), kFileTypeFailed);
+    return readExclusionList(*impl_, profile, exclusionKey(ExclusionKind::FileType, mode, source),
+                             kFileTypeFailed);
 }
 
 // Merged reads: command-line items first, then the management server's; duplicates stay.
@@ -93,30 +95,30 @@ std::vector<std::map<std::string, std::string>> KOVConfigController::getExclusio
             }
         }
     } catch (...) {
-        logError("Unable to get exclusion list from Config Controller");
+        impl_->logError("Unable to get exclusion list from Config Controller");
     }
     return entries;
 }
 
 std::vector<std::string> KOVConfigController::getExclusion(std::string type, std::string key) {
     try {
-        const std::string text = configStore->readString(type, key);
+        const std::string text = impl_->configStore->readString(type, key);
         std::string delimiter = ",";
-        configStore->readDelimiter(type, "preferences." + key, delimiter);
+        impl_->configStore->readDelimiter(type, "preferences." + key, delimiter);
         std::vector<std::string> items;
         boost::algorithm::split(items, text, boost::algorithm::is_any_of(delimiter),
                                 boost::algorithm::token_compress_on);
         return items;
     } catch (...) {
-        logError("Unable to get exclusions in Config Controller");
+        impl_->logError("Unable to get exclusions in Config Controller");
         return {};
     }
 }
 
 std::vector<std::string> KOVConfigController::getAPDefaultExclusions() {
-    return listOr({KOVL_PREF("DNDAPGlobalExclusions.APExclusions.APExclusion"),
-                   "Unable to get default global exclusions for AP from Config Controller"},
-                  KOVL_KEY("DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter"), true);
+    return impl_->listOr({KOVL_PREF("DNDAPGlobalExclusions.APExclusions.APExclusion"),
+                          "Unable to get default global exclusions for AP from Config Controller"},
+                         KOVL_KEY("DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter"), true);
 }
 
 }  // namespace KOVL

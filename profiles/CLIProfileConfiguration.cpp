@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
 namespace {
+int setOASProcSettingsTo(detail::ControllerImpl& d, const std::string& choice,
+                         const std::string& callbackLine, const std::string& failure);
 
 const detail::Setting<std::string> kProcSettings{KOVL_PREF("DNDOASGlobalSettings.ProfileName")};
 
@@ -43,9 +45,9 @@ int exclusionModeOf(const std::vector<std::string>& names, int current) {
 int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
                                                            std::map<int, std::vector<std::string>> options,
                                                            std::set<int>& applied) {
-    folderExclusion = false;
+    impl_->folderExclusion = false;
     if (options.empty() || options.count(kProfileWords) == 0) {
-        logError("Unable to set OAS ProfileConfig as the map is empty");
+        impl_->logError("Unable to set OAS ProfileConfig as the map is empty");
         return AM_INVALID_KEY;
     }
     try {
@@ -53,7 +55,8 @@ int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
         const std::string profile = profileSectionType(code);
 
         const auto names = options.find(kSubOptionNames);
-        if (names != options.end()) exclusionMode = exclusionModeOf(names->second, exclusionMode);
+        if (names != options.end())
+            impl_->exclusionMode = exclusionModeOf(names->second, impl_->exclusionMode);
 
         // File types the profile already lists are not added again.
         const auto types = options.find(kOnlySpecifiedTypes);
@@ -68,7 +71,7 @@ int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
             if (words.empty()) options.erase(types);
         }
 
-        if (options.count(kFolderMarker) != 0) folderExclusion = true;
+        if (options.count(kFolderMarker) != 0) impl_->folderExclusion = true;
 
         int last = AM_SUCCESS;
         int written = 0;
@@ -82,19 +85,19 @@ int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
         }
         if (written == 0) return last;
 
-        const PrefMapCallback callback = prefMapCallback;
+        const PrefMapCallback callback = impl_->prefMapCallback;
         if (!callback) {
-            logError("Callback is not registered.");
+            impl_->logError("Callback is not registered.");
             return AM_NO_CALLBACK;
         }
         if (scannerEnabled) {
-            logInfo(
+            impl_->logInfo(
                 "Call to registered callback function for set OAS Profile Config and with OAS Scanner set "
                 "enabled "
                 "for preference type " +
                 std::to_string(PREF_OAS_PROFILE_SCANNER_ENABLED));
         } else {
-            logInfo(
+            impl_->logInfo(
                 "Call to registered callback function for set OAS Profile Config and with OAS Scanner set "
                 "disabled "
                 "for preference type " +
@@ -103,38 +106,41 @@ int KOVConfigController::setOASProfileConfigurationFromCLI(bool scannerEnabled,
         callback(options);
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to set OAS ProfileConfig in Config Controller");
+        impl_->logError("Unable to set OAS ProfileConfig in Config Controller");
         return AM_CONFIG_NOT_APPLIED;
     }
 }
 
+namespace {
+
 // The comparison and the write run under the mutex; the callback after it.
 // The update time stamp is not touched.
-int KOVConfigController::setOASProcSettingsTo(const std::string& choice, const std::string& callbackLine,
-                                              const std::string& failure) {
+int setOASProcSettingsTo(detail::ControllerImpl& d, const std::string& choice,
+                         const std::string& callbackLine, const std::string& failure) {
     try {
-        const bool changed = locked([&] {
-            const std::string current = readStore(kProcSettings);
+        const bool changed = d.locked([&] {
+            const std::string current = d.readStore(kProcSettings);
             if (current == choice) {
-                logInfo("OAS ProcSettings is already set to " + current +
-                        ". Hence not setting it again to same value");
+                d.logInfo("OAS ProcSettings is already set to " + current +
+                          ". Hence not setting it again to same value");
                 return false;
             }
-            writeStore(kProcSettings, choice);
+            d.writeStore(kProcSettings, choice);
             return true;
         });
         if (!changed) return AM_ALREADY_SET;
-        notify(PREF_OAS_PROC_SETTINGS, callbackLine + std::to_string(PREF_OAS_PROC_SETTINGS));
+        d.notify(PREF_OAS_PROC_SETTINGS, callbackLine + std::to_string(PREF_OAS_PROC_SETTINGS));
         return AM_SUCCESS;
     } catch (...) {
-        logError(failure);
+        d.logError(failure);
         return AM_STORE_FAILURE;
     }
 }
+}  // namespace
 
 int KOVConfigController::setOASProcSettingsToStandard() {
     return setOASProcSettingsTo(
-        "standard",
+        *impl_, "standard",
         "Call to registered callback function for set OAS Proc Settings to Standard for "
         "preference type ",
         "Unable to set OAS ProcSettings to Standard in Config Controller");
@@ -142,7 +148,7 @@ int KOVConfigController::setOASProcSettingsToStandard() {
 
 int KOVConfigController::setOASProcSettingsToRiskbased() {
     return setOASProcSettingsTo(
-        "riskbased",
+        *impl_, "riskbased",
         "Call to registered callback function for set OAS Proc Settings to Risk based "
         "for preference type ",
         "Unable to set OAS ProcSettings to Risk based in Config Controller");

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
@@ -42,8 +42,8 @@ const LabelledHalf kProcessListHalves[] = {
 }  // namespace
 
 std::vector<std::string> KOVConfigController::getProcess(PROFILE_CODE code) {
-    return listOr({KOVL_PREF(kProcessKey), code, "Unable to get process from Config Controller"},
-                  kProcessDelimiterPath, false);
+    return impl_->listOr({KOVL_PREF(kProcessKey), code, "Unable to get process from Config Controller"},
+                         kProcessDelimiterPath, false);
 }
 
 std::vector<std::map<std::string, std::string>> KOVConfigController::getProcessList() {
@@ -51,10 +51,10 @@ std::vector<std::map<std::string, std::string>> KOVConfigController::getProcessL
     for (const LabelledHalf& half : kProcessListHalves) {
         const std::string type = profileSectionType(half.code);
         try {
-            for (const std::string& name : readList(type, kProcessKey, kProcessDelimiterPath, false))
+            for (const std::string& name : impl_->readList(type, kProcessKey, kProcessDelimiterPath, false))
                 if (!name.empty()) entries.push_back({{type, name}});
         } catch (...) {
-            logError(half.failed);
+            impl_->logError(half.failed);
         }
     }
     return entries;
@@ -62,14 +62,14 @@ std::vector<std::map<std::string, std::string>> KOVConfigController::getProcessL
 
 // The names go in ascending byte-wise order; the store merges them into the list.
 int KOVConfigController::addProcess(PROFILE_CODE code, std::set<std::string>& names) {
-    return locked([&] {
+    return impl_->locked([&] {
         const std::string type = riskSection(code);
         if (names.empty() || type.empty()) return AM_STORE_FAILURE;
         try {
             const std::string text = getValueWithDelimiter(type, kProcessKey, names);
             return addInternalSettings({{type, {{kProcessKey, text}}}});
         } catch (...) {
-            logError("Unable to add process to Config Controller");
+            impl_->logError("Unable to add process to Config Controller");
             return AM_STORE_FAILURE;
         }
     });
@@ -77,7 +77,7 @@ int KOVConfigController::addProcess(PROFILE_CODE code, std::set<std::string>& na
 
 // Removes every occurrence of `name`; a list left without names stays present and empty.
 int KOVConfigController::deleteProcess(PROFILE_CODE code, std::string name) {
-    return locked([&] {
+    return impl_->locked([&] {
         const std::string type = riskSection(code);
         if (type.empty()) return AM_STORE_FAILURE;
         try {
@@ -87,11 +87,11 @@ int KOVConfigController::deleteProcess(PROFILE_CODE code, std::string name) {
                 boost::algorithm::join(remaining, getDelimiter(type, kProcessKey));
             const AM_ERROR_CODES result = delInternalSettings({{type, {{kProcessKey, remainingText}}}},
                                                               {{type, {{kProcessKey, name}}}});
-            if (!configStore->keyExists(type, kProcessKey))
+            if (!impl_->configStore->keyExists(type, kProcessKey))
                 addInternalSettings({{type, {{kProcessKey, ""}}}});
             return result;
         } catch (...) {
-            logError("Unable to delete process from Config Controller");
+            impl_->logError("Unable to delete process from Config Controller");
             return AM_STORE_FAILURE;
         }
     });

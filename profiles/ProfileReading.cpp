@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
@@ -87,31 +87,32 @@ const PROFILE_CODE kAllProfiles[] = {STANDARD_PROFILE, LOW_RISK_PROFILE, HIGH_RI
 // here must not take it again. A conversion or store failure leaves with the
 // fields refreshed so far (the mutex is released by the lock's destructor).
 oas_configuration* KOVConfigController::getOASConfigurationData() {
-    boost::unique_lock<boost::mutex> lock(mutex);
+    std::lock_guard<detail::ControllerMutex> lock(impl_->mutex);
 
     AM_ERROR_CODES ignoredCode = AM_SUCCESS;
-    this->getOASStatus(oasConfig.oas_status, ignoredCode);
-    oasConfig.multiple_profiles_enabled = this->getOASMultipleProfilesEnabled();
-    oasConfig.scan_manager_threads = this->getScanManagerThreads();
-    oasConfig.max_scan_timeout = static_cast<int>(this->getOASMaxScanTimeout());
-    this->getORQStatus(oasConfig.orq_enabled);
+    this->getOASStatus(impl_->oasConfig.oas_status, ignoredCode);
+    impl_->oasConfig.multiple_profiles_enabled = this->getOASMultipleProfilesEnabled();
+    impl_->oasConfig.scan_manager_threads = this->getScanManagerThreads();
+    impl_->oasConfig.max_scan_timeout = static_cast<int>(this->getOASMaxScanTimeout());
+    this->getORQStatus(impl_->oasConfig.orq_enabled);
     int sensitivity = 3;
     this->getORQSensitivity(sensitivity);
-    oasConfig.orq_sensitivity = static_cast<std::uint8_t>(sensitivity);
-    oasConfig.event_logging_enabled = this->isEventLoggingEnabled();
-    oasConfig.log_setting_a = logger.queryLogSettingA();
-    oasConfig.log_setting_c = logger.queryLogSettingC();
-    oasConfig.log_setting_b = logger.queryLogSettingB();
+    impl_->oasConfig.orq_sensitivity = static_cast<std::uint8_t>(sensitivity);
+    impl_->oasConfig.event_logging_enabled = this->isEventLoggingEnabled();
+    impl_->oasConfig.log_setting_a = impl_->logger.queryLogSettingA();
+    impl_->oasConfig.log_setting_c = impl_->logger.queryLogSettingC();
+    impl_->oasConfig.log_setting_b = impl_->logger.queryLogSettingB();
 
     for (PROFILE_CODE code : kAllProfiles) {
         oas_profile fresh;
         readOASProfileDataFromConfigStore(code, fresh);
-        oas_profile& slot = oasConfig.profiles[code - 1];
+        oas_profile& slot = impl_->oasConfig.profiles[code - 1];
         slot = fresh;
         slot.profile_code = code;
     }
-    for (PROFILE_CODE code : kAllProfiles) profileIndex.emplace(code, &oasConfig.profiles[code - 1]);
-    return &oasConfig;
+    for (PROFILE_CODE code : kAllProfiles)
+        impl_->profileIndex.emplace(code, &impl_->oasConfig.profiles[code - 1]);
+    return &impl_->oasConfig;
 }
 
 void KOVConfigController::readOASProfileDataFromConfigStore(PROFILE_CODE code, oas_profile& record) {
@@ -126,7 +127,8 @@ void KOVConfigController::readOASProfileDataFromConfigStore(PROFILE_CODE code, o
     record.reserved_flag = false;
     record.profile_code = code;
     if (!found) {
-        logError("Failed to get profile details for profile " + std::to_string(static_cast<int>(code)));
+        impl_->logError("Failed to get profile details for profile " +
+                        std::to_string(static_cast<int>(code)));
         return;
     }
     // Strict text conversion: "true" or "" throw boost::bad_lexical_cast to the caller.
@@ -138,7 +140,7 @@ void KOVConfigController::readOASProfileDataFromConfigStore(PROFILE_CODE code, o
 
 bool KOVConfigController::getProfileDetails(PROFILE_CODE code, ZUR::SettingsMap& nested,
                                             std::map<std::string, std::string>& values) {
-    return configStore->readTypedSection(profileSectionType(code), nested, values);
+    return impl_->configStore->readTypedSection(profileSectionType(code), nested, values);
 }
 
 // "standard" or "riskbased"; "" when the choice cannot be read.
@@ -151,17 +153,17 @@ std::string KOVConfigController::getOASPrefixKeyword() {
 }
 
 int KOVConfigController::setOASPrefixKeyword(std::string keyword) {
-    return lockedSet(kPrefixKeyword, keyword);
+    return impl_->lockedSet(kPrefixKeyword, keyword);
 }
 
-bool KOVConfigController::isPrefixAutomaticallyEnabled() { return accessOr(kPrefixAutomatically); }
+bool KOVConfigController::isPrefixAutomaticallyEnabled() { return impl_->accessOr(kPrefixAutomatically); }
 
 int KOVConfigController::setPrefixAutomatically(bool enable) {
-    return lockedSet(kPrefixAutomatically, enable);
+    return impl_->lockedSet(kPrefixAutomatically, enable);
 }
 
 std::map<std::string, std::string> KOVConfigController::getPrefixKeyword() {
-    return configStore->readAttributeMap(kPrefixKeywordNode, "value");
+    return impl_->configStore->readAttributeMap(kPrefixKeywordNode, "value");
 }
 
 std::set<std::string> KOVConfigController::getPrefixKeywordData(std::string name) {
@@ -173,27 +175,27 @@ std::set<std::string> KOVConfigController::getPrefixKeywordData(std::string name
     return std::set<std::string>(values.begin(), values.end());
 }
 
-bool KOVConfigController::getOASMultipleProfilesEnabled() { return readOr(kMultipleProfiles.read); }
+bool KOVConfigController::getOASMultipleProfilesEnabled() { return impl_->readOr(kMultipleProfiles.read); }
 
-int KOVConfigController::getScanManagerThreads() { return readOr(kScanManagerThreads.read); }
+int KOVConfigController::getScanManagerThreads() { return impl_->readOr(kScanManagerThreads.read); }
 
 // Both switches: compare with the getter's answer, write, stamp, all under the mutex.
 int KOVConfigController::setMultipleProfilesEnabled(bool enable) {
     const Switch<bool>& row = kMultipleProfiles;
-    return locked([&] {
-        return compareWriteStamp(
+    return impl_->locked([&] {
+        return impl_->compareWriteStamp(
             enable, [&] { return getOASMultipleProfilesEnabled(); },
-            [&] { configStore->writeBool("type", row.read.sectionType, row.read.key, enable); },
+            [&] { impl_->configStore->writeBool("type", row.read.sectionType, row.read.key, enable); },
             row.alreadySet, row.failed);
     });
 }
 
 int KOVConfigController::setScanManagerThreads(int threads) {
     const Switch<int>& row = kScanManagerThreads;
-    return locked([&] {
-        return compareWriteStamp(
+    return impl_->locked([&] {
+        return impl_->compareWriteStamp(
             threads, [&] { return getScanManagerThreads(); },
-            [&] { configStore->writeInt("type", row.read.sectionType, row.read.key, threads); },
+            [&] { impl_->configStore->writeInt("type", row.read.sectionType, row.read.key, threads); },
             row.alreadySet, row.failed);
     });
 }

@@ -11,12 +11,25 @@
 #include <utility>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 #include "exclusions/ExclusionKeys.h"
 
 namespace KOVL {
 
 namespace {
+int applyProfileOption(detail::ControllerImpl& d, const std::string& profile, int option,
+                       const std::vector<std::string>& values, DataSource source);
+int addToProfileList(detail::ControllerImpl& d, const std::string& profile, const std::string& key,
+                     const std::vector<std::string>& values);
+int removeFromProfileList(detail::ControllerImpl& d, const std::string& profile, const std::string& key,
+                          std::vector<std::string> values);
+int setPrimaryAction(detail::ControllerImpl& d, const std::string& profile, const std::string& primaryKey,
+                     const std::string& secondaryKey, bool unwantedPrograms, const std::string& word);
+int setSecondaryAction(detail::ControllerImpl& d, const std::string& profile, const std::string& primaryKey,
+                       const std::string& secondaryKey, bool unwantedPrograms, const std::string& word);
+int deleteExclusionByNumber(detail::ControllerImpl& d, const std::string& profile, const std::string& number,
+                            DataSource source);
+void keepListKey(detail::ControllerImpl& d, const std::string& profile, const std::string& key);
 
 using detail::ExclusionKind;
 
@@ -143,11 +156,12 @@ const Row& findWord(const Row (&rows)[N], const std::string& word, bool unwanted
 
 int KOVConfigController::setOASProfileSettings(std::string profile, int option,
                                                std::vector<std::string> values, DataSource source) {
-    return locked([&] { return applyProfileOption(profile, option, values, source); });
+    return impl_->locked([&] { return applyProfileOption(*impl_, profile, option, values, source); });
 }
 
-int KOVConfigController::applyProfileOption(const std::string& profile, int option,
-                                            const std::vector<std::string>& values, DataSource source) {
+namespace {
+int applyProfileOption(detail::ControllerImpl& d, const std::string& profile, int option,
+                       const std::vector<std::string>& values, DataSource source) {
     const auto row = std::find_if(std::begin(kOptions), std::end(kOptions),
                                   [&](const OptionRow& r) { return r.option == option; });
     if (row == std::end(kOptions)) return AM_STORE_FAILURE;
@@ -157,50 +171,50 @@ int KOVConfigController::applyProfileOption(const std::string& profile, int opti
         case Shape::Accept:
             return AM_SUCCESS;
         case Shape::ScanMode:
-            return setScanMode(profile, static_cast<ScanMode>(row->words->of(value)));
+            return d.self.setScanMode(profile, static_cast<ScanMode>(row->words->of(value)));
         case Shape::FileTypes:
-            return setScanFileTypes(profile, static_cast<FileTypesForScan>(row->words->of(value)));
+            return d.self.setScanFileTypes(profile, static_cast<FileTypesForScan>(row->words->of(value)));
         case Shape::Flag:
-            return setBooleanConfiguration(profile, row->key, value == "enable");
+            return d.self.setBooleanConfiguration(profile, row->key, value == "enable");
         case Shape::Action:
-            return setScanActionConfiguration(profile, row->key,
-                                              static_cast<ScanAction>(row->words->of(value)));
+            return d.self.setScanActionConfiguration(profile, row->key,
+                                                     static_cast<ScanAction>(row->words->of(value)));
         case Shape::ListAdd:
-            return addToProfileList(profile, row->key, values);
+            return addToProfileList(d, profile, row->key, values);
         case Shape::ListRemove:
-            return removeFromProfileList(profile, row->key, values);
+            return removeFromProfileList(d, profile, row->key, values);
         case Shape::ExclusionAdd: {
             const ExclusionKind kind =
-                row->kind == ExclusionKind::Path && folderExclusion ? ExclusionKind::Folder : row->kind;
-            return addToProfileList(profile, detail::exclusionKey(kind, exclusionMode, source), values);
+                row->kind == ExclusionKind::Path && d.folderExclusion ? ExclusionKind::Folder : row->kind;
+            return addToProfileList(d, profile, detail::exclusionKey(kind, d.exclusionMode, source), values);
         }
         case Shape::PrimaryAction:
-            return setPrimaryAction(profile, row->key, row->secondaryKey, row->unwantedPrograms, value);
+            return setPrimaryAction(d, profile, row->key, row->secondaryKey, row->unwantedPrograms, value);
         case Shape::SecondaryAction:
-            return setSecondaryAction(profile, row->key, row->secondaryKey, row->unwantedPrograms, value);
+            return setSecondaryAction(d, profile, row->key, row->secondaryKey, row->unwantedPrograms, value);
         case Shape::DeleteByNumber:
-            return deleteExclusionByNumber(profile, value, source);
+            return deleteExclusionByNumber(d, profile, value, source);
     }
     return AM_STORE_FAILURE;
 }
 
 // The values go in their order, joined with the list's delimiter; the store
 // appends them. Duplicates are not removed here.
-int KOVConfigController::addToProfileList(const std::string& profile, const std::string& key,
-                                          const std::vector<std::string>& values) {
+int addToProfileList(detail::ControllerImpl& d, const std::string& profile, const std::string& key,
+                     const std::vector<std::string>& values) {
     std::string text;
     try {
-        text = getValueWithDelimiter(profile, key, values);
+        text = d.self.getValueWithDelimiter(profile, key, values);
     } catch (...) {
         return AM_STORE_FAILURE;  // the list's delimiter could not be read
     }
-    return addInternalSettings({{profile, {{key, text}}}});
+    return d.self.addInternalSettings({{profile, {{key, text}}}});
 }
 
 // Each value cancels one equal item; the remainder replaces the list.
-int KOVConfigController::removeFromProfileList(const std::string& profile, const std::string& key,
-                                               std::vector<std::string> values) {
-    std::vector<std::string> current = getExclusion(profile, key);
+int removeFromProfileList(detail::ControllerImpl& d, const std::string& profile, const std::string& key,
+                          std::vector<std::string> values) {
+    std::vector<std::string> current = d.self.getExclusion(profile, key);
     std::sort(current.begin(), current.end());
     std::sort(values.begin(), values.end());
     std::vector<std::string> remaining;
@@ -209,14 +223,14 @@ int KOVConfigController::removeFromProfileList(const std::string& profile, const
     std::string removedText;
     std::string remainingText;
     try {
-        removedText = getValueWithDelimiter(profile, key, values);
-        remainingText = getValueWithDelimiter(profile, key, remaining);
+        removedText = d.self.getValueWithDelimiter(profile, key, values);
+        remainingText = d.self.getValueWithDelimiter(profile, key, remaining);
     } catch (...) {
         return AM_STORE_FAILURE;  // the list's delimiter could not be read
     }
     const int result =
-        delInternalSettings({{profile, {{key, remainingText}}}}, {{profile, {{key, removedText}}}});
-    keepListKey(profile, key);
+        d.self.delInternalSettings({{profile, {{key, remainingText}}}}, {{profile, {{key, removedText}}}});
+    keepListKey(d, profile, key);
     return result;
 }
 
@@ -225,64 +239,63 @@ int KOVConfigController::removeFromProfileList(const std::string& profile, const
 // action stays as it is. So with a current "deny" (4), "allow" on the threat
 // pair and any unknown word answer 3018 as "deny" does. Lets AMException out
 // when the current action cannot be read.
-int KOVConfigController::setPrimaryAction(const std::string& profile, const std::string& primaryKey,
-                                          const std::string& secondaryKey, bool unwantedPrograms,
-                                          const std::string& word) {
-    const int current = getScanActionConfiguration(profile, primaryKey);
+int setPrimaryAction(detail::ControllerImpl& d, const std::string& profile, const std::string& primaryKey,
+                     const std::string& secondaryKey, bool unwantedPrograms, const std::string& word) {
+    const int current = d.self.getScanActionConfiguration(profile, primaryKey);
     const PrimaryWord& chosen = findWord(kPrimaryWords, word, unwantedPrograms);
     if (chosen.primary == current) return AM_ALREADY_SET;
-    const int result = setScanActionConfiguration(profile, primaryKey, chosen.primary);
-    setScanActionConfiguration(profile, secondaryKey, chosen.secondary);
+    const int result = d.self.setScanActionConfiguration(profile, primaryKey, chosen.primary);
+    d.self.setScanActionConfiguration(profile, secondaryKey, chosen.secondary);
     return result;
 }
 
 // Refused combinations answer 3025 without a line; lets AMException out when
 // the primary action cannot be read.
-int KOVConfigController::setSecondaryAction(const std::string& profile, const std::string& primaryKey,
-                                            const std::string& secondaryKey, bool unwantedPrograms,
-                                            const std::string& word) {
-    const auto primary = static_cast<unsigned>(getScanActionConfiguration(profile, primaryKey));
+int setSecondaryAction(detail::ControllerImpl& d, const std::string& profile, const std::string& primaryKey,
+                       const std::string& secondaryKey, bool unwantedPrograms, const std::string& word) {
+    const auto primary = static_cast<unsigned>(d.self.getScanActionConfiguration(profile, primaryKey));
     const SecondaryWord& chosen = findWord(kSecondaryWords, word, unwantedPrograms);
     const bool allowed = chosen.onlyAfterClean ? primary == SCAN_ACTION_CLEAN : primary <= SCAN_ACTION_CLEAN;
     if (!allowed) return AM_STORE_FAILURE;
-    return setScanActionConfiguration(profile, secondaryKey, chosen.secondary);
+    return d.self.setScanActionConfiguration(profile, secondaryKey, chosen.secondary);
 }
 
 // `number` counts from 1 in getExclusionList's order. A profile text that is
 // not a number leaves as boost::bad_lexical_cast. In managed mode (1 or 2)
 // the command line may not delete what the management server set.
-int KOVConfigController::deleteExclusionByNumber(const std::string& profile, const std::string& number,
-                                                 DataSource source) {
+int deleteExclusionByNumber(detail::ControllerImpl& d, const std::string& profile, const std::string& number,
+                            DataSource source) {
     const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
     std::map<std::string, std::string> entry;
     try {
-        const std::vector<std::map<std::string, std::string>> list = this->getExclusionList(code);
+        const std::vector<std::map<std::string, std::string>> list = d.self.getExclusionList(code);
         const int n = std::stoi(number);
         if (n < 1 || static_cast<std::size_t>(n) > list.size()) throw std::out_of_range(number);
         entry = list[static_cast<std::size_t>(n) - 1];
     } catch (...) {
-        logError("Could not delete exclusion, invalid index found. ");
+        d.logError("Could not delete exclusion, invalid index found. ");
         return AM_STORE_FAILURE;
     }
     if (entry.empty()) return AM_STORE_FAILURE;
     const std::string key = entry.begin()->first;
     const std::string item = entry.begin()->second;
-    const int mode = managedMode;
-    if (source == CLI && mode != 0 && mode != 3 && zarnExclusionKeys.count(key) != 0) {
-        logError("It is not possible to delete exclusion set from Zarn through CLI");
+    const int mode = d.managedMode;
+    if (source == CLI && mode != 0 && mode != 3 && d.zarnExclusionKeys.count(key) != 0) {
+        d.logError("It is not possible to delete exclusion set from Zarn through CLI");
         return AM_STORE_FAILURE;
     }
-    const int result = deleteExclusionList(code, key, item);
-    keepListKey(profile, key);
+    const int result = d.self.deleteExclusionList(code, key, item);
+    keepListKey(d, profile, key);
     return result;
 }
 
-void KOVConfigController::keepListKey(const std::string& profile, const std::string& key) {
+void keepListKey(detail::ControllerImpl& d, const std::string& profile, const std::string& key) {
     try {
-        if (!configStore->keyExists(profile, key)) addInternalSettings({{profile, {{key, ""}}}});
+        if (!d.configStore->keyExists(profile, key)) d.self.addInternalSettings({{profile, {{key, ""}}}});
     } catch (...) {
         // The answer of the change it follows stands.
     }
 }
+}  // namespace
 
 }  // namespace KOVL

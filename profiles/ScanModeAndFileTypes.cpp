@@ -7,9 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
+
+namespace {
+const char* const kScanModeFailed = "Unable to set scan mode settings in Config Controller";
+const char* const kFileTypesFailed = "Unable to set file types for scan settings in Config Controller";
+}  // namespace
 
 namespace {
 
@@ -50,35 +55,36 @@ std::string delimiterPathOf(const std::string& key) { return "preferences." + ke
 }  // namespace
 
 ScanMode KOVConfigController::getScanMode(PROFILE_CODE code) {
-    return static_cast<ScanMode>(readOr(scanModeOf(code)));
+    return static_cast<ScanMode>(impl_->readOr(scanModeOf(code)));
 }
 
 FileTypesForScan KOVConfigController::getScanFileTypes(PROFILE_CODE code) {
-    return static_cast<FileTypesForScan>(readOr(fileTypesOf(code)));
+    return static_cast<FileTypesForScan>(impl_->readOr(fileTypesOf(code)));
 }
 
-bool KOVConfigController::getScanNoExtension(PROFILE_CODE code) { return readOr(noExtensionOf(code)); }
+bool KOVConfigController::getScanNoExtension(PROFILE_CODE code) { return impl_->readOr(noExtensionOf(code)); }
 
 bool KOVConfigController::isNetworkFilesystemScanEnable(PROFILE_CODE code) {
-    return readOr(networkScanOf(code));
+    return impl_->readOr(networkScanOf(code));
 }
 
 // A profile text that is not a number leaves as boost::bad_lexical_cast
 // before anything is read or written.
 int KOVConfigController::setScanMode(std::string profile, ScanMode mode) {
-    return transacted([&] {
+    return impl_->transacted([&] {
         const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
         if (this->getScanMode(code) == mode) {
-            logInfo(
+            impl_->logInfo(
                 "scan mode settings is already set to same value. Hence not setting it again to same value");
             return AM_ALREADY_SET;
         }
         try {
-            configStore->writeInt("type", profile, kScanModeKey, mode);
+            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kScanModeFailed);
+            impl_->configStore->writeInt("type", profile, kScanModeKey, mode);
             updateTimeStamp();
             return AM_SUCCESS;
         } catch (...) {
-            logError("Unable to set scan mode settings in Config Controller");
+            impl_->logError(kScanModeFailed);
             return AM_STORE_FAILURE;
         }
     });
@@ -87,54 +93,55 @@ int KOVConfigController::setScanMode(std::string profile, ScanMode mode) {
 // Leaving "default and specified" or "only specified" drops that mode's list,
 // so switching back starts from an empty list.
 int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan types) {
-    return transacted([&] {
+    return impl_->transacted([&] {
         const auto code = static_cast<PROFILE_CODE>(boost::lexical_cast<int>(profile));
         const FileTypesForScan old = this->getScanFileTypes(code);
         if (old == types) {
-            logInfo(
+            impl_->logInfo(
                 "file types for scan settings is already set to same value. Hence not setting it again to "
                 "same "
                 "value");
             return AM_ALREADY_SET;
         }
         try {
-            configStore->writeInt("type", profile, kFileTypeToScanKey, types);
-            const std::string written = configStore->readString(profile, kFileTypeToScanKey);
+            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kFileTypesFailed);
+            impl_->configStore->writeInt("type", profile, kFileTypeToScanKey, types);
+            const std::string written = impl_->configStore->readString(profile, kFileTypeToScanKey);
             const char* leftList = old == ONLY_SPECIFIED          ? kOnlySpecifiedKey
                                    : old == DEFAULT_AND_SPECIFIED ? kDefaultAndSpecifiedKey
                                                                   : nullptr;
-            if (leftList) configStore->removeSettings({}, {{profile, {{leftList, written}}}});
+            if (leftList) impl_->configStore->removeSettings({}, {{profile, {{leftList, written}}}});
             updateTimeStamp();
             return AM_SUCCESS;
         } catch (...) {
-            logError("Unable to set file types for scan settings in Config Controller");
+            impl_->logError(kFileTypesFailed);
             return AM_STORE_FAILURE;
         }
     });
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanDefaultAndSpecified(PROFILE_CODE code) {
-    return listOr({KOVL_PREF(kDefaultAndSpecifiedKey), code, kProfileListFailed},
-                  delimiterPathOf(kDefaultAndSpecifiedKey), true);
+    return impl_->listOr({KOVL_PREF(kDefaultAndSpecifiedKey), code, kProfileListFailed},
+                         delimiterPathOf(kDefaultAndSpecifiedKey), true);
 }
 
 std::vector<std::string> KOVConfigController::getFileTypesToScanOnlySpecified(PROFILE_CODE code) {
-    return listOr({KOVL_PREF(kOnlySpecifiedKey), code, kProfileListFailed},
-                  delimiterPathOf(kOnlySpecifiedKey), true);
+    return impl_->listOr({KOVL_PREF(kOnlySpecifiedKey), code, kProfileListFailed},
+                         delimiterPathOf(kOnlySpecifiedKey), true);
 }
 
 std::vector<std::string> KOVConfigController::getDefaultFileTypesToScan() {
-    return listOr({KOVL_PREF(kDefaultFileTypesKey), kDefaultListFailed},
-                  delimiterPathOf(kDefaultFileTypesKey), true);
+    return impl_->listOr({KOVL_PREF(kDefaultFileTypesKey), kDefaultListFailed},
+                         delimiterPathOf(kDefaultFileTypesKey), true);
 }
 
 // Only a failing read yields the built-in names (copied only then); a stored
 // empty list stays empty.
 std::vector<std::string> KOVConfigController::getDefaultExcludedFSForOAS() {
     try {
-        return readList(sections::kOASGlobal, kExcludedFSKey, delimiterPathOf(kExcludedFSKey), true);
+        return impl_->readList(sections::kOASGlobal, kExcludedFSKey, delimiterPathOf(kExcludedFSKey), true);
     } catch (...) {
-        logError(kDefaultListFailed);
+        impl_->logError(kDefaultListFailed);
         return KOVConfigData::excludedFileSystems();
     }
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
@@ -44,7 +44,7 @@ ZUR::ZURProxyConfig KOVConfigController::getProxyConfiguration() {
         config.proxyCustomServer = getStringConfiguration(kCustomServer.sectionType, kCustomServer.key);
         config.proxyCustomPort = getStringConfiguration(kCustomPort.sectionType, kCustomPort.key);
         for (std::string& item :
-             readList(kExclusions.sectionType, kExclusions.key, kExclusionsDelimiter, false)) {
+             impl_->readList(kExclusions.sectionType, kExclusions.key, kExclusionsDelimiter, false)) {
             boost::algorithm::trim(item);
             if (!item.empty()) config.proxyExclusions.push_back(std::move(item));
         }
@@ -52,7 +52,7 @@ ZUR::ZURProxyConfig KOVConfigController::getProxyConfiguration() {
         config.proxyHttpAuthUserName = getStringConfiguration(kAuthUserName.sectionType, kAuthUserName.key);
         config.proxyHttpAuthPassword = getStringConfiguration(kAuthPassword.sectionType, kAuthPassword.key);
     } catch (...) {
-        logError("Unable to get Settings for Proxy");
+        impl_->logError("Unable to get Settings for Proxy");
     }
     return config;
 }
@@ -62,24 +62,24 @@ ZUR::ZURProxyConfig KOVConfigController::getProxyConfiguration() {
 // written before a failure stay written.
 AM_ERROR_CODES KOVConfigController::setProxyConfiguration(ZUR::ZURProxyConfig& config) {
     try {
-        return locked([&] {
-            writeStore(kEnabled, config.proxyIsEnabled);
-            writeStore(kCustomEnabled, config.proxyCustomIsEnabled);
-            writeStore(kCustomServer, config.proxyCustomServer);
-            writeStore(kCustomPort, config.proxyCustomPort);
-            writeStore(kAuthEnabled, config.proxyHttpAuthIsEnabled);
-            writeStore(kAuthUserName, config.proxyHttpAuthUserName);
-            writeStore(kAuthPassword, config.proxyHttpAuthPassword);
+        return impl_->locked([&] {
+            impl_->writeStore(kEnabled, config.proxyIsEnabled);
+            impl_->writeStore(kCustomEnabled, config.proxyCustomIsEnabled);
+            impl_->writeStore(kCustomServer, config.proxyCustomServer);
+            impl_->writeStore(kCustomPort, config.proxyCustomPort);
+            impl_->writeStore(kAuthEnabled, config.proxyHttpAuthIsEnabled);
+            impl_->writeStore(kAuthUserName, config.proxyHttpAuthUserName);
+            impl_->writeStore(kAuthPassword, config.proxyHttpAuthPassword);
             const std::string joined = boost::algorithm::join(config.proxyExclusions, ",");
-            const std::string old = readStore<std::string>(kExclusions.sectionType, kExclusions.key);
-            configStore->removeSettings(
+            const std::string old = impl_->readStore<std::string>(kExclusions.sectionType, kExclusions.key);
+            impl_->configStore->removeSettings(
                 {}, {{kExclusions.sectionType, {{kExclusionsDelimiter, ","}, {kExclusions.key, old}}}});
-            configStore->mergeSettings(
+            impl_->configStore->mergeSettings(
                 {{kExclusions.sectionType, {{kExclusionsDelimiter, ","}, {kExclusions.key, joined}}}});
             return AM_SUCCESS;
         });
     } catch (...) {
-        logError("Unable to set Proxy settings");
+        impl_->logError("Unable to set Proxy settings");
         return AM_STORE_FAILURE;
     }
 }
@@ -87,16 +87,18 @@ AM_ERROR_CODES KOVConfigController::setProxyConfiguration(ZUR::ZURProxyConfig& c
 // clear text -> adaptor mode 2 -> encoded text. The lock error of the adaptor
 // mutex is let out.
 bool KOVConfigController::getEncryptedProxyPass(std::string& clearPassword, std::string& encryptedPassword) {
-    boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);
+    boost::unique_lock<boost::mutex> lock(detail::agentAdaptorMutex());
     encryptedPassword.clear();
-    if (agentAdaptor == nullptr || !ssl) return false;
+    if (impl_->agentAdaptor == nullptr || !impl_->ssl) return false;
     try {
         std::string bytes;
         unsigned long length = 0;
-        if (!agentAdaptor->encryptMessage(clearPassword, kLocalSecretMode, bytes, length)) return false;
+        if (!impl_->agentAdaptor->encryptMessage(clearPassword, kLocalSecretMode, bytes, length))
+            return false;
         if (length > bytes.size() || length > static_cast<unsigned long>(INT_MAX)) return false;
-        return ssl->encodeBytes(encryptedPassword, reinterpret_cast<const unsigned char*>(bytes.data()),
-                                static_cast<int>(length));
+        return impl_->ssl->encodeBytes(encryptedPassword,
+                                       reinterpret_cast<const unsigned char*>(bytes.data()),
+                                       static_cast<int>(length));
     } catch (...) {
         return false;
     }
@@ -105,16 +107,16 @@ bool KOVConfigController::getEncryptedProxyPass(std::string& clearPassword, std:
 // A stored text with the marker is opened whole with mode 3; any other is
 // decoded and opened with mode 2. The lock error of the adaptor mutex is let out.
 bool KOVConfigController::getDecryptedProxyPass(std::string& storedPassword, std::string& clearPassword) {
-    boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);
+    boost::unique_lock<boost::mutex> lock(detail::agentAdaptorMutex());
     clearPassword.clear();
-    if (agentAdaptor == nullptr) return false;
+    if (impl_->agentAdaptor == nullptr) return false;
     try {
         if (storedPassword.rfind(kSealedMarker, 0) == 0) {
-            return agentAdaptor->decryptMessage(storedPassword, kServerValueMode, clearPassword);
+            return impl_->agentAdaptor->decryptMessage(storedPassword, kServerValueMode, clearPassword);
         }
         std::string bytes;
-        if (!ssl || !ssl->decodeBytes(storedPassword, bytes)) return false;
-        return agentAdaptor->decryptMessage(bytes, kLocalSecretMode, clearPassword);
+        if (!impl_->ssl || !impl_->ssl->decodeBytes(storedPassword, bytes)) return false;
+        return impl_->agentAdaptor->decryptMessage(bytes, kLocalSecretMode, clearPassword);
     } catch (...) {
         return false;
     }

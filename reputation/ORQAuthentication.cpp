@@ -9,11 +9,12 @@
 #include <map>
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
 namespace {
+std::string decryptedCredential(detail::ControllerImpl& d, const std::string& stored);
 
 using detail::Setting;
 
@@ -26,29 +27,28 @@ const Setting<std::string> kKey{KOVL_PREF("DNDProductInformation.ORQKey"),
 const Setting<std::string> kCACertFile{KOVL_PREF("DNDProductInformation.ORQCACertFile"),
                                        "Unable to get ORQ CA certificate path from preferences."};
 
-}  // namespace
-
 // The clear credential, or empty: no adaptor, or it cannot open the value
 // (a failure is silent, whatever the adaptor raised included).
-std::string KOVConfigController::decryptedCredential(const std::string& stored) {
-    if (agentAdaptor == nullptr) return "";
+std::string decryptedCredential(detail::ControllerImpl& d, const std::string& stored) {
+    if (d.agentAdaptor == nullptr) return "";
     try {
         std::string sealed = detail::kSealedMarker + stored;
         std::string opened;
-        if (agentAdaptor->decryptMessage(sealed, detail::kServerValueMode, opened)) return opened;
+        if (d.agentAdaptor->decryptMessage(sealed, detail::kServerValueMode, opened)) return opened;
     } catch (...) {
     }
     return "";
 }
+}  // namespace
 
 // Holds m_agentAdaptorMutex for the whole call; its lock error is let out.
 std::map<std::string, std::string> KOVConfigController::getORQQueryAuthInformation() {
-    boost::unique_lock<boost::mutex> lock(m_agentAdaptorMutex);
+    boost::unique_lock<boost::mutex> lock(detail::agentAdaptorMutex());
     std::map<std::string, std::string> info;
-    info["ORQHostAddr"] = accessStringOr(kHost);
-    info["ORQUserID"] = decryptedCredential(accessStringOr(kUserID));
-    info["ORQKey"] = decryptedCredential(accessStringOr(kKey));
-    const std::string certificate = accessStringOr(kCACertFile);
+    info["ORQHostAddr"] = impl_->accessStringOr(kHost);
+    info["ORQUserID"] = decryptedCredential(*impl_, impl_->accessStringOr(kUserID));
+    info["ORQKey"] = decryptedCredential(*impl_, impl_->accessStringOr(kKey));
+    const std::string certificate = impl_->accessStringOr(kCACertFile);
     info["ORQCACertPath"] = this->getProductConfigDir() + "/" + certificate;
     return info;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
@@ -31,9 +31,9 @@ const List kELFFileTypes{KOVL_PREF("DNDORQSelectionCriteria.ELFTypes.FileType"),
 
 }  // namespace
 
-#define KOVL_ORQ_LIST(Getter, Row)                           \
-    std::vector<std::string> KOVConfigController::Getter() { \
-        return listOr(Row, "preferences." + Row.key, true);  \
+#define KOVL_ORQ_LIST(Getter, Row)                                 \
+    std::vector<std::string> KOVConfigController::Getter() {       \
+        return impl_->listOr(Row, "preferences." + Row.key, true); \
     }
 
 KOVL_ORQ_LIST(getORQServerLocForSelc02, kServerLocations)

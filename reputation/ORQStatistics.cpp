@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
@@ -84,10 +84,10 @@ const Throttling kThrottling[] = {
 // The setters hold the controller mutex for the whole compare and write and
 // compare with the getter through the virtual interface (a failed read counts as 0).
 #define KOVL_ORQ_STATISTIC(Getter, Setter, Row)                                                      \
-    int KOVConfigController::Getter() { return readOr(Row.row); }                                    \
+    int KOVConfigController::Getter() { return impl_->readOr(Row.row); }                             \
     AM_ERROR_CODES KOVConfigController::Setter(int value) {                                          \
-        return locked([&] {                                                                          \
-            return compareWrite(                                                                     \
+        return impl_->locked([&] {                                                                   \
+            return impl_->compareWrite(                                                              \
                 Row.row, value, [&] { return this->Getter(); }, false, Row.alreadySet, Row.failure); \
         });                                                                                          \
     }
@@ -104,26 +104,27 @@ KOVL_ORQ_STATISTIC(getNumberOfORQQueriesForLast24Hours, setNumberOfORQQueriesFor
 int KOVConfigController::getNoOfRequestInAORQQuery() {
     const int requests = getIntegerConfiguration(kRequestsInAQuery.sectionType, kRequestsInAQuery.key);
     if (requests > 0) return requests;
-    logError(kRequestsInAQuery.message);
+    impl_->logError(kRequestsInAQuery.message);
     return kRequestsInAQuery.fallback;
 }
 
 std::map<std::string, std::string> KOVConfigController::getORQThrottlingParameters() {
     std::map<std::string, std::string> params;
-    for (const Throttling& parameter : kThrottling) params[parameter.name] = accessStringOr(parameter.row);
+    for (const Throttling& parameter : kThrottling)
+        params[parameter.name] = impl_->accessStringOr(parameter.row);
     return params;
 }
 
 // A name missing from `params` is added with the empty value, which is then
 // stored. The threshold is never written here.
 void KOVConfigController::setORQThrottlingParameters(std::map<std::string, std::string>& params) {
-    locked([&] {
+    impl_->locked([&] {
         for (const Throttling& parameter : kThrottling) {
             if (parameter.writeFailure == nullptr) continue;
             const std::string& value = params[parameter.name];
             if (setStringConfiguration("type", parameter.row.sectionType, parameter.row.key, value) ==
                 AM_STORE_FAILURE) {
-                logError(parameter.writeFailure);
+                impl_->logError(parameter.writeFailure);
             }
         }
     });

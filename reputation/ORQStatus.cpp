@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 
@@ -22,34 +22,38 @@ const Setting<int> kORQSensitivity{KOVL_PREF("DNDORQSelectionCriteria.ORQSensiti
 
 }  // namespace
 
-AM_ERROR_CODES KOVConfigController::getORQStatus(bool& enabled) { return readInto(kORQEnabled, enabled); }
-
-AM_ERROR_CODES KOVConfigController::getORQFeedbackStatus(bool& enabled) {
-    return readInto(kORQFeedback, enabled);
+AM_ERROR_CODES KOVConfigController::getORQStatus(bool& enabled) {
+    return impl_->readInto(kORQEnabled, enabled);
 }
 
-AM_ERROR_CODES KOVConfigController::getORQSensitivity(int& level) { return readInto(kORQSensitivity, level); }
+AM_ERROR_CODES KOVConfigController::getORQFeedbackStatus(bool& enabled) {
+    return impl_->readInto(kORQFeedback, enabled);
+}
+
+AM_ERROR_CODES KOVConfigController::getORQSensitivity(int& level) {
+    return impl_->readInto(kORQSensitivity, level);
+}
 
 AM_ERROR_CODES KOVConfigController::setORQStatus(bool enable) {
     const std::string word = enable ? "Enabled" : "Disabled";
-    return compareWrite(
-        kORQEnabled, enable, [&] { return readStore(kORQEnabled); }, true,
+    return impl_->compareWrite(
+        kORQEnabled, enable, [&] { return impl_->readStore(kORQEnabled); }, true,
         "ORQ Status is already set to " + word + " state. Hence not setting it again to same value",
         "Unable to set ORQ Status to " + word + " state in Config Controller");
 }
 
 AM_ERROR_CODES KOVConfigController::setORQFeedbackStatus(bool enable) {
     const std::string word = enable ? "enabled" : "disabled";
-    return compareWrite(
-        kORQFeedback, enable, [&] { return readStore(kORQFeedback); }, true,
+    return impl_->compareWrite(
+        kORQFeedback, enable, [&] { return impl_->readStore(kORQFeedback); }, true,
         "Korvel ORQ feedback status is already set to " + word +
             " state. Hence not setting it again to same value",
         "Unable to set ORQ feedback Status to " + word + " state in Config Controller");
 }
 
 AM_ERROR_CODES KOVConfigController::setORQSensitivity(int level) {
-    return compareWrite(
-        kORQSensitivity, level, [&] { return readStore(kORQSensitivity); }, true,
+    return impl_->compareWrite(
+        kORQSensitivity, level, [&] { return impl_->readStore(kORQSensitivity); }, true,
         "ORQ Sensitivity is already set, Hence not setting it again to same value",
         "Unable to set ORQ Sensitivity value in Config Controller");
 }

@@ -6,7 +6,7 @@
 // around the generic setter, which stamps the update time on a change.
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 namespace {
@@ -82,90 +82,102 @@ const Setting<std::string> kLogFileODSCollector{
 
 }  // namespace
 
-bool KOVConfigController::isDebugLoggingEnabledForOAS() { return accessOr(kDebugOAS); }
-bool KOVConfigController::isDebugLoggingEnabledForMsgBus() { return accessOr(kDebugMsgBus); }
-bool KOVConfigController::isDebugLoggingEnabledForODS() { return accessOr(kDebugODS); }
-bool KOVConfigController::isLimitDebugLogSizeEnabled() { return accessOr(kLimitDebugLog); }
-bool KOVConfigController::isActivityLoggingEnabled() { return accessOr(kActivityLogging); }
-bool KOVConfigController::isOASActivityLoggingEnabled() { return accessOr(kOASActivityLogging); }
-bool KOVConfigController::isLimitActivityLogSizeEnabled() { return accessOr(kLimitActivityLog); }
-bool KOVConfigController::isSendingEventsToZarnEnabled() { return accessOr(kEventsToZarn); }
-bool KOVConfigController::isEventLoggingEnabled() { return accessOr(kEventLogging); }
+bool KOVConfigController::isDebugLoggingEnabledForOAS() { return impl_->accessOr(kDebugOAS); }
+bool KOVConfigController::isDebugLoggingEnabledForMsgBus() { return impl_->accessOr(kDebugMsgBus); }
+bool KOVConfigController::isDebugLoggingEnabledForODS() { return impl_->accessOr(kDebugODS); }
+bool KOVConfigController::isLimitDebugLogSizeEnabled() { return impl_->accessOr(kLimitDebugLog); }
+bool KOVConfigController::isActivityLoggingEnabled() { return impl_->accessOr(kActivityLogging); }
+bool KOVConfigController::isOASActivityLoggingEnabled() { return impl_->accessOr(kOASActivityLogging); }
+bool KOVConfigController::isLimitActivityLogSizeEnabled() { return impl_->accessOr(kLimitActivityLog); }
+bool KOVConfigController::isSendingEventsToZarnEnabled() { return impl_->accessOr(kEventsToZarn); }
+bool KOVConfigController::isEventLoggingEnabled() { return impl_->accessOr(kEventLogging); }
 
 AM_ERROR_CODES KOVConfigController::enableDebugLoggingForOAS(bool enable) {
-    return lockedSet(kDebugOAS, enable);
+    return impl_->lockedSet(kDebugOAS, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableDebugLoggingForODS(bool enable) {
-    return lockedSet(kDebugODS, enable);
+    return impl_->lockedSet(kDebugODS, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableLimitDebugLogSize(bool enable) {
-    return lockedSet(kLimitDebugLog, enable);
+    return impl_->lockedSet(kLimitDebugLog, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableActivityLogging(bool enable) {
-    return lockedSet(kActivityLogging, enable);
+    return impl_->lockedSet(kActivityLogging, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableOASActivityLogging(bool enable) {
-    return lockedSet(kOASActivityLogging, enable);
+    return impl_->lockedSet(kOASActivityLogging, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableLimitActivityLogSize(bool enable) {
-    return lockedSet(kLimitActivityLog, enable);
+    return impl_->lockedSet(kLimitActivityLog, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableSendingEventsToZarn(bool enable) {
-    return lockedSet(kEventsToZarn, enable);
+    return impl_->lockedSet(kEventsToZarn, enable);
 }
 
 AM_ERROR_CODES KOVConfigController::enableEventLogging(bool enable) {
-    return lockedSet(kEventLogging, enable);
+    return impl_->lockedSet(kEventLogging, enable);
 }
 
-int KOVConfigController::getDebugLogSize() { return accessOr(kDebugLogSize); }
+int KOVConfigController::getDebugLogSize() { return impl_->accessOr(kDebugLogSize); }
 
-AM_ERROR_CODES KOVConfigController::setDebugLogSize(int size) { return lockedSet(kDebugLogSize, size); }
+AM_ERROR_CODES KOVConfigController::setDebugLogSize(int size) {
+    return impl_->lockedSet(kDebugLogSize, size);
+}
 
-int KOVConfigController::getActivityLogSize() { return accessOr(kActivityLogSize); }
+int KOVConfigController::getActivityLogSize() { return impl_->accessOr(kActivityLogSize); }
 
-AM_ERROR_CODES KOVConfigController::setActivityLogSize(int size) { return lockedSet(kActivityLogSize, size); }
+AM_ERROR_CODES KOVConfigController::setActivityLogSize(int size) {
+    return impl_->lockedSet(kActivityLogSize, size);
+}
 
-int KOVConfigController::getZarnLogLevelForOAS() { return accessOr(kZarnLevelOAS); }
+int KOVConfigController::getZarnLogLevelForOAS() { return impl_->accessOr(kZarnLevelOAS); }
 
 AM_ERROR_CODES KOVConfigController::setZarnLogLevelForOAS(int level) {
-    return lockedSet(kZarnLevelOAS, level);
+    return impl_->lockedSet(kZarnLevelOAS, level);
 }
 
-int KOVConfigController::getLogLevelForOAS() { return accessOr(kLevelOAS); }
+int KOVConfigController::getLogLevelForOAS() { return impl_->accessOr(kLevelOAS); }
 
-AM_ERROR_CODES KOVConfigController::setLogLevelForOAS(int level) { return lockedSet(kLevelOAS, level); }
+AM_ERROR_CODES KOVConfigController::setLogLevelForOAS(int level) {
+    return impl_->lockedSet(kLevelOAS, level);
+}
 
-int KOVConfigController::getZarnLogLevelForODS() { return accessOr(kZarnLevelODS); }
+int KOVConfigController::getZarnLogLevelForODS() { return impl_->accessOr(kZarnLevelODS); }
 
 AM_ERROR_CODES KOVConfigController::setZarnLogLevelForODS(int level) {
-    return lockedSet(kZarnLevelODS, level);
+    return impl_->lockedSet(kZarnLevelODS, level);
 }
 
-int KOVConfigController::getLogLevelForODS() { return accessOr(kLevelODS); }
+int KOVConfigController::getLogLevelForODS() { return impl_->accessOr(kLevelODS); }
 
-AM_ERROR_CODES KOVConfigController::setLogLevelForODS(int level) { return lockedSet(kLevelODS, level); }
+AM_ERROR_CODES KOVConfigController::setLogLevelForODS(int level) {
+    return impl_->lockedSet(kLevelODS, level);
+}
 
-int KOVConfigController::getDefaultMaximumLogFileSize() { return accessOr(kMaxLogFileSize); }
-int KOVConfigController::getDefaultRotatedLogFileCount() { return accessOr(kRotatedLogFileCount); }
+int KOVConfigController::getDefaultMaximumLogFileSize() { return impl_->accessOr(kMaxLogFileSize); }
+int KOVConfigController::getDefaultRotatedLogFileCount() { return impl_->accessOr(kRotatedLogFileCount); }
 
-std::string KOVConfigController::getLogPath() { return accessStringOr(kLogPath); }
+std::string KOVConfigController::getLogPath() { return impl_->accessStringOr(kLogPath); }
 
-AM_ERROR_CODES KOVConfigController::setLogPath(std::string path) { return lockedSet(kLogPath, path); }
+AM_ERROR_CODES KOVConfigController::setLogPath(std::string path) { return impl_->lockedSet(kLogPath, path); }
 
-std::string KOVConfigController::getLogFileForFM() { return accessStringOr(kLogFileFM); }
-std::string KOVConfigController::getLogFileForScanFactory() { return accessStringOr(kLogFileScanFactory); }
+std::string KOVConfigController::getLogFileForFM() { return impl_->accessStringOr(kLogFileFM); }
+std::string KOVConfigController::getLogFileForScanFactory() {
+    return impl_->accessStringOr(kLogFileScanFactory);
+}
 std::string KOVConfigController::getLogFileForScanActionMgr() {
-    return accessStringOr(kLogFileScanActionMgr);
+    return impl_->accessStringOr(kLogFileScanActionMgr);
 }
-std::string KOVConfigController::getLogFileForOASMgr() { return accessStringOr(kLogFileOASMgr); }
-std::string KOVConfigController::getLogFileForODSMgr() { return accessStringOr(kLogFileODSMgr); }
-std::string KOVConfigController::getLogFileForODSCollector() { return accessStringOr(kLogFileODSCollector); }
+std::string KOVConfigController::getLogFileForOASMgr() { return impl_->accessStringOr(kLogFileOASMgr); }
+std::string KOVConfigController::getLogFileForODSMgr() { return impl_->accessStringOr(kLogFileODSMgr); }
+std::string KOVConfigController::getLogFileForODSCollector() {
+    return impl_->accessStringOr(kLogFileODSCollector);
+}
 
 }  // namespace KOVL

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 namespace {
@@ -77,137 +77,150 @@ std::string stateWord(bool enable) { return enable ? "Enabled" : "Disabled"; }
 
 // An unreadable state is reported as enabled (the row's fallback).
 bool KOVConfigController::getOASStatus(bool& status, AM_ERROR_CODES& code) {
-    code = readInto(kOASEnabled, status);
+    code = impl_->readInto(kOASEnabled, status);
     return code == AM_SUCCESS;
 }
 
 AM_ERROR_CODES KOVConfigController::setOASStatus(bool enable) {
     const std::string word = stateWord(enable);
     try {
-        if (readStore<bool>(kOASEnabled.sectionType, kOASEnabled.key) == enable) {
-            logInfo("OAS State is already set to " + word +
-                    " state. Hence not setting it again to same value");
+        if (impl_->readStore<bool>(kOASEnabled.sectionType, kOASEnabled.key) == enable) {
+            impl_->logInfo("OAS State is already set to " + word +
+                           " state. Hence not setting it again to same value");
             return AM_ALREADY_SET;
         }
-        locked([&] { configStore->writeBool("type", kOASEnabled.sectionType, kOASEnabled.key, enable); });
-        if (notify(PREF_OAS_STATUS,
-                   "Call to registered callback function Set OAS Status for preference type " +
-                       std::to_string(PREF_OAS_STATUS))) {
+        impl_->locked(
+            [&] { impl_->configStore->writeBool("type", kOASEnabled.sectionType, kOASEnabled.key, enable); });
+        if (impl_->notify(PREF_OAS_STATUS,
+                          "Call to registered callback function Set OAS Status for preference type " +
+                              std::to_string(PREF_OAS_STATUS))) {
             return AM_SUCCESS;
         }
-        logError("Preference callback is not registered for set OAS status");
+        impl_->logError("Preference callback is not registered for set OAS status");
         return AM_NO_CALLBACK;
     } catch (...) {
-        logInfo("Unable to set OAS to " + word + " state in Config Controller");
+        impl_->logInfo("Unable to set OAS to " + word + " state in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
-long KOVConfigController::getOASMaxScanTimeout() { return readOr(kMaxScanTimeout); }
+long KOVConfigController::getOASMaxScanTimeout() { return impl_->readOr(kMaxScanTimeout); }
 
 AM_ERROR_CODES KOVConfigController::setOASMaxScanTimeout(long timeout) {
     try {
-        const long current = readStore<int>(kMaxScanTimeout.sectionType, kMaxScanTimeout.key);
+        const long current = impl_->readStore<int>(kMaxScanTimeout.sectionType, kMaxScanTimeout.key);
         if (current == timeout) {
-            logInfo(
+            impl_->logInfo(
                 "OAS Max Scan Timeout is already set to same value. Hence not setting it again to same "
                 "value");
             return AM_ALREADY_SET;
         }
         // The store keeps a 32-bit value: the low 32 bits of the argument.
         const auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(timeout));
-        locked([&] { configStore->writeInt("type", kMaxScanTimeout.sectionType, kMaxScanTimeout.key, low); });
-        notify(PREF_OAS_MAX_SCAN_TIMEOUT,
-               "Call to registered callback function for Set OAS Maximum Scan Timeout for preference type " +
-                   std::to_string(PREF_OAS_MAX_SCAN_TIMEOUT));
+        impl_->locked([&] {
+            impl_->configStore->writeInt("type", kMaxScanTimeout.sectionType, kMaxScanTimeout.key, low);
+        });
+        impl_->notify(
+            PREF_OAS_MAX_SCAN_TIMEOUT,
+            "Call to registered callback function for Set OAS Maximum Scan Timeout for preference type " +
+                std::to_string(PREF_OAS_MAX_SCAN_TIMEOUT));
         return AM_SUCCESS;
     } catch (...) {
-        logError("Unable to set OAS Max Scan Timeout in Config Controller");
+        impl_->logError("Unable to set OAS Max Scan Timeout in Config Controller");
         return AM_STORE_FAILURE;
     }
 }
 
-int KOVConfigController::getMaxRequestQueueSizeForOAS() { return readOr(kMaxQueue); }
+int KOVConfigController::getMaxRequestQueueSizeForOAS() { return impl_->readOr(kMaxQueue); }
 
-int KOVConfigController::getRequestQueueSizeMonitorIntervalForOAS() { return readOr(kQueueMonitorInterval); }
+int KOVConfigController::getRequestQueueSizeMonitorIntervalForOAS() {
+    return impl_->readOr(kQueueMonitorInterval);
+}
 
-int KOVConfigController::getRequestQueueReducePercentageForOAS() { return readOr(kQueueReducePercentage); }
+int KOVConfigController::getRequestQueueReducePercentageForOAS() {
+    return impl_->readOr(kQueueReducePercentage);
+}
 
 std::string KOVConfigController::getActionWhenRequestQueueOverflowsForOAS() {
-    return readOr(kQueueOverflowAction);
+    return impl_->readOr(kQueueOverflowAction);
 }
 
-int KOVConfigController::getMaxConcurrentODSLimit() { return readOr(kMaxConcurrentODS); }
+int KOVConfigController::getMaxConcurrentODSLimit() { return impl_->readOr(kMaxConcurrentODS); }
 
 int KOVConfigController::getMountMonitorInterval() {
-    return readStore<int>(kMountMonitorInterval.sectionType, kMountMonitorInterval.key);
+    return impl_->readStore<int>(kMountMonitorInterval.sectionType, kMountMonitorInterval.key);
 }
 
-bool KOVConfigController::getOASMgrWatchDogStatus() { return accessOr(kWatchDog); }
+bool KOVConfigController::getOASMgrWatchDogStatus() { return impl_->accessOr(kWatchDog); }
 
 AM_ERROR_CODES KOVConfigController::setOASMgrWatchDogStatus(bool enable) {
-    return lockedSet(kWatchDog, enable);
+    return impl_->lockedSet(kWatchDog, enable);
 }
 
 int KOVConfigController::getOASMgrWatchDogPollingInterval() {
-    return readStore<int>(kWatchDogPolling.sectionType, kWatchDogPolling.key);
+    return impl_->readStore<int>(kWatchDogPolling.sectionType, kWatchDogPolling.key);
 }
 
 int KOVConfigController::getOASMgrWatchDogTimeOutInterval() {
-    return readStore<int>(kWatchDogTimeOut.sectionType, kWatchDogTimeOut.key);
+    return impl_->readStore<int>(kWatchDogTimeOut.sectionType, kWatchDogTimeOut.key);
 }
 
-bool KOVConfigController::useKernelModuleForFileAccess() { return readOr(kKernelModuleNeeded); }
+bool KOVConfigController::useKernelModuleForFileAccess() { return impl_->readOr(kKernelModuleNeeded); }
 
-bool KOVConfigController::getUseKernelModuleForFileAccess() { return readOr(kUseKernelModule); }
+bool KOVConfigController::getUseKernelModuleForFileAccess() { return impl_->readOr(kUseKernelModule); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setUseKernelModuleForFileAccess(bool enable) {
-    return unlockedSet(kUseKernelModule, enable);
+    return impl_->unlockedSet(kUseKernelModule, enable);
 }
 
-bool KOVConfigController::getUseFanotifyForFileAccess() { return readOr(kUseFanotify); }
+bool KOVConfigController::getUseFanotifyForFileAccess() { return impl_->readOr(kUseFanotify); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setUseFanotifyForFileAccess(bool enable) {
-    return unlockedSet(kUseFanotify, enable);
+    return impl_->unlockedSet(kUseFanotify, enable);
 }
 
-bool KOVConfigController::getOASSupportedStatus() { return readOr(kOASSupported); }
+bool KOVConfigController::getOASSupportedStatus() { return impl_->readOr(kOASSupported); }
 
 int KOVConfigController::getNetlinkRequestSocket() {
-    return usableSocket(readOr(kNetlinkRequest), kNetlinkRequest);
+    return usableSocket(impl_->readOr(kNetlinkRequest), kNetlinkRequest);
 }
 
 int KOVConfigController::getNetlinkResponseSocket() {
-    return usableSocket(readOr(kNetlinkResponse), kNetlinkResponse);
+    return usableSocket(impl_->readOr(kNetlinkResponse), kNetlinkResponse);
 }
 
-std::string KOVConfigController::getSysCallTableAddress() { return accessStringOr(kSysCallTable); }
+std::string KOVConfigController::getSysCallTableAddress() { return impl_->accessStringOr(kSysCallTable); }
 
 std::string KOVConfigController::getKallsymsLookUpNameAddress() {
-    return accessStringOr(kKallsymsLookUpName);
+    return impl_->accessStringOr(kKallsymsLookUpName);
 }
 
-int KOVConfigController::getFMCacheMaxLimit() { return accessOr(kCacheMax); }
+int KOVConfigController::getFMCacheMaxLimit() { return impl_->accessOr(kCacheMax); }
 
-AM_ERROR_CODES KOVConfigController::setFMCacheMaxLimit(int limit) { return lockedSet(kCacheMax, limit); }
+AM_ERROR_CODES KOVConfigController::setFMCacheMaxLimit(int limit) {
+    return impl_->lockedSet(kCacheMax, limit);
+}
 
-int KOVConfigController::getCachePurgeLimit() { return accessOr(kCachePurge); }
+int KOVConfigController::getCachePurgeLimit() { return impl_->accessOr(kCachePurge); }
 
-AM_ERROR_CODES KOVConfigController::setCachePurgeLimit(int limit) { return lockedSet(kCachePurge, limit); }
+AM_ERROR_CODES KOVConfigController::setCachePurgeLimit(int limit) {
+    return impl_->lockedSet(kCachePurge, limit);
+}
 
-std::string KOVConfigController::getQuarantineDir() { return accessStringOr(kQuarantineDir); }
+std::string KOVConfigController::getQuarantineDir() { return impl_->accessStringOr(kQuarantineDir); }
 
 // The listener hears about the directory whenever the store could be read and
 // written, also when it was already set; a throwing callback reaches the caller.
 AM_ERROR_CODES KOVConfigController::setQuarantineDir(std::string dir) {
-    const AM_ERROR_CODES result = lockedSet(kQuarantineDir, dir);
+    const AM_ERROR_CODES result = impl_->lockedSet(kQuarantineDir, dir);
     if (result == AM_STORE_FAILURE) return result;
-    if (notify(PREF_QUARANTINE_DIR, "Calling registered Preference callback for set Quarantine Directory")) {
+    if (impl_->notify(PREF_QUARANTINE_DIR,
+                      "Calling registered Preference callback for set Quarantine Directory")) {
         return result;
     }
-    logError("Preference callback is not registered for set Quarantine Directory");
+    impl_->logError("Preference callback is not registered for set Quarantine Directory");
     return AM_NO_CALLBACK;
 }
 

@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 namespace {
@@ -59,19 +59,19 @@ std::map<std::string, std::string> KOVConfigController::getProductInfo() {
     return info;
 }
 
-std::string KOVConfigController::getProductInstallDir() { return accessStringOr(kInstallDir); }
+std::string KOVConfigController::getProductInstallDir() { return impl_->accessStringOr(kInstallDir); }
 
-std::string KOVConfigController::getProductVarDir() { return accessStringOr(kVarDir); }
+std::string KOVConfigController::getProductVarDir() { return impl_->accessStringOr(kVarDir); }
 
 // The name is read before the base directory; a stored absolute name is still
 // appended after "/".
 std::string KOVConfigController::getProductBinDir() {
-    const std::string name = accessStringOr(kBinDirName);
+    const std::string name = impl_->accessStringOr(kBinDirName);
     return this->getProductInstallDir() + "/" + name;
 }
 
 std::string KOVConfigController::getProductCLIPath() {
-    const std::string name = accessStringOr(kCLIName);
+    const std::string name = impl_->accessStringOr(kCLIName);
     return this->getProductBinDir() + "/" + name;
 }
 
@@ -87,7 +87,7 @@ std::string KOVConfigController::getProductLogDir() {
 }
 
 std::string KOVConfigController::getODSReportDir() {
-    const std::string name = accessStringOr(kODSReportDirName);
+    const std::string name = impl_->accessStringOr(kODSReportDirName);
     return this->getProductLogDir() + "/" + name;
 }
 
@@ -95,6 +95,6 @@ std::string KOVConfigController::getProductConfigDir() { return this->getProduct
 
 std::string KOVConfigController::getProductTmpDir() { return this->getProductVarDir() + "/tmp"; }
 
-std::string KOVConfigController::getZURSocketPath() { return accessStringOr(kZURSocketPath); }
+std::string KOVConfigController::getZURSocketPath() { return impl_->accessStringOr(kZURSocketPath); }
 
 }  // namespace KOVL

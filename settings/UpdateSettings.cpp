@@ -4,7 +4,7 @@
 // updates.
 #include <string>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
 namespace {
@@ -37,19 +37,21 @@ const Setting<bool> kAutoContentUpdate{
 }  // namespace
 
 int KOVConfigController::getUpdateTimeOutInterval() {
-    return readStore<int>(kUpdateTimeOut.sectionType, kUpdateTimeOut.key);
+    return impl_->readStore<int>(kUpdateTimeOut.sectionType, kUpdateTimeOut.key);
 }
 
-bool KOVConfigController::getDefaultClientUpdateTask() { return accessOr(kDefaultUpdateTask); }
+bool KOVConfigController::getDefaultClientUpdateTask() { return impl_->accessOr(kDefaultUpdateTask); }
 
 AM_ERROR_CODES KOVConfigController::setDefaultClientUpdateTask(bool enable) {
-    return lockedSet(kDefaultUpdateTask, enable);
+    return impl_->lockedSet(kDefaultUpdateTask, enable);
 }
 
-bool KOVConfigController::getMarkerDefaultClientUpdateTask() { return accessOr(kDefaultUpdateTaskMarker); }
+bool KOVConfigController::getMarkerDefaultClientUpdateTask() {
+    return impl_->accessOr(kDefaultUpdateTaskMarker);
+}
 
 AM_ERROR_CODES KOVConfigController::setMarkerDefaultClientUpdateTask(bool marker) {
-    return lockedSet(kDefaultUpdateTaskMarker, marker);
+    return impl_->lockedSet(kDefaultUpdateTaskMarker, marker);
 }
 
 // The time is answered as read, "" included: the string accessor logs and
@@ -59,30 +61,30 @@ std::string KOVConfigController::getDefaultClientUpdateTaskScheduleTime() {
     try {
         return getStringConfiguration(kUpdateTaskTime.sectionType, kUpdateTaskTime.key);
     } catch (...) {
-        logError(kUpdateTaskTime.message);
+        impl_->logError(kUpdateTaskTime.message);
         return kUpdateTaskTime.fallback;
     }
 }
 
-bool KOVConfigController::getAccessProtectionStatus() { return accessOr(kAccessProtection); }
+bool KOVConfigController::getAccessProtectionStatus() { return impl_->accessOr(kAccessProtection); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setAccessProtectionStatus(bool enable) {
-    return unlockedSet(kAccessProtection, enable);
+    return impl_->unlockedSet(kAccessProtection, enable);
 }
 
-bool KOVConfigController::isPostDeploymentStartup() { return accessOr(kPostDeploymentStartup); }
+bool KOVConfigController::isPostDeploymentStartup() { return impl_->accessOr(kPostDeploymentStartup); }
 
 // Stores the flag it is given. Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::resetPostDeploymentStartupStatus(bool status) {
-    return unlockedSet(kPostDeploymentStartup, status);
+    return impl_->unlockedSet(kPostDeploymentStartup, status);
 }
 
-bool KOVConfigController::isAutoContentUpdateEnabled() { return accessOr(kAutoContentUpdate); }
+bool KOVConfigController::isAutoContentUpdateEnabled() { return impl_->accessOr(kAutoContentUpdate); }
 
 // Written without the controller mutex.
 AM_ERROR_CODES KOVConfigController::setAutoContentUpdateStatus(bool enable) {
-    return unlockedSet(kAutoContentUpdate, enable);
+    return impl_->unlockedSet(kAutoContentUpdate, enable);
 }
 
 }  // namespace KOVL

@@ -12,10 +12,16 @@
 #include <set>
 #include <stdexcept>
 
-#include "config/Access.h"
+#include "config/ControllerImpl.h"
 
 namespace KOVL {
+
 namespace {
+bool cpuLimitSupported(detail::ControllerImpl& d);
+int handOverTask(detail::ControllerImpl& d, const std::map<int, std::vector<std::string>>& options,
+                 const std::vector<int>& required, const std::string& emptyMessage,
+                 const std::string& callMessage, const std::string& failureMessage);
+ZUR::SettingsMap taskSections(detail::ControllerImpl& d, const std::string& otherTypeKey);
 
 constexpr int kCPULimitOption = 132;
 
@@ -37,64 +43,70 @@ bool isFixedSection(const std::string& sectionType) { return fixedSections().cou
 }  // namespace
 
 int KOVConfigController::setODSTaskConfig(std::map<int, std::vector<std::string>> options) {
-    return handOverTask(options, {100}, "Unable to add a new ODS Task as the configuration is empty",
+    return handOverTask(*impl_, options, {100}, "Unable to add a new ODS Task as the configuration is empty",
                         "Call to registered callback function for adding new ODS Task",
                         "Unable to add new ODS Task in Config Controller");
 }
 
 int KOVConfigController::setUpdateTaskConfig(std::map<int, std::vector<std::string>> options) {
-    return handOverTask(options, {135, 136, 137},
+    return handOverTask(*impl_, options, {135, 136, 137},
                         "Unable to add a new update Task as the configuration is empty",
                         "Call to registered callback function for adding new update Task",
                         "Unable to add new update Task in Config Controller");
 }
 
-ZUR::SettingsMap KOVConfigController::getODSTaskSettings() { return taskSections(taskTypeKey(UPDATE_TASK)); }
+ZUR::SettingsMap KOVConfigController::getODSTaskSettings() {
+    return taskSections(*impl_, taskTypeKey(UPDATE_TASK));
+}
 
-ZUR::SettingsMap KOVConfigController::getUpdateTaskSettings() { return taskSections(taskTypeKey(ODS_TASK)); }
+ZUR::SettingsMap KOVConfigController::getUpdateTaskSettings() {
+    return taskSections(*impl_, taskTypeKey(ODS_TASK));
+}
 
-bool KOVConfigController::cpuLimitSupported() { return utils && utils->isCPULimitSupported(); }
+namespace {
+bool cpuLimitSupported(detail::ControllerImpl& d) { return d.utils && d.utils->isCPULimitSupported(); }
 
 // The two checks run unguarded: a failing CPU-limit query reaches the caller.
 // Only the hand-over itself (callback, copy of the map, logging) answers 3017.
-int KOVConfigController::handOverTask(const std::map<int, std::vector<std::string>>& options,
-                                      const std::vector<int>& required, const std::string& emptyMessage,
-                                      const std::string& callMessage, const std::string& failureMessage) {
+int handOverTask(detail::ControllerImpl& d, const std::map<int, std::vector<std::string>>& options,
+                 const std::vector<int>& required, const std::string& emptyMessage,
+                 const std::string& callMessage, const std::string& failureMessage) {
     const bool complete =
         std::any_of(required.begin(), required.end(), [&](int option) { return options.count(option) != 0; });
     if (!complete) {
-        logError(emptyMessage);
+        d.logError(emptyMessage);
         return AM_INVALID_KEY;
     }
-    if (options.count(kCPULimitOption) != 0 && !cpuLimitSupported()) {
-        logInfo("CPULimit option is not supported for current distribution's kernel version.");
+    if (options.count(kCPULimitOption) != 0 && !cpuLimitSupported(d)) {
+        d.logInfo("CPULimit option is not supported for current distribution's kernel version.");
         return AM_CPU_LIMIT_UNSUPPORTED;
     }
     try {
-        const PrefMapCallback callback = prefMapCallback;
+        const PrefMapCallback callback = d.prefMapCallback;
         if (!callback) {
-            logError("Callback is not registered.");
+            d.logError("Callback is not registered.");
             return AM_NO_CALLBACK;
         }
-        logInfo(callMessage);
+        d.logInfo(callMessage);
         callback(options);
         return AM_SUCCESS;
     } catch (...) {
-        logError(failureMessage);
+        d.logError(failureMessage);
         return AM_CONFIG_NOT_APPLIED;
     }
 }
 
 // A section holding neither type key is answered by both task getters, one
 // holding both by neither. Store failures reach the caller.
-ZUR::SettingsMap KOVConfigController::taskSections(const std::string& otherTypeKey) {
-    ZUR::SettingsMap sections = configStore->readAllSettings();
+ZUR::SettingsMap taskSections(detail::ControllerImpl& d, const std::string& otherTypeKey) {
+    ZUR::SettingsMap sections = d.configStore->readAllSettings();
     for (const std::string& fixed : fixedSections()) sections.erase(fixed);
     for (auto it = sections.begin(); it != sections.end();) {
         it = it->second.count(otherTypeKey) != 0 ? sections.erase(it) : std::next(it);
     }
     return sections;
 }
+}  // namespace
 
 std::string taskSectionName(TASK_KIND kind) { return kind == UPDATE_TASK ? "UpdateProfile" : "ODSProfile"; }
 

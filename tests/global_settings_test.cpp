@@ -112,7 +112,7 @@ void throwingPref(KOVPrefType type) {
 // Calls a locking setter back, but only once the controller mutex is known to be free.
 void reenteringPref(KOVPrefType type) {
     recordPref(type);
-    gMutexFreeInListener = !KOVL::ControllerProbe::mutexHeld(*gController);
+    gMutexFreeInListener = !kovtest::mutexHeldHere(*gController);
     if (gMutexFreeInListener) gReentered = gController->setDebugLogSize(static_cast<int>(gCalls.size()) + 30);
 }
 
@@ -206,7 +206,7 @@ TEST_F(GlobalSettingsTest, SettersWriteAndStampOrAnswerAlreadySetOrFailure) {
         staleStamp();
         logger.clear();
         bool heldWhileWriting = false;
-        store->beforeWriteOf(key, [&] { heldWhileWriting = KOVL::ControllerProbe::mutexHeld(ctl()); });
+        store->beforeWriteOf(key, [&] { heldWhileWriting = kovtest::mutexHeldHere(ctl()); });
         const long before = kovtest::nowSeconds();
         EXPECT_EQ(set(ctl(), value), KOVL::AM_SUCCESS);
         EXPECT_EQ(heldWhileWriting, row[5] == "yes");
@@ -271,7 +271,7 @@ TEST_F(GlobalSettingsTest, NotifyingSettersAnswerCallAndLogAsTabled) {
         gCalls.clear();
         staleStamp();
         bool heldWhileWriting = false;
-        store->beforeWriteOf(key, [&] { heldWhileWriting = KOVL::ControllerProbe::mutexHeld(ctl()); });
+        store->beforeWriteOf(key, [&] { heldWhileWriting = kovtest::mutexHeldHere(ctl()); });
         const auto step = [&](const std::string& value, const std::string& code, const std::string& log) {
             logger.clear();
             if (code == "throws") {
@@ -280,7 +280,7 @@ TEST_F(GlobalSettingsTest, NotifyingSettersAnswerCallAndLogAsTabled) {
                 EXPECT_EQ(set(value), std::stoi(code)) << value;
             }
             EXPECT_EQ(lines(), logLines(log)) << value;
-            EXPECT_FALSE(KOVL::ControllerProbe::mutexHeld(ctl()));
+            EXPECT_FALSE(kovtest::mutexHeldHere(ctl()));
         };
         step(first, row[6], row[7]);
         EXPECT_TRUE(heldWhileWriting);

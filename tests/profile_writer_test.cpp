@@ -48,6 +48,15 @@ protected:
         boost::filesystem::remove(dir.file("prefs.xml"));
         SetUp();
     }
+    // Records an exclusion scan mode (1 read, 2 write, 3 both) and folder
+    // choice as a command-line profile command does.
+    void chooseExclusion(int mode, bool folder) {
+        static const char* const kNames[] = {"addexclusionread", "addexclusionwrite", "addexclusionrw"};
+        std::map<int, std::vector<std::string>> options{{0, {"standard"}}, {22, {kNames[mode - 1]}}};
+        if (folder) options[28] = {};
+        std::set<int> applied;
+        ctl().setOASProfileConfigurationFromCLI(false, options, applied);
+    }
 };
 
 // Columns: profile, option, words, source, context, preset, code, stored, log (see the file's header).
@@ -62,8 +71,7 @@ TEST_F(ProfileWriterTest, EveryOptionAnswersWritesAndLogsAsTabled) {
         for (const auto& p : pairs(c[5], "&")) put(type, "DNDOASProfile." + p.first, p.second);
         const auto context = pairs(c[4], ";");
         const int mode = context.count("mode") ? std::stoi(context.at("mode")) : 3;
-        KOVL::ControllerProbe::exclusionChoice(ctl(), mode,
-                                               context.count("folder") && context.at("folder") == "1");
+        chooseExclusion(mode, context.count("folder") && context.at("folder") == "1");
         if (context.count("managed")) ctl().setManagedMode(std::stoi(context.at("managed")));
         logger.clear();
         const int writes = store->writes();

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <boost/thread/exceptions.hpp>
 #include <ctime>
 #include <fstream>
 #include <stdexcept>
@@ -254,6 +255,15 @@ bool inChildren(int n, const std::function<bool(int)>& body) {
             ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0 && allPassed;
     }
     return allPassed;
+}
+
+bool mutexHeldHere(KOVL::KOVConfigController& controller) {
+    try {
+        controller.setOASRunning(controller.isOASRunning());
+        return false;
+    } catch (const boost::lock_error&) {
+        return true;
+    }
 }
 
 std::string shippedPrefs() { return KOVCONFIG_SHIPPED_PREFS; }

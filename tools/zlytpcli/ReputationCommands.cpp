@@ -1,6 +1,8 @@
 // zlytpcli: the reputation service (ORQ) and proxy commands. The proxy
 // password is encrypted through the library before it is stored and is never
 // printed.
+#include <ostream>
+
 #include "Handlers.h"
 
 namespace zlytpcli {

@@ -24,14 +24,11 @@
 #pragma once
 
 #include <kovl/config/IConfigController.h>
-#include <kovl/config/KOVConfigData.h>
 #include <kovl/config/TpAgentAdaptor.h>
 #include <kovl/config/Types.h>
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
 
-#include <atomic>
-#include <boost/thread/mutex.hpp>
 #include <map>
 #include <memory>
 #include <set>
@@ -41,8 +38,7 @@
 namespace KOVL {
 
 namespace detail {
-template <class T>
-struct Setting;
+class ControllerImpl;
 }
 
 class KOVL_EXPORT KOVConfigController : public IConfigController {
@@ -333,122 +329,10 @@ public:
     int setScanFileTypes(std::string profile, FileTypesForScan types);
 
 private:
-    // Product, content and task helpers.
-    // The install and variable-data directories as the content paths use them.
-    std::string contentInstallDir();
-    std::string contentVarDir();
-    // Whether the platform can limit CPU use; false without platform utilities.
-    bool cpuLimitSupported();
-    // The task setters' checks and hand-over: at least one of `required`
-    // present, option 132 supported, then the map callback.
-    int handOverTask(const std::map<int, std::vector<std::string>>& options, const std::vector<int>& required,
-                     const std::string& emptyMessage, const std::string& callMessage,
-                     const std::string& failureMessage);
-    // Every task section except those holding `otherTypeKey`.
-    ZUR::SettingsMap taskSections(const std::string& otherTypeKey);
-
-    // Store access shapes shared by the getters and setters of every subsystem
-    // (defined in config/Access.h).
-    template <class T>
-    T readStore(const std::string& sectionType, const std::string& key);
-    // Raw read and write of one row: no lock, no line, store errors let out.
-    template <class T>
-    T readStore(const detail::Setting<T>& setting);
-    template <class T>
-    void writeStore(const detail::Setting<T>& setting, const T& value);
-    template <class T>
-    T readOr(const detail::Setting<T>& setting);
-    template <class T>
-    T accessOr(const detail::Setting<T>& setting);
-    std::string accessStringOr(const detail::Setting<std::string>& setting);
-    template <class F>
-    auto locked(F&& body);
-    // The generic setter of the row's type, without and with the controller mutex.
-    template <class T>
-    AM_ERROR_CODES setSetting(const detail::Setting<T>& setting, const T& value);
-    template <class T>
-    AM_ERROR_CODES lockedSet(const detail::Setting<T>& setting, const T& value);
-    // Store transactions: `locked` runs its body in one; setters that write
-    // without the controller mutex go through `transacted` or `unlockedSet`.
-    template <class F>
-    auto transacted(F&& body) -> decltype(body());
-    template <class T>
-    AM_ERROR_CODES unlockedSet(const detail::Setting<T>& setting, const T& value);
-    // The generic setters' pattern: compare, write when different, stamp.
-    // An empty `alreadySet` logs nothing on 3018.
-    template <class T, class Current, class Write>
-    AM_ERROR_CODES compareWriteStamp(const T& value, Current&& current, Write&& write,
-                                     const std::string& alreadySet, const std::string& failure);
-    // Out-parameter read: presets `out` to the fallback, reads it directly and
-    // answers 3001, or logs the row's message and answers 3025.
-    template <class T>
-    AM_ERROR_CODES readInto(const detail::Setting<T>& setting, T& out);
-    // readList that answers the row's fallback after its message on failure.
-    std::vector<std::string> listOr(const detail::Setting<std::vector<std::string>>& setting,
-                                    const std::string& delimiterPath, bool trimText);
-    // Reads a delimited list; trims the text first when asked. Throws on failure.
-    std::vector<std::string> readList(const std::string& sectionType, const std::string& key,
-                                      const std::string& delimiterPath, bool trimText);
-
-    void logError(const std::string& message);
-    void logInfo(const std::string& message);
-    // Calls the preference callback (if any) after logging `line`; answers
-    // whether one was registered.
-    bool notify(KOVPrefType type, const std::string& line);
-
-    // Reputation service and proxy: direct writes without a time stamp and the
-    // decryption of a sealed credential (caller holds m_agentAdaptorMutex).
-    template <class T, class Current>
-    AM_ERROR_CODES compareWrite(const detail::Setting<T>& setting, const T& value, Current&& current,
-                                bool lockWrite, const std::string& alreadySet, const std::string& failure);
-    std::string decryptedCredential(const std::string& stored);
-
-    std::string componentName;
-    ZUR::ILogger& logger;
-    int exclusionMode;
-    bool folderExclusion;
-    std::atomic<PrefCallback> prefCallback;
-    std::atomic<PrefMapCallback> prefMapCallback;
-    std::unique_ptr<IConfigurationData> configData;
-    std::shared_ptr<ZUR::IConfigStore> configStore;
-    std::shared_ptr<ZUR::IZlySSL> ssl;
-    std::shared_ptr<ZUR::IZURUtils> utils;
-    oas_configuration oasConfig;
-    std::map<PROFILE_CODE, oas_profile*> profileIndex;
-    std::set<std::string> zarnExclusionKeys;
-    std::atomic<int> managedMode;
-    std::atomic<bool> oasRunning;
-    std::atomic<bool> updateRunning;
-    TpAgentAdaptor* agentAdaptor;
-    boost::mutex mutex;
-
-    static boost::mutex m_agentAdaptorMutex;
-
-    // Exclusions, profile settings writer, command-line profile configuration.
-    // Source-specific read of one exclusion list (no lock).
-    std::vector<std::string> readExclusionList(PROFILE_CODE profile, const std::string& key,
-                                               const std::string& failure);
-    // Empties the twelve lists of one source (caller holds the mutex).
-    int clearSourceExclusions(PROFILE_CODE profile, DataSource source);
-    // The writer's dispatch and its shapes; all run under the controller mutex.
-    int applyProfileOption(const std::string& profile, int option, const std::vector<std::string>& values,
-                           DataSource source);
-    int addToProfileList(const std::string& profile, const std::string& key,
-                         const std::vector<std::string>& values);
-    int removeFromProfileList(const std::string& profile, const std::string& key,
-                              std::vector<std::string> values);
-    int setPrimaryAction(const std::string& profile, const std::string& primaryKey,
-                         const std::string& secondaryKey, bool unwantedPrograms, const std::string& word);
-    int setSecondaryAction(const std::string& profile, const std::string& primaryKey,
-                           const std::string& secondaryKey, bool unwantedPrograms, const std::string& word);
-    int deleteExclusionByNumber(const std::string& profile, const std::string& number, DataSource source);
-    // Re-creates a list key that the store dropped, empty.
-    void keepListKey(const std::string& profile, const std::string& key);
-    // setOASProcSettingsToStandard/ToRiskbased: the stored choice and its two lines.
-    int setOASProcSettingsTo(const std::string& choice, const std::string& callbackLine,
-                             const std::string& failure);
-
-    friend struct ControllerProbe;  // white-box access for the test suite
+    // Everything else: the state, the controller mutex and the helpers live in
+    // the library (config/ControllerImpl.h), so that none of it is part of
+    // this header or of the library's binary interface.
+    std::unique_ptr<detail::ControllerImpl> impl_;
 };
 
 }  // namespace KOVL
