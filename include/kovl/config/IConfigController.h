@@ -14,13 +14,43 @@
 //             3018 value already stored (nothing written), 3025 failure
 //   lock   L  holds the controller mutex for the whole read-decide-write;
 //          -  takes no lock
-// Result codes are AM_ERROR_CODES (Types.h). Unless a row says otherwise an
-// operation does not throw.
+// Result codes: every setter answers an AM_ERROR_CODES value (Types.h), also
+// those whose declared result is int.
 //
-// Threads: any operation may be called from any thread; getters take no lock
-// and setters marked L serialise on the controller mutex. Callbacks run after
-// that mutex has been released, so a callback may call back into the
-// controller. What getOASConfigurationData returns is the exception: see there.
+// Errors, in one place. Failures are answered, not thrown: a getter logs its
+// line and answers its fallback, a setter logs its line and answers 3025.
+// These are the only exceptions that leave an operation (of this interface
+// or of KOVConfigController):
+//   construction           std::string with the fatal text the bootstrap
+//                          logged; boost::filesystem::filesystem_error when
+//                          the preferences' status cannot be asked; what
+//                          the store's loadPreferences throws;
+//                          boost::thread_resource_error
+//   getBooleanConfiguration, getIntegerConfiguration,
+//   getScanActionConfiguration, getNoOfRequestInAORQQuery
+//                          AMException(3004, "Invalid key specified")
+//   rows marked P below, getODSTaskSettings, getUpdateTaskSettings,
+//   getPrefixKeyword, getPrefixKeywordData, updateTimeStamp, getDelimiter and
+//   getValueWithDelimiter (a failing readDelimiter)
+//                          the store's exception
+//   getOASConfigurationData, getPrefixKeyword, getPrefixKeywordData,
+//   getTimeStamp, setScanMode, setScanFileTypes, setOASProfileSettings
+//                          boost::bad_lexical_cast (a stored value or a
+//                          profile text that is not a number; options 1, 2
+//                          and 29 of setOASProfileSettings)
+//   setOASProfileSettings  AMException for options 18 to 21
+//   setODSTaskConfig, setUpdateTaskConfig
+//                          what IZURUtils::isCPULimitSupported throws
+//   setQuarantineDir       what the preference callback throws
+//   setAgentAdaptor, getORQQueryAuthInformation, getEncryptedProxyPass,
+//   getDecryptedProxyPass  boost::lock_error when the process-wide adaptor
+//                          mutex cannot be locked
+//   every operation marked L, when the calling thread already holds the
+//   controller mutex (a store or logger implementation calling back in)
+//                          boost::lock_error (resource_deadlock_would_occur),
+//                          instead of waiting for itself forever
+// Everything else does not throw.
+
 #pragma once
 
 #include <kovl/config/Types.h>

@@ -2,25 +2,31 @@
 //
 // KOVConfigController implements IConfigController over a configuration store.
 // Construction bootstraps the preferences file (see KOVConfigData) and reads
-// the whole on-access configuration once; it throws whatever the bootstrap
-// raises (a std::string with a fatal text) and leaves no partial object.
+// the whole on-access configuration once; what it may throw, and what every
+// other operation may throw, is listed once in IConfigController.h. No
+// partial object is left.
+//
+// Design: this header is only the interface. The state, the controller mutex
+// and the helpers every subsystem shares live in the library, in one
+// implementation object behind `impl_`, so an internal change never changes
+// this header or the library's binary interface. A host may subclass the
+// controller and override any virtual operation; the controller calls its own
+// overridable operations virtually, so an override is seen everywhere.
 //
 // Ownership: the store and the store utility pass to the controller (the
 // utility on to the store); the SSL service and the platform utilities are
 // shared; the logger is borrowed and must outlive the controller; the agent
 // adaptor is borrowed and not owned.
 //
-// Threads: the operations of IConfigController may be called from any thread,
-// with the locking stated there; the record getOASConfigurationData returns is
+// Threads: the operations may be called from any thread, with the locking
+// stated in IConfigController.h; the record getOASConfigurationData returns is
 // rewritten by every refresh. Single-value getters take no lock. Setters
-// serialise on one non-recursive controller mutex (those marked "-" write
-// without it); callbacks are called after that mutex has been released, so a
-// callback may call back into the controller. The typed accessors, the
-// *Internal bulk operations, the delimited-list helpers, setScanMode and
-// setScanFileTypes below take no lock: they are for code that already holds the
-// mutex, or that accepts racing writers. A thread holding the mutex must not
-// call an operation that takes it. The agent adaptor is guarded by a
-// process-wide mutex; no operation holds both.
+// serialise on one non-recursive controller mutex; callbacks are called after
+// it has been released, so a callback may call back into the controller. The
+// typed accessors, the *Internal bulk operations, the delimited-list helpers,
+// setScanMode and setScanFileTypes below take no lock: they are for code that
+// already holds the mutex, or that accepts racing writers. The agent adaptor
+// is guarded by a process-wide mutex; no operation holds both.
 #pragma once
 
 #include <kovl/config/IConfigController.h>
