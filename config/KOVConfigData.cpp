@@ -2,9 +2,12 @@
 //
 // The preferences file is only ever replaced when it is missing or proven
 // corrupt (read whole, and not a well-formed preferences file within the
-// store's limits); a corrupt file is first kept aside. A file that cannot be
-// read is left alone and the construction fails. Every replacement is the
-// store's atomic, durable one, which never writes through a link.
+// store's limits), and then by a shipped file that loads; a corrupt file is
+// first kept aside. Through a store that offers preference files, each
+// replacement is decided under the store's lock on the file as it is at that
+// moment: a process that finds the file restored by another in the meantime
+// loads it and replaces nothing. A file that cannot be read is left alone and
+// the construction fails.
 #include <kovl/config/Defaults.h>
 #include <kovl/config/KOVConfigData.h>
 #include <kovl/platform/XmlConfigStore.h>
@@ -14,12 +17,12 @@
 #include <mutex>
 #include <set>
 
-#include "platform/PreferenceFileGuard.h"
-#include "platform/XmlConfigStoreFile.h"
-
 namespace KOVL {
 
 namespace {
+
+using FileState = ZUR::IPreferenceFileStore::FileState;
+using Restored = ZUR::IPreferenceFileStore::Restored;
 
 const char* const kComponent = "KOVConfigData";
 
@@ -31,8 +34,6 @@ const char* const kLoadFailedNoCopy =
 const char* const kLoadFailedAfterCopy =
     "Fatal error after initialisation failed after default preferences was copied";
 const char* const kLoadedAfterCopy = "Initialisation was successful after default preferences was copied";
-const char* const kNotReadable =
-    "Fatal error after current preferences could not be read or loaded; they were left unchanged: ";
 const char* const kChangeableByOthers =
     "Fatal error after current preferences or their directory were found writable by other users or owned by "
     "another user: ";
@@ -49,16 +50,29 @@ const char* const kBuiltInExcludedFileSystems[] = {
     throw raised;
 }
 
-}  // namespace
+// Why the file was not replaced, as a level-2 line before the fatal one.
+std::string notReplaced(const std::string& path, Restored answer) {
+    switch (answer) {
+        case Restored::shippedUnusable:
+            return "The shipped default preferences are missing or do not load; " + path +
+                   " was not replaced";
+        case Restored::notKeptAside:
+            return "The corrupt preferences " + path + " could not be kept aside, so they were not replaced";
+        case Restored::replaced:
+        case Restored::foundRestored:
+            break;
+    }
+    return "";
+}
 
-std::vector<std::string> KOVConfigData::defExcludedFSForOAS;
-
-namespace {
 std::mutex& excludedFileSystemsMutex() {
     static std::mutex mutex;
     return mutex;
 }
+
 }  // namespace
+
+std::vector<std::string> KOVConfigData::defExcludedFSForOAS;
 
 std::vector<std::string> KOVConfigData::excludedFileSystems() {
     std::lock_guard<std::mutex> lock(excludedFileSystemsMutex());
@@ -74,29 +88,38 @@ IConfigurationData::~IConfigurationData() = default;
 
 KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigStoreUtility> storeUtility,
                              std::shared_ptr<ZUR::IConfigStore> store, PreferenceFiles files)
-    : files_(std::move(files)), maxFileBytes_(ZUR::XmlConfigStoreUtility().maxFileBytes()) {
+    : files_(std::move(files)), store_(store) {
     {
         std::lock_guard<std::mutex> lock(excludedFileSystemsMutex());
         for (const char* name : kBuiltInExcludedFileSystems) defExcludedFSForOAS.emplace_back(name);
     }
+    const std::string& current = files_.current;
+    auto* fileStore = dynamic_cast<ZUR::IPreferenceFileStore*>(store.get());
 
-    // The file is judged with the limits the store will apply.
-    int maxDepth = ZUR::XmlConfigStoreUtility().maxDepth();
-    if (const auto* limits = dynamic_cast<const ZUR::XmlConfigStoreUtility*>(storeUtility.get())) {
-        maxFileBytes_ = limits->maxFileBytes();
-        maxDepth = limits->maxDepth();
-    }
-
-    // As root, trust no file that another user could have written.
-    const uid_t uid = ::geteuid();
-    if (uid == 0 && !ZUR::xmlstore::changeableOnlyBy(files_.current, uid)) {
-        const std::string text = kChangeableByOthers + files_.current;
+    // As root, trust no file that another user could have written or redirected.
+    std::string reason;
+    if (fileStore != nullptr && ::geteuid() == 0 && !fileStore->trusted(current, reason)) {
+        logger.logMessage(2, kComponent, "The preferences " + current + " are not trusted: " + reason);
+        const std::string text = kChangeableByOthers + current;
         fatal(logger, text, text);
     }
 
     // Anything but a missing path (permission, I/O) leaves as the file-system error.
-    if (!boost::filesystem::exists(boost::filesystem::status(files_.current)) && !copyDefaultPrefs()) {
-        fatal(logger, kMissingAndNoDefaults, kMissingAndNoDefaults);
+    if (!boost::filesystem::exists(boost::filesystem::status(current))) {
+        bool restored = false;
+        if (fileStore == nullptr) {
+            restored = copyDefaultPrefs();
+        } else {
+            try {
+                const Restored answer =
+                    fileStore->restore(current, files_.shipped, fileStore->inspect(current));
+                restored = answer == Restored::replaced || answer == Restored::foundRestored;
+                if (!restored) logger.logMessage(2, kComponent, notReplaced(current, answer));
+            } catch (const std::exception& error) {
+                logger.logMessage(2, kComponent, error.what());
+            }
+        }
+        if (!restored) fatal(logger, kMissingAndNoDefaults, kMissingAndNoDefaults);
     }
 
     try {
@@ -105,26 +128,47 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
         fatal(logger, kUtilityRefused, kUtilityRefused);
     }
 
-    if (store->loadPreferences(files_.current, defaultSettings())) return;
+    if (store->loadPreferences(current, defaultSettings())) return;
 
-    switch (ZUR::xmlstore::judgeFile(files_.current, maxFileBytes_, maxDepth)) {
-        case ZUR::xmlstore::FileVerdict::missing:
-            break;
-        case ZUR::xmlstore::FileVerdict::corrupt:
-            // Without a kept copy the file must not be replaced.
-            if (ZUR::xmlstore::keepAside(files_.current).empty()) {
+    bool copied = false;
+    if (fileStore == nullptr) {
+        copied = copyDefaultPrefs();
+    } else {
+        const ZUR::IPreferenceFileStore::Inspection seen = fileStore->inspect(current);
+        Restored answer = Restored::foundRestored;
+        switch (seen.state) {
+            case FileState::usable:
+                // Another process restored or rewrote it since the load: load what is there.
+                break;
+            case FileState::unreadable:
+                logger.logMessage(2, kComponent,
+                                  "The preferences " + current + " could not be read (" + seen.reason +
+                                      "); they were left unchanged");
                 fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
-            }
-            break;
-        case ZUR::xmlstore::FileVerdict::unreadable:
-        case ZUR::xmlstore::FileVerdict::wellFormed: {
-            const std::string text = kNotReadable + files_.current;
-            fatal(logger, text, text);
+            case FileState::missing:
+            case FileState::corrupt:
+                try {
+                    answer = fileStore->restore(current, files_.shipped, seen);
+                } catch (const std::exception& error) {
+                    logger.logMessage(2, kComponent, error.what());
+                    fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
+                }
+                if (answer != Restored::replaced && answer != Restored::foundRestored) {
+                    logger.logMessage(2, kComponent, notReplaced(current, answer));
+                    fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
+                }
+                break;
+        }
+        copied = answer == Restored::replaced;
+        if (!copied) {
+            // Found usable or restored by another process: one more load, no copy.
+            if (store->loadPreferences(current, defaultSettings())) return;
+            fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
         }
     }
 
-    if (!copyDefaultPrefs()) fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
-    if (!store->loadPreferences(files_.current, defaultSettings())) {
+    if (!copied) fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
+    if (!store->loadPreferences(current, defaultSettings())) {
         fatal(logger, kLoadFailedAfterCopy, std::string(kLoadFailedAfterCopy) + ".");
     }
     logger.logMessage(5, kComponent, kLoadedAfterCopy);
@@ -132,19 +176,13 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
 
 KOVConfigData::~KOVConfigData() = default;
 
-// The shipped file is read whole (a regular file within the size limit) and
-// the preferences file replaced atomically and durably by a new file of mode
-// 0600 (the preferences hold secrets). The rename replaces a link or a FIFO
-// at the path itself; nothing is ever opened for writing there.
 bool KOVConfigData::copyDefaultPrefs() {
+    if (auto* fileStore = dynamic_cast<ZUR::IPreferenceFileStore*>(store_.get())) {
+        return fileStore->replaceWithShipped(files_.current, files_.shipped);
+    }
     try {
-        std::string text;
-        ZUR::xmlstore::FileId id;
-        const ZUR::xmlstore::ReadStatus status =
-            ZUR::xmlstore::readBoundedFile(files_.shipped, maxFileBytes_, text, id);
-        if (status != ZUR::xmlstore::ReadStatus::ok && status != ZUR::xmlstore::ReadStatus::empty)
-            return false;
-        ZUR::xmlstore::replaceFileDurably(files_.current, text);
+        boost::filesystem::copy_file(files_.shipped, files_.current,
+                                     boost::filesystem::copy_options::overwrite_existing);
         return true;
     } catch (...) {
         return false;

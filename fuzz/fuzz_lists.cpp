@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "config/ListText.h"
-#include "platform/XmlConfigStoreTree.h"
+#include "platform/store/Document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;

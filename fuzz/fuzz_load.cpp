@@ -16,7 +16,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/XmlConfigStoreTree.h"
+#include "platform/store/Document.h"
 
 namespace {
 

@@ -1,5 +1,18 @@
 // kovconfig: the XML configuration store.
 //
+// Layers, each using only those below it:
+//   store/FileLock, store/DurableFile  the lock file, bounded reads, durable
+//                                      replacement, keeping a file aside
+//   store/CommitCounter, store/DocumentCache
+//                                      the commit counter shared between
+//                                      processes; the document readers see
+//   store/Document, store/DocumentRules
+//                                      the parsed preferences and how keys,
+//                                      values, lists and defaults apply to them
+//   this file                          loading, noticing other processes'
+//                                      commits, changes and transactions, and
+//                                      the bootstrap's file operations
+//
 // Design.
 // What is locked when:
 //  - `changeMutex` serialises, within the process, loads, changes, reloads and
@@ -8,18 +21,12 @@
 //    change holds it for one read-modify-commit; a transaction takes it at its
 //    first read or write and keeps it to its end, so everything it read is
 //    still current when it commits.
-//  - `stateMutex` only guards the pointer to the current document, which is
+//  - the cache's lock only guards the pointer to the current document, which is
 //    never modified once installed: a commit builds the next document on a
 //    copy (sharing every section it does not change, see Document), writes
 //    the file and swaps the pointer in under a short exclusive hold, so
 //    readers never wait for a disk write and a failed write leaves the
-//    current document untouched. Each reading thread keeps its own
-//    reference to the document it last read and checks `docVersion` (a plain
-//    load) before reusing it; only a thread that finds the version moved takes
-//    `stateMutex`, shared, to fetch the new one. Readers on several cores thus
-//    write no shared memory and scale. A thread's reference keeps an old
-//    document alive until that thread reads again or ends; the thread that
-//    destroys a store drops its own at once.
+//    current document untouched (DocumentCache).
 // What a reader trusts: the document in memory, as long as the commit counter
 // in the first eight bytes of the lock file (mapped shared by every process,
 // bumped under the flock by every commit) still holds the value it was read
@@ -37,28 +44,34 @@
 // counter leaves a change that readers notice by the periodic stat. The lock
 // file is never truncated by us: readers map it.
 #include <kovl/platform/XmlConfigStore.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <boost/optional.hpp>
-#include <charconv>
 #include <cstdint>
 #include <ctime>
 #include <mutex>
-#include <shared_mutex>
 #include <stdexcept>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include "platform/XmlConfigStoreFile.h"
-#include "platform/XmlConfigStoreTree.h"
+#include "platform/store/CommitCounter.h"
+#include "platform/store/Document.h"
+#include "platform/store/DocumentCache.h"
+#include "platform/store/DocumentRules.h"
+#include "platform/store/DurableFile.h"
+#include "platform/store/FileLock.h"
+#include "platform/store/PreferenceFileGuard.h"
 
 namespace ZUR {
 
 using xmlstore::Document;
+using xmlstore::fail;
 using xmlstore::FileId;
 using xmlstore::Key;
+using xmlstore::reject;
 using xmlstore::Tree;
 
 namespace {
@@ -73,76 +86,14 @@ std::int64_t coarseNanos() {
     return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-[[noreturn]] void fail(const std::string& message) { throw std::runtime_error("XmlConfigStore: " + message); }
-
-[[noreturn]] void reject(const std::string& message) {
-    throw std::invalid_argument("XmlConfigStore: " + message);
-}
-
-Key parseKey(const std::string& key) {
-    Key parsed;
-    if (!xmlstore::splitKey(key, parsed)) fail("malformed key '" + key + "'");
-    return parsed;
-}
-
-// The node `key` names, found by looking up each component as it is cut from
-// the key; the first names the section, which `sectionNamed(name)` finds. The
-// components are cut into `component`, a buffer the caller reuses so that a
-// warm one allocates nothing. Null when the node is missing or the key
-// malformed (as splitKey reads it).
-template <class SectionNamed>
-const Tree* findKey(const std::string& key, std::string& component, SectionNamed&& sectionNamed) {
-    const Tree* node = nullptr;
-    std::size_t begin = 0;
-    for (;;) {
-        const std::size_t dot = key.find('.', begin);
-        const std::size_t end = dot == std::string::npos ? key.size() : dot;
-        if (end == begin) return nullptr;
-        component.assign(key, begin, end - begin);
-        if (begin == 0) {
-            if (component[0] == '<') return nullptr;
-            node = sectionNamed(static_cast<const std::string&>(component));
-        } else {
-            const auto found = node->find(component);
-            node = found == node->not_found() ? nullptr : &found->second;
-        }
-        if (node == nullptr || dot == std::string::npos) return node;
-        begin = dot + 1;
+// What identifies one judged version of a file, as IPreferenceFileStore hands it around.
+std::string versionText(IPreferenceFileStore::FileState state, const FileId& id) {
+    if (state == IPreferenceFileStore::FileState::missing || !id.valid) {
+        return std::to_string(static_cast<int>(state));
     }
-}
-
-const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
-    const Tree* section = doc.section(type, key.section);
-    if (section == nullptr) fail("no section " + key.section + " of type '" + type + "'");
-    return *section;
-}
-
-const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
-    thread_local std::string component;  // nothing below looks up another key while it is in use
-    const auto sectionNamed = [&](const std::string& name) { return doc.section(type, name); };
-    if (const Tree* node = findKey(key, component, sectionNamed)) return *node;
-    // Say why it is not there.
-    const Key parsed = parseKey(key);
-    requireSection(doc, type, parsed);
-    fail("no key " + key + " in the section of type '" + type + "'");
-}
-
-bool toBool(const std::string& text, const std::string& key) {
-    if (text == "1" || text == "true") return true;
-    if (text == "0" || text == "false") return false;
-    fail("key " + key + " does not hold a boolean");
-}
-
-int toInt(const std::string& text, const std::string& key) {
-    // Decimal digits with an optional leading '-', fitting an int: nothing else
-    // (from_chars takes no blanks and no '+').
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
-        fail("key " + key + " does not hold an int");
-    }
-    return value;
+    return std::to_string(static_cast<int>(state)) + ":" + std::to_string(id.dev) + ":" +
+           std::to_string(id.ino) + ":" + std::to_string(id.size) + ":" + std::to_string(id.mtime.tv_sec) +
+           "." + std::to_string(id.mtime.tv_nsec);
 }
 
 }  // namespace
@@ -155,50 +106,27 @@ XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDe
     if (lockWait.count() < 0) reject("the lock wait must not be negative");
 }
 
-namespace {
-
-// Tells stores apart in the readers' per-thread references; never reused.
-std::atomic<std::uint64_t> nextStoreSerial{1};
-
-// The document a thread read last, and the store and version it was read at.
-struct ReaderReference {
-    // A store destroyed after this thread's references (a static one, at
-    // exit) then finds no reference of its own to drop.
-    ~ReaderReference() { store = 0; }
-
-    std::uint64_t store = 0;
-    std::uint64_t version = 0;
-    std::shared_ptr<const Document> doc;
-};
-thread_local ReaderReference heldByThisThread;
-
-}  // namespace
-
 struct XmlConfigStore::Impl {
-    const std::uint64_t serial = nextStoreSerial.fetch_add(1, std::memory_order_relaxed);
     std::mutex changeMutex;
-    std::shared_mutex stateMutex;
-    // Null until loaded; replaced, never modified, under stateMutex, which also
-    // bumps docVersion.
-    std::shared_ptr<const Document> doc;
-    std::atomic<std::uint64_t> docVersion{0};
+    xmlstore::DocumentCache cache;  // installed by holders of changeMutex
 
     // Guarded by changeMutex.
     std::string path;
-    FileId diskId;         // the file version `doc` was read from or written as
+    FileId diskId;         // the file version the installed document was read from or written as
     FileId rejectedId;     // a version found unusable, not to be parsed again
     SettingsMap defaults;  // what the load completed the file with; completes reloads too
     std::shared_ptr<IConfigStoreUtility> utility;
     std::size_t maxFileBytes = XmlConfigStoreUtility().maxFileBytes();
     int maxDepth = XmlConfigStoreUtility().maxDepth();
     std::chrono::milliseconds lockWait = XmlConfigStoreUtility::kDefaultLockWait;
-    // Counters of the files loaded so far; the newest is `counter`. Older ones
-    // stay mapped until the store goes, as a reader may still hold one.
-    std::vector<std::unique_ptr<xmlstore::ChangeCounter>> counters;
+    // The counter of the file loaded; kept while the store lives, as a reader
+    // may still be looking at it, and reused when the same file is loaded again.
+    std::unique_ptr<xmlstore::ChangeCounter> ownedCounter;
+    std::string counterPath;
 
     std::atomic<bool> loaded{false};
     std::atomic<xmlstore::ChangeCounter*> counter{nullptr};  // null: none could be mapped
-    std::atomic<std::uint64_t> seenGeneration{0};            // the counter `doc` is current at
+    std::atomic<std::uint64_t> seenGeneration{0};            // the counter the document is current at
     std::atomic<std::int64_t> nextStat{0};                   // coarseNanos() of the next stat due
     std::atomic<unsigned long> commitCount{0};
 
@@ -208,7 +136,6 @@ struct XmlConfigStore::Impl {
     int txDepth = 0;
     std::unique_ptr<xmlstore::FileLock> txLock;  // taken at the first read or write
     std::unique_ptr<Document> txDoc;             // the writes so far; null before the first
-    std::exception_ptr txWriteError;             // set: every write throws it
     std::exception_ptr txLostWrites;             // set: writes were dropped partway; the commit throws it
 
     bool ownsTransaction() const {
@@ -223,31 +150,15 @@ struct XmlConfigStore::Impl {
     auto read(Read&& readDoc) -> decltype(readDoc(std::declval<const Document&>())) {
         if (ownsTransaction()) return readDoc(static_cast<const Document&>(transactionView()));
         refreshIfDue();
-        return readDoc(currentForThisThread());
+        return readDoc(cache.current());
     }
 
-    // The current document through the calling thread's reference, fetched
-    // anew only when this store installed another one since.
-    const Document& currentForThisThread() {
-        ReaderReference& held = heldByThisThread;
-        if (held.store != serial || held.version != docVersion.load(std::memory_order_acquire) || !held.doc) {
-            std::shared_ptr<const Document> previous;  // released outside stateMutex
-            {
-                std::shared_lock<std::shared_mutex> lock(stateMutex);
-                previous = std::exchange(held.doc, doc);
-                held.version = docVersion.load(std::memory_order_relaxed);
-                held.store = serial;
-            }
-            if (!held.doc) fail("the preferences are not loaded");
-        }
-        return *held.doc;
-    }
-
-    // Picks up a change committed since `doc` was read: at once when the
-    // shared counter moved, else with a stat at most every kStatIntervalNanos.
-    // Without a counter every read stats. A read never fails because of this:
-    // it answers from the last good copy, also when a change in progress
-    // holds changeMutex (that change brings `doc` up to date itself).
+    // Picks up a change committed since the document was read: at once when
+    // the shared counter moved, else with a stat at most every
+    // kStatIntervalNanos. Without a counter every read stats. A read never
+    // fails because of this: it answers from the last good copy, also when a
+    // change in progress holds changeMutex (that change brings the document up
+    // to date itself).
     void refreshIfDue() {
         if (!loaded.load(std::memory_order_acquire)) return;
         const xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
@@ -275,20 +186,28 @@ struct XmlConfigStore::Impl {
         return parsed;
     }
 
-    void install(std::unique_ptr<Document> next) {
-        std::shared_ptr<const Document> previous = std::move(next);
-        {
-            std::unique_lock<std::shared_mutex> lock(stateMutex);
-            doc.swap(previous);
-            docVersion.fetch_add(1, std::memory_order_release);
-        }
-        // The previous document is released here, outside the exclusive hold;
-        // readers still holding it keep it until they read again.
+    void install(std::unique_ptr<Document> next) { cache.install(std::move(next)); }
+
+    // The installed document; only holders of changeMutex replace it, so they
+    // may use it without the cache's lock.
+    const Document& installed() const {
+        const Document* doc = cache.installed();
+        if (doc == nullptr) fail("the preferences are not loaded");
+        return *doc;
     }
 
     std::uint64_t currentGeneration() const {
         const xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
         return shared == nullptr ? 0 : shared->load();
+    }
+
+    // Completes a document read from the file with the defaults it lacks, in
+    // memory; the next change writes them out with it.
+    void completeInMemory(Document& fresh) const {
+        if (xmlstore::lacksDefaults(fresh, defaults, maxDepth) &&
+            xmlstore::addMissingDefaults(fresh, defaults, maxDepth)) {
+            fresh.dropLayoutText();
+        }
     }
 
     // Replaces the document by the file's current version if the file was
@@ -305,8 +224,7 @@ struct XmlConfigStore::Impl {
             FileId id;
             std::unique_ptr<Document> fresh = readFile(id);
             if (fresh) {
-                if (lacksDefaults(*fresh, defaults) && addMissingDefaults(*fresh, defaults))
-                    fresh->dropLayoutText();
+                completeInMemory(*fresh);
                 diskId = id;
                 install(std::move(fresh));
             } else {
@@ -334,13 +252,32 @@ struct XmlConfigStore::Impl {
         if (shared != nullptr) seenGeneration.store(shared->bump(), std::memory_order_relaxed);
     }
 
+    // Maps the counter of the file being loaded, reusing the one already
+    // mapped for the same lock file. Requires changeMutex.
+    void attachCounter() {
+        const std::string lockPath = xmlstore::lockPathOf(path);
+        if (!ownedCounter || counterPath != lockPath || !ownedCounter->active()) {
+            // A counter is only dropped when no reader can be looking at it:
+            // readers load it through `counter`, which is cleared first and
+            // read only while the store is loaded.
+            counter.store(nullptr);
+            auto fresh = std::make_unique<xmlstore::ChangeCounter>(lockPath);
+            retired.push_back(std::move(ownedCounter));
+            ownedCounter = std::move(fresh);
+            counterPath = lockPath;
+        }
+        counter.store(ownedCounter->active() ? ownedCounter.get() : nullptr);
+    }
+    // Counters replaced by a load of another file, kept for readers in flight.
+    std::vector<std::unique_ptr<xmlstore::ChangeCounter>> retired;
+
     // ---- transactions ------------------------------------------------------
 
     // The document the transaction reads: its writes so far, or the newest
     // committed version, fetched under the file lock on first use.
     const Document& transactionView() {
         lockTransaction();
-        return txDoc ? *txDoc : *doc;
+        return txDoc ? *txDoc : installed();
     }
 
     void lockTransaction() {
@@ -372,7 +309,6 @@ struct XmlConfigStore::Impl {
     void endTransaction() {
         if (!ownsTransaction() || --txDepth > 0) return;
         txDoc.reset();
-        txWriteError = nullptr;
         txLostWrites = nullptr;
         txLock.reset();
         txOwner.store(std::thread::id(), std::memory_order_relaxed);
@@ -390,7 +326,6 @@ struct XmlConfigStore::Impl {
     template <class Apply>
     void change(Apply&& apply) {
         if (ownsTransaction()) {
-            if (txWriteError) std::rethrow_exception(txWriteError);
             if (txDoc) {
                 // The transaction's own copy, which no reader sees, is changed
                 // in place. `apply` checks before it changes anything, so it
@@ -398,7 +333,7 @@ struct XmlConfigStore::Impl {
                 // writes are then dropped and its commit fails.
                 try {
                     apply(*txDoc);
-                } catch (...) {
+                } catch (const std::bad_alloc&) {
                     txDoc.reset();
                     txLostWrites = std::current_exception();
                     throw;
@@ -413,9 +348,7 @@ struct XmlConfigStore::Impl {
         if (!loaded.load()) fail("the preferences are not loaded");
         xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), lockWait);
         syncWithDisk();
-        // Only holders of changeMutex replace `doc`, so it can be read here
-        // without stateMutex.
-        std::unique_ptr<Document> next = doc->clone();
+        std::unique_ptr<Document> next = installed().clone();
         if (apply(*next)) commit(std::move(next));
     }
 
@@ -441,228 +374,86 @@ struct XmlConfigStore::Impl {
         return allHandled;
     }
 
-    // ---- changes -----------------------------------------------------------
-
-    void writeValue(const std::string& attrName, const std::string& type, const std::string& key,
-                    const std::string& value) {
-        if (attrName != "type")
-            reject("sections are addressed by the attribute 'type', not '" + attrName + "'");
-        Key parsed;
-        if (!xmlstore::splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
-        if (value.find('\0') != std::string::npos) reject("a value cannot hold a NUL character");
-        if (parsed.namesSectionType() && value != type) reject("a section's type cannot be changed");
-        change([&](Document& next) {
-            if (!xmlstore::isCreatableKey(parsed, maxDepth)) reject("key '" + key + "' cannot be stored");
-            Tree* section = next.section(type, parsed.section);
-            if (section == nullptr) fail("no section " + parsed.section + " of type '" + type + "'");
-            bool created = false;
-            Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
-            if (!created && node.data() == value) return false;
-            node.data() = value;
-            return true;
-        });
-    }
-
-    // Sets or adds one merged entry; false when the entry cannot be stored.
-    bool mergeEntry(Document& next, const std::string& type, const std::string& key, const std::string& value,
-                    bool& modified) const {
-        Key parsed;
-        if (!xmlstore::splitKey(key, parsed) || !xmlstore::isCreatableKey(parsed, maxDepth)) return false;
-        if (value.find('\0') != std::string::npos) return false;
-        if (parsed.namesSectionType() && value != type) return false;
-        if (parsed.path.empty() && !value.empty()) return false;  // a section holds no text
-        Tree* section = next.section(type, parsed.section);
-        if (section == nullptr) {
-            section = &next.addSection(parsed.section, type);
-            modified = true;
-        }
-        if (parsed.path.empty()) return true;
-        bool created = false;
-        Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
-        std::string merged = value;
-        if (!created && !node.data().empty() && !value.empty()) {
-            if (const auto delimiter = xmlstore::listDelimiter(*section, parsed)) {
-                merged = xmlstore::appendItems(node.data(), value, *delimiter);
-            }
-        }
-        if (created || node.data() != merged) {
-            node.data() = std::move(merged);
-            modified = true;
-        }
-        return true;
-    }
-
-    // Removes one entry; false when its section is missing or the entry names
-    // the section's type.
-    bool removeEntry(Document& next, const SettingsMap& first, const std::string& type,
-                     const std::string& key, const std::string& value, bool& modified) const {
-        Key parsed;
-        if (!xmlstore::splitKey(key, parsed)) return false;
-        Tree* section = next.section(type, parsed.section);
-        if (section == nullptr) return false;
-        if (parsed.namesSectionType()) return false;
-
-        const auto firstSection = first.find(type);
-        if (firstSection != first.end()) {
-            const auto remainder = firstSection->second.find(key);
-            if (remainder != firstSection->second.end()) {
-                if (parsed.path.empty() || !xmlstore::isCreatableKey(parsed, maxDepth) ||
-                    remainder->second.find('\0') != std::string::npos) {
-                    return false;
-                }
-                bool created = false;
-                Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
-                if (created || node.data() != remainder->second) {
-                    node.data() = remainder->second;
-                    modified = true;
-                }
-                return true;
-            }
-        }
-        if (parsed.path.empty()) {  // the whole section
-            next.dropSection(type, parsed.section);
-            modified = true;
-            return true;
-        }
-        Tree* node = xmlstore::findPath(*section, parsed.path, parsed.path.size());
-        if (node == nullptr) return true;  // already gone
-        if (!parsed.namesAttribute()) {
-            const auto delimiter = xmlstore::listDelimiter(*section, parsed);
-            const std::vector<std::string> unwanted =
-                delimiter ? xmlstore::splitItems(value, *delimiter) : std::vector<std::string>();
-            // Naming a list with the empty value drops it only while it is
-            // empty: items another process added since the caller looked stay.
-            if (delimiter && value.empty() && !node->data().empty()) return true;
-            if (delimiter && !unwanted.empty()) {
-                const std::vector<std::string> listed = xmlstore::splitItems(node->data(), *delimiter);
-                const auto isListed = [&](const std::string& item) {
-                    return std::find(listed.begin(), listed.end(), item) != listed.end();
-                };
-                if (std::all_of(unwanted.begin(), unwanted.end(), isListed)) {
-                    std::string remaining;
-                    for (const std::string& item : listed) {
-                        if (std::find(unwanted.begin(), unwanted.end(), item) != unwanted.end()) continue;
-                        if (!remaining.empty()) remaining += *delimiter;
-                        remaining += item;
-                    }
-                    if (!remaining.empty()) {
-                        node->data() = remaining;
-                        modified = true;
-                        return true;
-                    }
-                }
-            }
-        }
-        xmlstore::erasePath(*section, parsed.path);
-        modified = true;
-        return true;
-    }
-
-    // Adds the defaults missing from `next`: sections, keys and attributes.
-    // Existing values, lists included, are never touched.
-    bool addMissingDefaults(Document& next, const SettingsMap& defaults) const {
-        bool added = false;
-        for (const auto& typed : defaults) {
-            for (const auto& entry : typed.second) {
-                Key parsed;
-                if (!xmlstore::splitKey(entry.first, parsed) || !xmlstore::isCreatableKey(parsed, maxDepth) ||
-                    entry.second.find('\0') != std::string::npos) {
-                    continue;
-                }
-                Tree* section = next.section(typed.first, parsed.section);
-                if (section == nullptr) {
-                    section = &next.addSection(parsed.section, typed.first);
-                    added = true;
-                }
-                if (parsed.path.empty()) continue;
-                bool created = false;
-                Tree& node = xmlstore::ensurePath(*section, parsed.path, created);
-                if (created) {
-                    node.data() = entry.second;
-                    added = true;
-                }
-            }
-        }
-        return added;
-    }
-
-    // Whether addMissingDefaults would add anything to `doc`, found without
-    // changing or copying it.
-    bool lacksDefaults(const Document& doc, const SettingsMap& defaults) const {
-        std::string component;  // reused for every key
-        // Keys in a row mostly name the same section: it is looked up once for them.
-        const std::string* type = nullptr;
-        std::string name;
-        const Tree* section = nullptr;
-        const auto sectionNamed = [&](const std::string& wanted) {
-            if (name != wanted) {
-                name = wanted;
-                section = doc.section(*type, name);
-            }
-            return section;
-        };
-        for (const auto& typed : defaults) {
-            type = &typed.first;
-            name.clear();  // no section has an empty name: the next key looks its section up
-            for (const auto& entry : typed.second) {
-                if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
-                Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
-                if (xmlstore::splitKey(entry.first, parsed) && xmlstore::isCreatableKey(parsed, maxDepth) &&
-                    entry.second.find('\0') == std::string::npos) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-
-    // Completes the freshly loaded document with the missing defaults and
-    // writes the file when anything was added. Should the file not be
-    // writable, the defaults are still served from memory and reach the file
-    // with the next change that is written. A complete document, the usual
-    // case, is only looked through. Requires changeMutex.
-    void completeWithDefaults(const SettingsMap& defaults) {
-        if (!lacksDefaults(*doc, defaults)) return;
-        std::unique_ptr<Document> next = doc->clone();
-        if (!addMissingDefaults(*next, defaults)) return;
+    // Completes the freshly loaded document with the missing defaults. They
+    // are written at once only when no other process holds the lock: a
+    // start must not wait for another process's change. Otherwise, or should
+    // the file not be writable, they are served from memory and reach the
+    // file with the next change. A complete document, the usual case, is only
+    // looked through. Requires changeMutex.
+    void completeWithDefaults() {
+        if (!xmlstore::lacksDefaults(installed(), defaults, maxDepth)) return;
         try {
-            xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), lockWait);
+            xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), std::chrono::milliseconds(0));
             syncWithDisk();  // another process may have completed the file already
-            next = doc->clone();
-            if (addMissingDefaults(*next, defaults)) commit(std::move(next));
+            std::unique_ptr<Document> next = installed().clone();
+            if (xmlstore::addMissingDefaults(*next, defaults, maxDepth)) commit(std::move(next));
         } catch (const std::exception&) {
-            next = doc->clone();
-            addMissingDefaults(*next, defaults);
-            next->dropLayoutText();
+            std::unique_ptr<Document> next = installed().clone();
+            completeInMemory(*next);
             install(std::move(next));
         }
+    }
+
+    // ---- the bootstrap's file operations --------------------------------
+
+    IPreferenceFileStore::Inspection inspect(const std::string& file, FileId& id) const {
+        IPreferenceFileStore::Inspection seen;
+        std::string reason;
+        switch (xmlstore::judgeFile(file, maxFileBytes, maxDepth, id, reason)) {
+            case xmlstore::FileVerdict::missing:
+                seen.state = IPreferenceFileStore::FileState::missing;
+                break;
+            case xmlstore::FileVerdict::corrupt:
+                seen.state = IPreferenceFileStore::FileState::corrupt;
+                break;
+            case xmlstore::FileVerdict::unreadable:
+                seen.state = IPreferenceFileStore::FileState::unreadable;
+                break;
+            case xmlstore::FileVerdict::wellFormed:
+                seen.state = IPreferenceFileStore::FileState::usable;
+                break;
+        }
+        seen.reason = reason;
+        seen.version = versionText(seen.state, id);
+        return seen;
+    }
+
+    // The shipped file's text when it is a preferences file the store can load.
+    boost::optional<std::string> shippedText(const std::string& shipped) const {
+        std::string text;
+        FileId id;
+        if (xmlstore::readBoundedFile(shipped, maxFileBytes, text, id) != xmlstore::ReadStatus::ok) return {};
+        std::unique_ptr<Document> parsed;
+        if (Document::parse(text, maxDepth, parsed) != Document::ParseStatus::ok) return {};
+        return text;
+    }
+
+    // Replaces `file` by `text` under its lock and tells other processes.
+    void replaceUnderLock(const std::string& file, const std::string& text) {
+        xmlstore::replaceFileUnderLock(file, text);
+        xmlstore::ChangeCounter(xmlstore::lockPathOf(file)).bump();
     }
 };
 
 XmlConfigStore::XmlConfigStore() : impl_(std::make_unique<Impl>()) {}
 
-XmlConfigStore::~XmlConfigStore() {
-    // The destroying thread lets go of its reference to this store's document
-    // at once; other threads do when they next read or end.
-    if (heldByThisThread.store != impl_->serial) return;
-    heldByThisThread.store = 0;
-    heldByThisThread.doc.reset();
-}
+XmlConfigStore::~XmlConfigStore() = default;
 
 bool XmlConfigStore::readBool(std::string sectionType, std::string key) {
     const std::string text =
-        impl_->read([&](const Document& doc) { return requireNode(doc, sectionType, key).data(); });
-    return toBool(text, key);
+        impl_->read([&](const Document& doc) { return xmlstore::requireNode(doc, sectionType, key).data(); });
+    return xmlstore::toBool(text, key);
 }
 
 int XmlConfigStore::readInt(std::string sectionType, std::string key) {
     const std::string text =
-        impl_->read([&](const Document& doc) { return requireNode(doc, sectionType, key).data(); });
-    return toInt(text, key);
+        impl_->read([&](const Document& doc) { return xmlstore::requireNode(doc, sectionType, key).data(); });
+    return xmlstore::toInt(text, key);
 }
 
 std::string XmlConfigStore::readString(std::string sectionType, std::string key) {
-    return impl_->read([&](const Document& doc) { return requireNode(doc, sectionType, key).data(); });
+    return impl_->read(
+        [&](const Document& doc) { return xmlstore::requireNode(doc, sectionType, key).data(); });
 }
 
 bool XmlConfigStore::keyExists(std::string sectionType, std::string key) {
@@ -675,21 +466,28 @@ bool XmlConfigStore::keyExists(std::string sectionType, std::string key) {
 }
 
 void XmlConfigStore::writeBool(std::string attrName, std::string sectionType, std::string key, bool value) {
-    impl_->writeValue(attrName, sectionType, key, value ? "1" : "0");
+    writeString(std::move(attrName), std::move(sectionType), std::move(key), value ? "1" : "0");
 }
 
 void XmlConfigStore::writeInt(std::string attrName, std::string sectionType, std::string key, int value) {
-    impl_->writeValue(attrName, sectionType, key, std::to_string(value));
+    writeString(std::move(attrName), std::move(sectionType), std::move(key), std::to_string(value));
 }
 
 void XmlConfigStore::writeString(std::string attrName, std::string sectionType, std::string key,
                                  std::string value) {
-    impl_->writeValue(attrName, sectionType, key, value);
+    if (attrName != "type") reject("sections are addressed by the attribute 'type', not '" + attrName + "'");
+    Key parsed;
+    if (!xmlstore::splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
+    if (value.find('\0') != std::string::npos) reject("a value cannot hold a NUL character");
+    if (parsed.namesSectionType() && value != sectionType) reject("a section's type cannot be changed");
+    const int maxDepth = impl_->maxDepth;
+    impl_->change(
+        [&](Document& next) { return xmlstore::setValue(next, sectionType, key, value, maxDepth); });
 }
 
 std::map<std::string, std::string> XmlConfigStore::readAttributeMap(std::string key, std::string attrName) {
     return impl_->read([&](const Document& doc) {
-        const Key parsed = parseKey(key);
+        const Key parsed = xmlstore::parseKey(key);
         const Tree* section = doc.firstSectionNamed(parsed.section);
         const Tree* node =
             section == nullptr ? nullptr : xmlstore::findPath(*section, parsed.path, parsed.path.size());
@@ -709,9 +507,10 @@ std::map<std::string, std::string> XmlConfigStore::readAttributeMap(std::string 
 // section's type) are skipped and make the answer false; the others are
 // still merged. False, with nothing changed, when the file cannot be written.
 bool XmlConfigStore::mergeSettings(SettingsMap settings) {
+    const int maxDepth = impl_->maxDepth;
     return impl_->changeEach(settings, [&](Document& next, const std::string& type, const std::string& key,
                                            const std::string& value, bool& modified) {
-        return impl_->mergeEntry(next, type, key, value, modified);
+        return xmlstore::mergeEntry(next, type, key, value, modified, maxDepth);
     });
 }
 
@@ -720,17 +519,19 @@ bool XmlConfigStore::mergeSettings(SettingsMap settings) {
 // answer false; a key already absent counts as removed. False, with nothing
 // changed, when the file cannot be written.
 bool XmlConfigStore::removeSettings(SettingsMap first, SettingsMap second) {
-    return impl_->changeEach(
-        second, [&](Document& next, const std::string& type, const std::string& key, const std::string& value,
-                    bool& modified) { return impl_->removeEntry(next, first, type, key, value, modified); });
+    const int maxDepth = impl_->maxDepth;
+    return impl_->changeEach(second, [&](Document& next, const std::string& type, const std::string& key,
+                                         const std::string& value, bool& modified) {
+        return xmlstore::removeEntry(next, first, type, key, value, modified, maxDepth);
+    });
 }
 
 void XmlConfigStore::readDelimiter(std::string sectionType, std::string path, std::string& delimiter) {
     static const std::string kRootPrefix = "preferences.";
     if (path.compare(0, kRootPrefix.size(), kRootPrefix) == 0) path.erase(0, kRootPrefix.size());
     const boost::optional<std::string> found = impl_->read([&](const Document& doc) {
-        const Key parsed = parseKey(path);
-        const Tree& section = requireSection(doc, sectionType, parsed);
+        const Key parsed = xmlstore::parseKey(path);
+        const Tree& section = xmlstore::requireSection(doc, sectionType, parsed);
         // The list node: the owner of the delimiter attribute, or the parent
         // of the value node.
         std::size_t depth = parsed.path.size();
@@ -768,8 +569,7 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
     impl.rejectedId = FileId{};
     impl.defaults.clear();
     try {
-        impl.counters.push_back(std::make_unique<xmlstore::ChangeCounter>(xmlstore::lockPathOf(impl.path)));
-        impl.counter.store(impl.counters.back()->active() ? impl.counters.back().get() : nullptr);
+        impl.attachCounter();
         // The counter is read before the file: a commit in between moves it again.
         impl.seenGeneration.store(impl.currentGeneration());
         impl.nextStat.store(coarseNanos() + kStatIntervalNanos);
@@ -780,7 +580,7 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
         impl.install(std::move(loaded));
         impl.loaded.store(true);
         impl.defaults = std::move(defaults);
-        if (!impl.defaults.empty()) impl.completeWithDefaults(impl.defaults);
+        if (!impl.defaults.empty()) impl.completeWithDefaults();
     } catch (const std::exception&) {
         // Out of memory while loading: report the file as not loaded.
         impl.loaded.store(false);
@@ -793,10 +593,6 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
 bool XmlConfigStore::beginTransaction() { return impl_->beginTransaction(); }
 
 void XmlConfigStore::commitTransaction() { impl_->commitTransaction(); }
-
-void XmlConfigStore::failWrites(std::exception_ptr error) {
-    if (impl_->ownsTransaction()) impl_->txWriteError = std::move(error);
-}
 
 void XmlConfigStore::endTransaction() { impl_->endTransaction(); }
 
@@ -832,6 +628,47 @@ SettingsMap XmlConfigStore::readAllSettings() {
         }
         return all;
     });
+}
+
+bool XmlConfigStore::trusted(const std::string& path, std::string& reason) {
+    return xmlstore::changeableOnlyBy(path, ::geteuid(), reason);
+}
+
+IPreferenceFileStore::Inspection XmlConfigStore::inspect(const std::string& path) {
+    std::lock_guard<std::mutex> guard(impl_->changeMutex);  // the limits
+    FileId id;
+    return impl_->inspect(path, id);
+}
+
+IPreferenceFileStore::Restored XmlConfigStore::restore(const std::string& path, const std::string& shipped,
+                                                       const Inspection& seen) {
+    std::lock_guard<std::mutex> guard(impl_->changeMutex);
+    const boost::optional<std::string> text = impl_->shippedText(shipped);
+    if (!text) return Restored::shippedUnusable;
+    xmlstore::FileLock lock(xmlstore::lockPathOf(path), impl_->lockWait);
+    // Decided on the file as it is now, under the lock: another process may
+    // have restored it, or changed it, since it was inspected.
+    FileId id;
+    const Inspection now = impl_->inspect(path, id);
+    if (now.version != seen.version) return Restored::foundRestored;
+    if (now.state == FileState::corrupt && xmlstore::keepAside(path).empty()) return Restored::notKeptAside;
+    impl_->replaceUnderLock(path, *text);
+    return Restored::replaced;
+}
+
+bool XmlConfigStore::replaceWithShipped(const std::string& path, const std::string& shipped) {
+    try {
+        std::lock_guard<std::mutex> guard(impl_->changeMutex);
+        std::string text;
+        FileId id;
+        const xmlstore::ReadStatus status = xmlstore::readBoundedFile(shipped, impl_->maxFileBytes, text, id);
+        if (status != xmlstore::ReadStatus::ok && status != xmlstore::ReadStatus::empty) return false;
+        xmlstore::FileLock lock(xmlstore::lockPathOf(path), impl_->lockWait);
+        impl_->replaceUnderLock(path, text);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace ZUR

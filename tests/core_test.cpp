@@ -32,9 +32,10 @@ protected:
         return std::make_unique<KOVConfigController>(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(),
                                                      std::move(store), nullptr, nullptr, files);
     }
-    // Construction must fail with exactly `text`, logged by the bootstrap as `logged`.
+    // Construction must fail with exactly `text`, logged by the bootstrap as
+    // `logged`, after the line `why` when one is given.
     void expectFatal(const std::string& text, const std::string& logged,
-                     std::unique_ptr<ZUR::IConfigStore> store = nullptr) {
+                     std::unique_ptr<ZUR::IConfigStore> store = nullptr, const std::string& why = "") {
         logger.clear();
         try {
             build(std::move(store));
@@ -42,7 +43,9 @@ protected:
         } catch (const std::string& raised) {
             EXPECT_EQ(raised, text);
         }
-        EXPECT_EQ(logger.lines(), (std::vector<LogLine>{{2, "KOVConfigData", logged}}));
+        std::vector<LogLine> expected{{2, "KOVConfigData", logged}};
+        if (!why.empty()) expected.insert(expected.begin(), {2, "KOVConfigData", why});
+        EXPECT_EQ(logger.lines(), expected);
     }
 
     void SetUp() override {
@@ -78,18 +81,22 @@ TEST_F(BootstrapTest, LoadingCompletesAnOldFileWithoutTouchingItsValues) {
 
 TEST_F(BootstrapTest, FatalPathsRaiseAndLogTheirTexts) {
     boost::filesystem::remove(files.shipped);
-    expectFatal(
-        "Fatal error after current preferences were missing and default preferences could not be used.",
-        "Fatal error after current preferences were missing and default preferences could not be used.");
+    const std::string noShipped =
+        "The shipped default preferences are missing or do not load; " + files.current + " was not replaced";
+    const std::string missing =
+        "Fatal error after current preferences were missing and default preferences could not be used.";
+    expectFatal(missing, missing, nullptr, noShipped);
 
+    const std::string notCopied =
+        "Fatal error after initialisation failed and default preferences could not be copied.";
     writeFile(files.current, "not xml");
-    expectFatal("Fatal error after initialisation failed and default preferences could not be copied.",
-                "Fatal error after initialisation failed and default preferences could not be copied.");
+    expectFatal(notCopied, notCopied, nullptr, noShipped);
 
+    // A shipped file that does not load replaces nothing: every later start
+    // would fail the same way, keeping one more copy aside each time.
     writeFile(files.shipped, "not xml either");
-    expectFatal("Fatal error after initialisation failed after default preferences was copied.",
-                "Fatal error after initialisation failed after default preferences was copied");
-    EXPECT_EQ(readFile(files.current), "not xml either");  // the copy overwrote the preferences
+    expectFatal(notCopied, notCopied, nullptr, noShipped);
+    EXPECT_EQ(readFile(files.current), "not xml");
 
     expectFatal("Fatal error setting configuration store utility",
                 "Fatal error setting configuration store utility", std::make_unique<RefusingStore>());

@@ -51,8 +51,9 @@ private:
     std::vector<LogLine> lines_;
 };
 
-// Delegates to a real store and throws std::runtime_error on chosen keys.
-class FaultInjectingStore : public ZUR::IConfigStore {
+// Delegates to a real store and throws std::runtime_error on chosen keys; the
+// bootstrap's file operations go to the real store unchanged.
+class FaultInjectingStore : public ZUR::IConfigStore, public ZUR::IPreferenceFileStore {
 public:
     explicit FaultInjectingStore(std::shared_ptr<ZUR::IConfigStore> inner);
 
@@ -84,7 +85,19 @@ public:
                           std::map<std::string, std::string>& values) override;
     ZUR::SettingsMap readAllSettings() override;
 
+    bool trusted(const std::string& path, std::string& reason) override {
+        return files().trusted(path, reason);
+    }
+    Inspection inspect(const std::string& path) override { return files().inspect(path); }
+    Restored restore(const std::string& path, const std::string& shipped, const Inspection& seen) override {
+        return files().restore(path, shipped, seen);
+    }
+    bool replaceWithShipped(const std::string& path, const std::string& shipped) override {
+        return files().replaceWithShipped(path, shipped);
+    }
+
 private:
+    ZUR::IPreferenceFileStore& files() { return dynamic_cast<ZUR::IPreferenceFileStore&>(*inner_); }
     void checkRead(const std::string& key) const;
     void checkWrite(const std::string& key) const;
 

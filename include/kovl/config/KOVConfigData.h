@@ -13,7 +13,6 @@
 #include <kovl/export.h>
 #include <kovl/platform/Interfaces.h>
 
-#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,8 +30,10 @@ public:
                   std::shared_ptr<ZUR::IConfigStore> store, PreferenceFiles files = PreferenceFiles());
     ~KOVConfigData() override;
 
-    // Replaces the preferences file by the shipped defaults, atomically and
-    // durably, never writing through a link; false on any failure.
+    // Replaces the preferences file by the shipped defaults; false on any
+    // failure. Through a store that offers preference files
+    // (ZUR::IPreferenceFileStore) the replacement is atomic and durable and
+    // never writes through a link; otherwise the file is copied over.
     bool copyDefaultPrefs();
 
     // File systems that on-access scanning excludes when the stored list
@@ -46,7 +47,7 @@ public:
 
 private:
     PreferenceFiles files_;
-    std::size_t maxFileBytes_;  // the store's file size limit, which also bounds the shipped file
+    std::shared_ptr<ZUR::IConfigStore> store_;  // restores the file when it offers preference files
 };
 
 }  // namespace KOVL

@@ -36,7 +36,6 @@
 #include <kovl/platform/Interfaces.h>
 
 #include <chrono>
-#include <exception>
 #include <map>
 #include <memory>
 #include <string>
@@ -61,8 +60,6 @@ public:
     // memory): they are then dropped from memory and the transaction stays
     // open (and locked) until it ends.
     virtual void commitTransaction() = 0;
-    // Until the transaction ends, every write throws `error` without writing.
-    virtual void failWrites(std::exception_ptr error) = 0;
     // Leaves one scope; leaving the outermost drops writes not committed and
     // releases the lock.
     virtual void endTransaction() = 0;
@@ -88,6 +85,49 @@ private:
     const bool outermost_;
 };
 
+// Preference files: an extension a store may offer beside IConfigStore when it
+// keeps the preferences in one file. The bootstrap judges that file and
+// restores it from the shipped defaults through it, so that the decision to
+// replace the file is made under the store's cross-process lock, on the file
+// as it is at that moment, and a file another process restored meanwhile is
+// left as it is.
+class KOVL_EXPORT IPreferenceFileStore {
+public:
+    enum class FileState {
+        missing,     // nothing at the path
+        usable,      // read whole and well formed
+        corrupt,     // read whole: empty, over the size limit or not a preferences file
+        unreadable,  // not a regular file, or reading failed (permission, I/O)
+    };
+    struct Inspection {
+        FileState state = FileState::missing;
+        std::string version;  // identifies the version judged (opaque)
+        std::string reason;   // why it is not usable; names no content
+    };
+    enum class Restored {
+        replaced,         // kept aside if corrupt, then replaced by the shipped file
+        foundRestored,    // the file was no longer as inspected: left as it is
+        shippedUnusable,  // the shipped file is missing or does not load: nothing changed
+        notKeptAside,     // a corrupt file could not be kept aside: nothing changed
+    };
+
+    virtual ~IPreferenceFileStore() = default;
+    // Whether the effective user may trust `path`: it and its directory are
+    // owned by that user and writable by nobody else. `reason` says why not.
+    virtual bool trusted(const std::string& path, std::string& reason) = 0;
+    // The file at `path` as it is now, judged with the store's limits.
+    virtual Inspection inspect(const std::string& path) = 0;
+    // Under the lock on `path`: when the file is still as `seen`, keeps it
+    // aside if it is corrupt (never twice the same content, and only the
+    // newest few copies) and replaces it atomically and durably by the
+    // shipped file, which must itself load. Throws std::runtime_error naming
+    // the step and the system error when the file could not be written.
+    virtual Restored restore(const std::string& path, const std::string& shipped, const Inspection& seen) = 0;
+    // Replaces `path` by the shipped file whatever is there, atomically and
+    // durably, never writing through a link; false on any failure.
+    virtual bool replaceWithShipped(const std::string& path, const std::string& shipped) = 0;
+};
+
 // Limits the store applies to the files it parses, and how long a change
 // waits for the lock another process holds before it fails. Attaching a
 // utility to a store replaces the limits it uses from then on.
@@ -111,7 +151,7 @@ private:
     std::chrono::milliseconds lockWait_ = kDefaultLockWait;
 };
 
-class KOVL_EXPORT XmlConfigStore : public IConfigStore, public ITransactionalStore {
+class KOVL_EXPORT XmlConfigStore : public IConfigStore, public ITransactionalStore, public IPreferenceFileStore {
 public:
     XmlConfigStore();
     ~XmlConfigStore() override;
@@ -138,8 +178,12 @@ public:
 
     bool beginTransaction() override;
     void commitTransaction() override;
-    void failWrites(std::exception_ptr error) override;
     void endTransaction() override;
+
+    bool trusted(const std::string& path, std::string& reason) override;
+    Inspection inspect(const std::string& path) override;
+    Restored restore(const std::string& path, const std::string& shipped, const Inspection& seen) override;
+    bool replaceWithShipped(const std::string& path, const std::string& shipped) override;
 
     // Number of times this store has replaced the file.
     unsigned long commits() const;

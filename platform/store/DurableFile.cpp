@@ -1,23 +1,18 @@
 // kovconfig: file primitives of the XML configuration store.
-#include "platform/XmlConfigStoreFile.h"
+#include "platform/store/DurableFile.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
-#include <cstdlib>
-#include <random>
+#include <cstdio>
+#include <ctime>
 #include <stdexcept>
 #include <string>
 #include <system_error>
-#include <thread>
-#include <utility>
 #include <vector>
 
 namespace ZUR {
@@ -39,13 +34,6 @@ FileId idFromStat(const struct stat& st) {
     return id;
 }
 
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 struct Descriptor {
     explicit Descriptor(int value) : fd(value) {}
     ~Descriptor() {
@@ -56,25 +44,14 @@ struct Descriptor {
     const int fd;
 };
 
-// Opens a lock file without following a link and without blocking (a FIFO
-// planted there must not hang us); -1 with errno set on failure (EINVAL when
-// it is not a regular file). Only a writable open creates it.
-int openLockFile(const std::string& lockPath, int access, struct stat& st) {
-    const int flags = access | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
-    const int fd = access == O_RDONLY ? ::open(lockPath.c_str(), flags)
-                                      : ::open(lockPath.c_str(), flags | O_CREAT, S_IRUSR | S_IWUSR);
-    if (fd < 0) return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        errno = EINVAL;
-        return -1;
-    }
-    return fd;
-}
-
-constexpr std::size_t kCounterBytes = sizeof(std::uint64_t);
-
 }  // namespace
+
+std::string directoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
 
 bool FileId::operator==(const FileId& other) const {
     if (valid != other.valid) return false;
@@ -129,8 +106,6 @@ ReadStatus readBoundedFile(const std::string& path, std::size_t maxBytes, std::s
 
 std::string temporaryPathOf(const std::string& path) { return path + ".tmp"; }
 
-std::string lockPathOf(const std::string& path) { return path + ".lock"; }
-
 Replacement replaceFileUnderLock(const std::string& path, const std::string& content) {
     const std::string tmp = temporaryPathOf(path);
     // Whatever sits under the temporary name is ours to drop: a file left by a
@@ -176,78 +151,25 @@ Replacement replaceFileUnderLock(const std::string& path, const std::string& con
     return done;
 }
 
-void replaceFileDurably(const std::string& path, const std::string& content) {
-    const std::string lockPath = lockPathOf(path);
-    const FileLock lock(lockPath);
-    replaceFileUnderLock(path, content);
-    ChangeCounter(lockPath).bump();  // processes holding the file see the new version at once
-}
-
-FileLock::FileLock(const std::string& lockPath, std::chrono::milliseconds wait) {
-    struct stat st {};
-    fd_ = openLockFile(lockPath, O_RDWR, st);
-    if (fd_ < 0) throwErrno(errno, "cannot open the lock file", lockPath);
-    // Tried without blocking, then again after pauses growing from 1 ms to
-    // 32 ms (with some jitter, so waiting processes drift apart) until `wait`
-    // has passed.
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + wait;
-    std::chrono::microseconds pause(1000);
-    thread_local std::minstd_rand jitter(static_cast<unsigned>(::getpid()));
-    for (;;) {
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-        const int err = errno;
-        if (err == EINTR) continue;
-        const Clock::time_point now = Clock::now();
-        if (err != EWOULDBLOCK || now >= deadline) {
-            ::close(fd_);
-            fd_ = -1;
-            if (err != EWOULDBLOCK) throwErrno(err, "cannot lock", lockPath);
-            throw std::runtime_error("XmlConfigStore: another process held the lock '" + lockPath + "' for " +
-                                     std::to_string(wait.count()) + " ms; the change was not made");
-        }
-        const auto jittered = pause + std::chrono::microseconds(jitter() % (pause.count() / 2 + 1));
-        std::this_thread::sleep_for(std::min<Clock::duration>(jittered, deadline - now));
-        pause = std::min(pause * 2, std::chrono::microseconds(32000));
+std::string keepAside(const std::string& path) {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    char stamp[32] = {};
+    if (gmtime_r(&now, &utc) == nullptr || std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc) == 0)
+        return "";
+    const std::string base = path + ".corrupt-" + stamp;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = attempt == 0 ? base : base + "-" + std::to_string(attempt);
+        // link() does not follow a symbolic link: a link is kept as a link.
+        if (::link(path.c_str(), name.c_str()) == 0) return name;
+        if (errno == EEXIST) continue;
+        if (errno != EPERM && errno != ENOTSUP && errno != EMLINK) return "";
+        // No hard links here: move the file instead, never over an existing name.
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) == 0) continue;
+        return ::rename(path.c_str(), name.c_str()) == 0 ? name : "";
     }
-}
-
-FileLock::~FileLock() {
-    if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the flock
-}
-
-ChangeCounter::ChangeCounter(const std::string& lockPath) {
-    struct stat st {};
-    int fd = openLockFile(lockPath, O_RDWR, st);
-    writable_ = fd >= 0;
-    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-        fd = openLockFile(lockPath, O_RDONLY, st);
-    if (fd < 0) return;
-    const Descriptor file(fd);
-    // Growing the file never changes bytes already there, so two processes
-    // may race here harmlessly; a counter just created reads 0.
-    if (st.st_size < static_cast<off_t>(kCounterBytes) &&
-        (!writable_ || ::ftruncate(file.fd, static_cast<off_t>(kCounterBytes)) != 0)) {
-        return;
-    }
-    // Populated at once: the first read would otherwise take a page fault.
-    void* mapped = ::mmap(nullptr, kCounterBytes, writable_ ? PROT_READ | PROT_WRITE : PROT_READ,
-                          MAP_SHARED | MAP_POPULATE, file.fd, 0);
-    if (mapped == MAP_FAILED) return;
-    word_ = static_cast<std::uint64_t*>(mapped);
-}
-
-ChangeCounter::~ChangeCounter() {
-    if (word_ != nullptr) ::munmap(word_, kCounterBytes);
-}
-
-std::uint64_t ChangeCounter::load() const {
-    return word_ == nullptr ? 0 : __atomic_load_n(word_, __ATOMIC_ACQUIRE);
-}
-
-std::uint64_t ChangeCounter::bump() {
-    if (word_ == nullptr || !writable_) return load();
-    return __atomic_add_fetch(word_, 1, __ATOMIC_ACQ_REL);
+    return "";
 }
 
 }  // namespace xmlstore

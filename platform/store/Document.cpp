@@ -1,9 +1,9 @@
 // kovconfig: the in-memory preferences document of the XML configuration store.
-#include "platform/XmlConfigStoreTree.h"
+#include "platform/store/Document.h"
 
 #include <algorithm>
-#include <boost/property_tree/detail/rapidxml.hpp>
 #include <cstring>
+#include <rapidxml/rapidxml.hpp>
 #include <set>
 #include <stdexcept>
 
@@ -188,8 +188,6 @@ bool dropLayoutTextBelow(Tree& node) {
     node.data().clear();
     return true;
 }
-
-namespace rapidxml = boost::property_tree::detail::rapidxml;
 
 // Adds the tree of the parsed element `node` to `parent`, as read_xml builds
 // it without comments: attributes under "<xmlattr>", character data and CDATA

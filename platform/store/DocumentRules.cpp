@@ -1,0 +1,241 @@
+// kovconfig: the rules of the preferences document.
+#include "platform/store/DocumentRules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+#include <vector>
+
+namespace ZUR {
+namespace xmlstore {
+
+[[noreturn]] void fail(const std::string& message) { throw std::runtime_error("XmlConfigStore: " + message); }
+
+[[noreturn]] void reject(const std::string& message) {
+    throw std::invalid_argument("XmlConfigStore: " + message);
+}
+
+Key parseKey(const std::string& key) {
+    Key parsed;
+    if (!splitKey(key, parsed)) fail("malformed key '" + key + "'");
+    return parsed;
+}
+
+// The node `key` names, found by looking up each component as it is cut from
+// the key; the first names the section, which `sectionNamed(name)` finds. The
+// components are cut into `component`, a buffer the caller reuses so that a
+// warm one allocates nothing. Null when the node is missing or the key
+// malformed (as splitKey reads it).
+const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
+    const Tree* section = doc.section(type, key.section);
+    if (section == nullptr) fail("no section " + key.section + " of type '" + type + "'");
+    return *section;
+}
+
+const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
+    thread_local std::string component;  // nothing below looks up another key while it is in use
+    const auto sectionNamed = [&](const std::string& name) { return doc.section(type, name); };
+    if (const Tree* node = findKey(key, component, sectionNamed)) return *node;
+    // Say why it is not there.
+    const Key parsed = parseKey(key);
+    requireSection(doc, type, parsed);
+    fail("no key " + key + " in the section of type '" + type + "'");
+}
+
+bool toBool(const std::string& text, const std::string& key) {
+    if (text == "1" || text == "true") return true;
+    if (text == "0" || text == "false") return false;
+    fail("key " + key + " does not hold a boolean");
+}
+
+int toInt(const std::string& text, const std::string& key) {
+    // Decimal digits with an optional leading '-', fitting an int: nothing else
+    // (from_chars takes no blanks and no '+').
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+        fail("key " + key + " does not hold an int");
+    }
+    return value;
+}
+
+bool setValue(Document& next, const std::string& type, const std::string& key, const std::string& value,
+              int maxDepth) {
+    Key parsed;
+    if (!splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
+    if (value.find('\0') != std::string::npos) reject("a value cannot hold a NUL character");
+    if (parsed.namesSectionType() && value != type) reject("a section's type cannot be changed");
+    if (!isCreatableKey(parsed, maxDepth)) reject("key '" + key + "' cannot be stored");
+    Tree* section = next.section(type, parsed.section);
+    if (section == nullptr) fail("no section " + parsed.section + " of type '" + type + "'");
+    bool created = false;
+    Tree& node = ensurePath(*section, parsed.path, created);
+    if (!created && node.data() == value) return false;
+    node.data() = value;
+    return true;
+}
+
+bool mergeEntry(Document& next, const std::string& type, const std::string& key, const std::string& value,
+                bool& modified, int maxDepth) {
+    Key parsed;
+    if (!splitKey(key, parsed) || !isCreatableKey(parsed, maxDepth)) return false;
+    if (value.find('\0') != std::string::npos) return false;
+    if (parsed.namesSectionType() && value != type) return false;
+    if (parsed.path.empty() && !value.empty()) return false;  // a section holds no text
+    Tree* section = next.section(type, parsed.section);
+    if (section == nullptr) {
+        section = &next.addSection(parsed.section, type);
+        modified = true;
+    }
+    if (parsed.path.empty()) return true;
+    bool created = false;
+    Tree& node = ensurePath(*section, parsed.path, created);
+    std::string merged = value;
+    if (!created && !node.data().empty() && !value.empty()) {
+        if (const auto delimiter = listDelimiter(*section, parsed)) {
+            merged = appendItems(node.data(), value, *delimiter);
+        }
+    }
+    if (created || node.data() != merged) {
+        node.data() = std::move(merged);
+        modified = true;
+    }
+    return true;
+}
+
+// Removes one entry; false when its section is missing or the entry names
+// the section's type.
+
+bool removeEntry(Document& next, const SettingsMap& first, const std::string& type, const std::string& key,
+                 const std::string& value, bool& modified, int maxDepth) {
+    Key parsed;
+    if (!splitKey(key, parsed)) return false;
+    Tree* section = next.section(type, parsed.section);
+    if (section == nullptr) return false;
+    if (parsed.namesSectionType()) return false;
+
+    const auto firstSection = first.find(type);
+    if (firstSection != first.end()) {
+        const auto remainder = firstSection->second.find(key);
+        if (remainder != firstSection->second.end()) {
+            if (parsed.path.empty() || !isCreatableKey(parsed, maxDepth) ||
+                remainder->second.find('\0') != std::string::npos) {
+                return false;
+            }
+            bool created = false;
+            Tree& node = ensurePath(*section, parsed.path, created);
+            if (created || node.data() != remainder->second) {
+                node.data() = remainder->second;
+                modified = true;
+            }
+            return true;
+        }
+    }
+    if (parsed.path.empty()) {  // the whole section
+        next.dropSection(type, parsed.section);
+        modified = true;
+        return true;
+    }
+    Tree* node = findPath(*section, parsed.path, parsed.path.size());
+    if (node == nullptr) return true;  // already gone
+    if (!parsed.namesAttribute()) {
+        const auto delimiter = listDelimiter(*section, parsed);
+        const std::vector<std::string> unwanted =
+            delimiter ? splitItems(value, *delimiter) : std::vector<std::string>();
+        // Naming a list with the empty value drops it only while it is
+        // empty: items another process added since the caller looked stay.
+        if (delimiter && value.empty() && !node->data().empty()) return true;
+        if (delimiter && !unwanted.empty()) {
+            const std::vector<std::string> listed = splitItems(node->data(), *delimiter);
+            const auto isListed = [&](const std::string& item) {
+                return std::find(listed.begin(), listed.end(), item) != listed.end();
+            };
+            if (std::all_of(unwanted.begin(), unwanted.end(), isListed)) {
+                std::string remaining;
+                for (const std::string& item : listed) {
+                    if (std::find(unwanted.begin(), unwanted.end(), item) != unwanted.end()) continue;
+                    if (!remaining.empty()) remaining += *delimiter;
+                    remaining += item;
+                }
+                if (!remaining.empty()) {
+                    node->data() = remaining;
+                    modified = true;
+                    return true;
+                }
+            }
+        }
+    }
+    erasePath(*section, parsed.path);
+    modified = true;
+    return true;
+}
+
+// Adds the defaults missing from `next`: sections, keys and attributes.
+// Existing values, lists included, are never touched.
+
+bool addMissingDefaults(Document& next, const SettingsMap& defaults, int maxDepth) {
+    bool added = false;
+    for (const auto& typed : defaults) {
+        for (const auto& entry : typed.second) {
+            Key parsed;
+            if (!splitKey(entry.first, parsed) || !isCreatableKey(parsed, maxDepth) ||
+                entry.second.find('\0') != std::string::npos) {
+                continue;
+            }
+            Tree* section = next.section(typed.first, parsed.section);
+            if (section == nullptr) {
+                section = &next.addSection(parsed.section, typed.first);
+                added = true;
+            }
+            if (parsed.path.empty()) continue;
+            bool created = false;
+            Tree& node = ensurePath(*section, parsed.path, created);
+            if (created) {
+                node.data() = entry.second;
+                added = true;
+            }
+        }
+    }
+    return added;
+}
+
+// Whether addMissingDefaults would add anything to `doc`, found without
+// changing or copying it.
+
+bool lacksDefaults(const Document& doc, const SettingsMap& defaults, int maxDepth) {
+    std::string component;  // reused for every key
+    // Keys in a row mostly name the same section: it is looked up once for them.
+    const std::string* type = nullptr;
+    std::string name;
+    const Tree* section = nullptr;
+    const auto sectionNamed = [&](const std::string& wanted) {
+        if (name != wanted) {
+            name = wanted;
+            section = doc.section(*type, name);
+        }
+        return section;
+    };
+    for (const auto& typed : defaults) {
+        type = &typed.first;
+        name.clear();  // no section has an empty name: the next key looks its section up
+        for (const auto& entry : typed.second) {
+            if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
+            Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
+            if (splitKey(entry.first, parsed) && isCreatableKey(parsed, maxDepth) &&
+                entry.second.find('\0') == std::string::npos) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Completes the freshly loaded document with the missing defaults and
+// writes the file when anything was added. Should the file not be
+// writable, the defaults are still served from memory and reach the file
+// with the next change that is written. A complete document, the usual
+// case, is only looked through. Requires changeMutex.
+
+}  // namespace xmlstore
+}  // namespace ZUR

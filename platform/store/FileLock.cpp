@@ -1,0 +1,75 @@
+// kovconfig: the lock file that serialises changes between processes.
+#include "platform/store/FileLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+namespace ZUR {
+namespace xmlstore {
+
+namespace {
+
+[[noreturn]] void throwErrno(int err, const std::string& what, const std::string& file) {
+    throw std::system_error(err, std::generic_category(), "XmlConfigStore: " + what + " '" + file + "'");
+}
+
+}  // namespace
+
+std::string lockPathOf(const std::string& path) { return path + ".lock"; }
+
+int openLockFile(const std::string& lockPath, int access, struct stat& st) {
+    const int flags = access | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
+    const int fd = access == O_RDONLY ? ::open(lockPath.c_str(), flags)
+                                      : ::open(lockPath.c_str(), flags | O_CREAT, S_IRUSR | S_IWUSR);
+    if (fd < 0) return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+FileLock::FileLock(const std::string& lockPath, std::chrono::milliseconds wait) {
+    struct stat st {};
+    fd_ = openLockFile(lockPath, O_RDWR, st);
+    if (fd_ < 0) throwErrno(errno, "cannot open the lock file", lockPath);
+    // Tried without blocking, then again after pauses growing from 1 ms to
+    // 32 ms (with some jitter, so waiting processes drift apart) until `wait`
+    // has passed.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + wait;
+    std::chrono::microseconds pause(1000);
+    thread_local std::minstd_rand jitter(static_cast<unsigned>(::getpid()));
+    for (;;) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+        const int err = errno;
+        if (err == EINTR) continue;
+        const Clock::time_point now = Clock::now();
+        if (err != EWOULDBLOCK || now >= deadline) {
+            ::close(fd_);
+            fd_ = -1;
+            if (err != EWOULDBLOCK) throwErrno(err, "cannot lock", lockPath);
+            throw std::runtime_error("XmlConfigStore: another process held the lock '" + lockPath + "' for " +
+                                     std::to_string(wait.count()) + " ms; the change was not made");
+        }
+        const auto jittered = pause + std::chrono::microseconds(jitter() % (pause.count() / 2 + 1));
+        std::this_thread::sleep_for(std::min<Clock::duration>(jittered, deadline - now));
+        pause = std::min(pause * 2, std::chrono::microseconds(32000));
+    }
+}
+
+FileLock::~FileLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the flock
+}
+
+}  // namespace xmlstore
+}  // namespace ZUR
