@@ -1,5 +1,5 @@
-// libFuzzer target over the delimited value lists: the controller's split
-// and join of a stored list, and the store's item split and append.
+// libFuzzer target over the delimited value lists: split and join of a
+// stored list, and the named items and the append the store merges with.
 //
 // Input: the first byte picks the delimiter length (1 to 3 bytes, taken next);
 // the rest is split in two at the first NUL: the stored text and the text of
@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "config/ListText.h"
-#include "platform/store/Document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
@@ -33,14 +32,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (KOVL::detail::splitList(KOVL::detail::joinList(items, delimiter), delimiter) != items) std::abort();
 
-    // Store: appending keeps the stored items and adds each new item once, in order.
-    std::vector<std::string> expected = ZUR::xmlstore::splitItems(stored, delimiter);
+    // The named items are the split's items less the empty ones.
+    std::vector<std::string> named;
+    for (const std::string& item : items) {
+        if (!item.empty()) named.push_back(item);
+    }
+    if (KOVL::detail::namedItems(stored, delimiter) != named) std::abort();
+
+    // Appending keeps the stored items and adds each new item once, in order.
+    std::vector<std::string> expected = KOVL::detail::namedItems(stored, delimiter);
     std::set<std::string> known(expected.begin(), expected.end());
-    for (const std::string& item : ZUR::xmlstore::splitItems(incoming, delimiter)) {
+    for (const std::string& item : KOVL::detail::namedItems(incoming, delimiter)) {
         if (item.empty() || item.find_first_of(delimiter) != std::string::npos) std::abort();
         if (known.insert(item).second) expected.push_back(item);
     }
-    const std::string appended = ZUR::xmlstore::appendItems(stored, incoming, delimiter);
-    if (ZUR::xmlstore::splitItems(appended, delimiter) != expected) std::abort();
+    const std::string appended = KOVL::detail::appendItems(stored, incoming, delimiter);
+    if (KOVL::detail::namedItems(appended, delimiter) != expected) std::abort();
     return 0;
 }

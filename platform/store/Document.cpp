@@ -487,34 +487,6 @@ boost::optional<std::string> listDelimiter(const Tree& section, const Key& key) 
     return delimiter->data().empty() ? std::string(",") : delimiter->data();
 }
 
-std::vector<std::string> splitItems(const std::string& text, const std::string& delimiter) {
-    std::vector<std::string> items;
-    std::size_t begin = 0;
-    while (begin <= text.size()) {
-        std::size_t end = text.find_first_of(delimiter, begin);
-        if (end == std::string::npos) end = text.size();
-        if (end > begin) items.push_back(text.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    return items;
-}
-
-std::string appendItems(const std::string& existing, const std::string& incoming,
-                        const std::string& delimiter) {
-    const std::vector<std::string> listed = splitItems(existing, delimiter);
-    std::set<std::string> known(listed.begin(), listed.end());
-    std::string result = existing;
-    for (const std::string& item : splitItems(incoming, delimiter)) {
-        if (!known.insert(item).second) continue;
-        const bool endsWithDelimiter =
-            result.size() >= delimiter.size() &&
-            result.compare(result.size() - delimiter.size(), delimiter.size(), delimiter) == 0;
-        if (!result.empty() && !endsWithDelimiter) result += delimiter;
-        result += item;
-    }
-    return result;
-}
-
 void flattenChildren(const Tree& node, const std::string& prefix, std::map<std::string, std::string>& out) {
     for (const auto& child : node) {
         if (child.first == kAttr) {

@@ -54,12 +54,6 @@ bool hasElementChildren(const Tree& node);
 // Lists: a value node whose parent carries a `delimiter` attribute holds all
 // items joined with that delimiter (an empty delimiter means ",").
 boost::optional<std::string> listDelimiter(const Tree& section, const Key& key);
-// Splits at any character of the delimiter; empty items are dropped.
-std::vector<std::string> splitItems(const std::string& text, const std::string& delimiter);
-// `existing` followed by the items of `incoming` it does not list yet.
-std::string appendItems(const std::string& existing, const std::string& incoming,
-                        const std::string& delimiter);
-
 // Flattened keys: every attribute as "...<xmlattr>.X", every leaf and every
 // node holding text as its path.
 void flattenChildren(const Tree& node, const std::string& prefix, std::map<std::string, std::string>& out);

@@ -1,6 +1,8 @@
 // kovconfig: the rules of the preferences document.
 #include "platform/store/DocumentRules.h"
 
+#include "config/ListText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
@@ -94,7 +96,7 @@ bool mergeEntry(Document& next, const std::string& type, const std::string& key,
     std::string merged = value;
     if (!created && !node.data().empty() && !value.empty()) {
         if (const auto delimiter = listDelimiter(*section, parsed)) {
-            merged = appendItems(node.data(), value, *delimiter);
+            merged = KOVL::detail::appendItems(node.data(), value, *delimiter);
         }
     }
     if (created || node.data() != merged) {
@@ -142,12 +144,12 @@ bool removeEntry(Document& next, const SettingsMap& first, const std::string& ty
     if (!parsed.namesAttribute()) {
         const auto delimiter = listDelimiter(*section, parsed);
         const std::vector<std::string> unwanted =
-            delimiter ? splitItems(value, *delimiter) : std::vector<std::string>();
+            delimiter ? KOVL::detail::namedItems(value, *delimiter) : std::vector<std::string>();
         // Naming a list with the empty value drops it only while it is
         // empty: items another process added since the caller looked stay.
         if (delimiter && value.empty() && !node->data().empty()) return true;
         if (delimiter && !unwanted.empty()) {
-            const std::vector<std::string> listed = splitItems(node->data(), *delimiter);
+            const std::vector<std::string> listed = KOVL::detail::namedItems(node->data(), *delimiter);
             const auto isListed = [&](const std::string& item) {
                 return std::find(listed.begin(), listed.end(), item) != listed.end();
             };
