@@ -20,19 +20,21 @@
 namespace KOVL {
 namespace schema {
 
-enum class Kind { Text, Bool, Int, List };
+// Node: a list or group node itself, which holds no value of its own.
+enum class Kind { Text, Bool, Int, List, Node };
 
 struct Row {
     const char* sectionType;  // kEachProfile: the key is in every on-access profile
     const char* key;
     Kind kind;
-    const char* value;  // schema default
+    const char* value;  // schema default; kNoDefault: none, or one of its own per profile
 };
 
 inline constexpr const char* kEachProfile = "";
+inline constexpr const char* kNoDefault = nullptr;
 
-// The built-in tasks (their keys and two defaults) and each profile's name,
-// keyword and type are completed in config/Defaults.cpp.
+// Every key of the fixed sections and of every profile. Each profile's type,
+// name and keyword (kNoDefault here) are filled in by config/Defaults.cpp.
 inline constexpr Row kRows[] = {
     // OASGlobal
     {sections::kOASGlobal, "DNDOASGlobalSettings.<xmlattr>.type", Kind::Text, sections::kOASGlobal},
@@ -143,7 +145,13 @@ inline constexpr Row kRows[] = {
     {sections::kGlobal, "DNDGlobalSettings.ExtraDATVirusCount", Kind::Int, "0"},
     {sections::kGlobal, "DNDGlobalSettings.ExtraDATVirusList.<xmlattr>.delimiter", Kind::Text, ","},
     {sections::kGlobal, "DNDGlobalSettings.ExtraDATVirusList.VirusName", Kind::List, ""},
+    // Empty until the first change through the controller stamps it.
     {sections::kGlobal, "DNDGlobalSettings.LastUpdatedTimeStamp", Kind::Int, ""},
+    // Written by the content setters; no default.
+    {sections::kGlobal, "DNDGlobalSettings.DATUpdateTime", Kind::Text, kNoDefault},
+    {sections::kGlobal, "DNDGlobalSettings.DATReleaseYear", Kind::Int, kNoDefault},
+    {sections::kGlobal, "DNDGlobalSettings.DATReleaseMonth", Kind::Int, kNoDefault},
+    {sections::kGlobal, "DNDGlobalSettings.DATReleaseDay", Kind::Int, kNoDefault},
     {sections::kGlobal, "DNDGlobalSettings.EnableDefaultClientUpdateTask", Kind::Bool, "1"},
     {sections::kGlobal, "DNDGlobalSettings.MarkerDefaultClientUpdateTask", Kind::Bool, "1"},
     {sections::kGlobal, "DNDGlobalSettings.ClientUpdateTaskScheduledTime", Kind::Text, "12:00"},
@@ -184,6 +192,7 @@ inline constexpr Row kRows[] = {
     {sections::kAPExclusions, "DNDAPGlobalExclusions.APExclusions.<xmlattr>.delimiter", Kind::Text, ","},
     {sections::kAPExclusions, "DNDAPGlobalExclusions.APExclusions.APExclusion", Kind::List, ""},
     // ProductDefaults
+    {sections::kProductDefaults, "DNDProductDefaultSettings.PrefixKeyword", Kind::Node, kNoDefault},
     {sections::kProductDefaults, "DNDProductDefaultSettings.<xmlattr>.type", Kind::Text,
      sections::kProductDefaults},
     {sections::kProductDefaults, "DNDProductDefaultSettings.ZURSocketPath", Kind::Text,
@@ -208,6 +217,9 @@ inline constexpr Row kRows[] = {
      Kind::Text, ","},
     {sections::kProductDefaults, "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType", Kind::List, ""},
     // ProfileCommon
+    {kEachProfile, "DNDOASProfile.<xmlattr>.type", Kind::Text, kNoDefault},
+    {kEachProfile, "DNDOASProfile.ProfileName", Kind::Text, kNoDefault},
+    {kEachProfile, "DNDOASProfile.ProfileKeyword", Kind::Text, kNoDefault},
     {kEachProfile, "DNDOASProfile.ScanArchiveEnabled", Kind::Bool, "0"},
     {kEachProfile, "DNDOASProfile.ScanMailEnabled", Kind::Bool, "0"},
     {kEachProfile, "DNDOASProfile.DetectJokesEnabled", Kind::Bool, "1"},
@@ -270,6 +282,91 @@ inline constexpr Row kRows[] = {
     {kEachProfile, "DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder", Kind::List, ""},
 };
 
+// The built-in tasks: their keys with the quick-scan and the full-scan
+// default, and the default update task's keys.
+struct TaskRow {
+    const char* key;
+    const char* quick;
+    const char* full;
+};
+inline constexpr TaskRow kODSTask[] = {
+    {"ODSProfile.TaskName", "quick scan", "full scan"},
+    {"ODSProfile.TaskSchedule", "", ""},
+    {"ODSProfile.TaskSource", "0", "0"},
+    {"ODSProfile.ScanSubFolder", "1", "1"},
+    {"ODSProfile.UseScanCache", "1", "1"},
+    {"ODSProfile.ScanOnNetwork", "1", "1"},
+    {"ODSProfile.ScanLocalDrives", "0", "1"},
+    {"ODSProfile.ScanTmpFolders", "1", "0"},
+    {"ODSProfile.ScanMacros", "0", "0"},
+    {"ODSProfile.ScanExtension", "0", "0"},
+    {"ODSProfile.FileTypeToScan", "0", "0"},
+    {"ODSProfile.UserID", "0", "0"},
+    {"ODSProfile.Threads", "5", "5"},
+    {"ODSProfile.MaxScanTimeout", "45", "45"},
+    {"ODSProfile.MaxCPULimit", "100", "100"},
+    {"ODSProfile.IsORQEnabled", "1", "1"},
+    {"ODSProfile.ORQSensitivityLevel", "3", "3"},
+    {"ODSProfile.GroupID", "0", "0"},
+    {"ODSProfile.FileTypeForDefaultAndSpecified.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.FileTypeForOnlySpecified.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.FileTypeForDefaultAndSpecified.FileType", "", ""},
+    {"ODSProfile.FileTypeForOnlySpecified.FileType", "", ""},
+    {"ODSProfile.ScanPaths.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.ScanPaths.Path", "", ""},
+    {"ODSProfile.FileTypesToExclude.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.FileTypesToExclude.FileType", "", ""},
+    {"ODSProfile.PathExclusions.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.PathExclusions.Path", "", ""},
+    {"ODSProfile.FileExclusions.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.FileExclusions.File", "", ""},
+    {"ODSProfile.FoldersAndSubFoldersExclusion.<xmlattr>.delimiter", ",", ","},
+    {"ODSProfile.FoldersAndSubFoldersExclusion.Folder", "", ""},
+    {"ODSProfile.ScanArchiveEnabled", "0", "1"},
+    {"ODSProfile.ScanMailEnabled", "0", "0"},
+    {"ODSProfile.DetectJokesEnabled", "1", "1"},
+    {"ODSProfile.DetectUnwantedProgramsEnabled", "1", "1"},
+    {"ODSProfile.DetectUnknownMacrosEnabled", "1", "1"},
+    {"ODSProfile.DetectUnknownProgramsEnabled", "1", "1"},
+    {"ODSProfile.InfectionPrimaryAction", "1", "1"},
+    {"ODSProfile.InfectionSecondaryAction", "2", "2"},
+    {"ODSProfile.PUPPrimaryAction", "1", "1"},
+    {"ODSProfile.PUPSecondaryAction", "2", "2"},
+    {"ODSProfile.LastRunSummary.NoOfFiles", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfCleanFiles", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesInfected", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesCleaned", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesDeleted", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesSkipped", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfCleanORQFiles", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfCacheHit", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesExcluded", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesNotScannedDueToTimeout", "0", "0"},
+    {"ODSProfile.LastRunSummary.NoOfFilesNotScannedDueToError", "0", "0"},
+    {"ODSProfile.LastRunSummary.ODSMajorEngineVersion", "0", "0"},
+    {"ODSProfile.LastRunSummary.ODSMinorEngineVersion", "0", "0"},
+    {"ODSProfile.LastRunSummary.ODSMajorDATVersion", "0", "0"},
+    {"ODSProfile.LastRunSummary.ODSMinorDATVersion", "0", "0"},
+    {"ODSProfile.LastRunSummary.TaskStartTime", "0", "0"},
+    {"ODSProfile.LastRunSummary.TaskEndTime", "0", "0"},
+    {"ODSProfile.LastRunSummary.TimeTaken", "0", "0"},
+    {"ODSProfile.LastRunSummary.OdsStatus", "0", "0"},
+};
+
+struct TaskKey {
+    const char* key;
+    const char* value;
+};
+inline constexpr const char* kODSTaskType = "ODSProfile.<xmlattr>.type";
+inline constexpr const char* kUpdateTaskType = "UpdateProfile.<xmlattr>.type";
+inline constexpr TaskKey kUpdateTask[] = {
+    {"UpdateProfile.TaskName", "Default Client Update task"},
+    {"UpdateProfile.TaskOrigin", "0"},
+    {"UpdateProfile.TaskUpdateType", "4"},
+    {"UpdateProfile.TaskLastRun", "0"},
+    {"UpdateProfile.TaskSchedule", ""},
+};
+
 constexpr bool isPerProfile(const Row& row) { return row.sectionType[0] == '\0'; }
 
 // The row of `key`; only a key of a fixed section or of every profile is found.
@@ -308,9 +405,11 @@ struct Entry {
     static constexpr bool perProfile = isPerProfile(kRows[I]);
 };
 
-// The schema default as a value of the getter's type.
+// The schema default as a value of the getter's type (a value-initialised
+// one for a row without default).
 template <class T>
 T defaultOf(const Row& row) {
+    if (row.value == kNoDefault) return T{};
     if constexpr (std::is_same_v<T, bool>) {
         return std::string_view(row.value) == "1";
     } else if constexpr (std::is_same_v<T, int>) {

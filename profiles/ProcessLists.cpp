@@ -15,7 +15,7 @@ namespace KOVL {
 
 namespace {
 
-constexpr const char* kProcessKey = "DNDOASProfile.ProcessList.Process";
+constexpr const char* kProcessKey = KOVL_KEY("DNDOASProfile.ProcessList.Process");
 const std::string kProcessDelimiterPath = std::string("preferences.") + kProcessKey;
 
 // The section of a profile that has a process list; "" for the others.

@@ -21,8 +21,8 @@ namespace {
 
 using detail::Setting;
 
-const char* const kProfileNameKey = "DNDOASGlobalSettings.ProfileName";
-const char* const kPrefixKeywordNode = "DNDProductDefaultSettings.PrefixKeyword";
+const char* const kProfileNameKey = KOVL_KEY("DNDOASGlobalSettings.ProfileName");
+const char* const kPrefixKeywordNode = KOVL_KEY("DNDProductDefaultSettings.PrefixKeyword");
 const char* const kDefaultProfileName = "default profile";
 constexpr std::size_t kProfileNameWritable = sizeof(oas_profile::profile_name) - 1;
 

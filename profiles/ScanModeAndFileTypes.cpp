@@ -20,12 +20,14 @@ namespace {
 
 using detail::Setting;
 
-constexpr const char* kScanModeKey = "DNDOASProfile.ScanMode";
-constexpr const char* kFileTypeToScanKey = "DNDOASProfile.FileTypeToScan";
-constexpr const char* kDefaultAndSpecifiedKey = "DNDOASProfile.FileTypeForDefaultAndSpecified.FileType";
-constexpr const char* kOnlySpecifiedKey = "DNDOASProfile.FileTypeForOnlySpecified.FileType";
-constexpr const char* kDefaultFileTypesKey = "DNDProductDefaultSettings.DefaultFileTypeToScan.FileType";
-constexpr const char* kExcludedFSKey = "DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem";
+constexpr const char* kScanModeKey = KOVL_KEY("DNDOASProfile.ScanMode");
+constexpr const char* kFileTypeToScanKey = KOVL_KEY("DNDOASProfile.FileTypeToScan");
+constexpr const char* kDefaultAndSpecifiedKey =
+    KOVL_KEY("DNDOASProfile.FileTypeForDefaultAndSpecified.FileType");
+constexpr const char* kOnlySpecifiedKey = KOVL_KEY("DNDOASProfile.FileTypeForOnlySpecified.FileType");
+constexpr const char* kDefaultFileTypesKey =
+    KOVL_KEY("DNDProductDefaultSettings.DefaultFileTypeToScan.FileType");
+constexpr const char* kExcludedFSKey = KOVL_KEY("DNDOASGlobalSettings.OASExcludedFileSystems.FileSystem");
 const char* const kProfileListFailed = "Unable to get file types to scan from Config Controller";
 const char* const kDefaultListFailed = "Unable to get default file types to scan from Config Controller";
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <rapidxml/rapidxml.hpp>
+#include <pugixml.hpp>
 #include <set>
 #include <stdexcept>
 
@@ -189,57 +189,54 @@ bool dropLayoutTextBelow(Tree& node) {
     return true;
 }
 
+// Whether a parsed node carries character data, as read_xml takes it: text
+// and CDATA sections.
+bool isText(const pugi::xml_node& node) {
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
 // Adds the tree of the parsed element `node` to `parent`, as read_xml builds
 // it without comments: attributes under "<xmlattr>", character data and CDATA
 // appended to the element's text, comments and processing instructions left
 // out. The indentation between child elements is dropped on the way, as
 // dropLayoutTextBelow would drop it afterwards. Recurses once per level; the
 // nesting scan has bounded the levels.
-void addElement(const rapidxml::xml_node<char>& node, Tree& parent) {
+void addElement(const pugi::xml_node& node, Tree& parent) {
     static const Tree kEmpty;
-    Tree& element =
-        parent.push_back(Tree::value_type(std::string(node.name(), node.name_size()), kEmpty))->second;
-    if (const rapidxml::xml_attribute<char>* attr = node.first_attribute()) {
+    Tree& element = parent.push_back(Tree::value_type(node.name(), kEmpty))->second;
+    if (pugi::xml_attribute attr = node.first_attribute()) {
         Tree& attributes = element.push_back(Tree::value_type(kAttr, kEmpty))->second;
-        for (; attr != nullptr; attr = attr->next_attribute()) {
-            attributes.push_back(Tree::value_type(std::string(attr->name(), attr->name_size()),
-                                                  Tree(std::string(attr->value(), attr->value_size()))));
+        for (; attr; attr = attr.next_attribute()) {
+            attributes.push_back(Tree::value_type(attr.name(), Tree(attr.value())));
         }
     }
     bool elements = false;
     bool blank = true;     // the text so far is white space only
     bool skipped = false;  // white space after an element was left out of the text
-    for (const rapidxml::xml_node<char>* child = node.first_node(); child != nullptr;
-         child = child->next_sibling()) {
-        switch (child->type()) {
-            case rapidxml::node_element:
-                elements = true;
-                addElement(*child, element);
-                break;
-            case rapidxml::node_data:
-            case rapidxml::node_cdata:
-                if (blank && isBlank(child->value(), child->value_size())) {
-                    if (elements) {
-                        skipped = true;  // layout, unless text follows
-                    } else {
-                        element.data().append(child->value(), child->value_size());
-                    }
-                } else if (skipped) {
-                    // Text mixed with elements keeps all of its white space.
-                    element.data().clear();
-                    for (auto* text = node.first_node(); text != child->next_sibling();
-                         text = text->next_sibling()) {
-                        if (text->type() == rapidxml::node_data || text->type() == rapidxml::node_cdata)
-                            element.data().append(text->value(), text->value_size());
-                    }
-                    blank = skipped = false;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element) {
+            elements = true;
+            addElement(child, element);
+        } else if (isText(child)) {
+            const char* value = child.value();
+            if (blank && isBlank(value, std::strlen(value))) {
+                if (elements) {
+                    skipped = true;  // layout, unless text follows
                 } else {
-                    blank = false;
-                    element.data().append(child->value(), child->value_size());
+                    element.data() += value;
                 }
-                break;
-            default:
-                break;
+            } else if (skipped) {
+                // Text mixed with elements keeps all of its white space.
+                element.data().clear();
+                for (pugi::xml_node text = node.first_child(); text != child.next_sibling();
+                     text = text.next_sibling()) {
+                    if (isText(text)) element.data() += text.value();
+                }
+                blank = skipped = false;
+            } else {
+                blank = false;
+                element.data() += value;
+            }
         }
     }
     if (elements && blank) element.data().clear();
@@ -633,31 +630,25 @@ Document::ParseStatus Document::parse(const std::string& text, int maxDepth, std
         case ScanStatus::ok:
             break;
     }
-    // rapidxml, the parser behind read_xml, parses in place a text it may
-    // change, ending at a NUL; its nodes then become the tree directly.
-    std::vector<char> buffer(text.size() + 1);
-    std::memcpy(buffer.data(), text.data(), text.size());
+    // pugixml, without the conversions read_xml does not make (line ends,
+    // white space in attributes) and keeping text of white space only, as
+    // read_xml does; its parser does not recurse, its nodes become the tree.
+    // As a fragment, text beside the root element stays in the document to
+    // be seen and refused.
+    constexpr unsigned kOptions =
+        pugi::parse_cdata | pugi::parse_escapes | pugi::parse_ws_pcdata | pugi::parse_fragment;
+    pugi::xml_document parsed;
+    if (!parsed.load_buffer(text.data(), text.size(), kOptions, pugi::encoding_utf8)) {
+        return ParseStatus::malformed;
+    }
     Tree root;
     bool textBesideRoot = false;
-    try {
-        rapidxml::xml_document<char> parsed;
-        parsed.parse<0>(buffer.data());
-        for (const rapidxml::xml_node<char>* node = parsed.first_node(); node != nullptr;
-             node = node->next_sibling()) {
-            switch (node->type()) {
-                case rapidxml::node_element:
-                    addElement(*node, root);
-                    break;
-                case rapidxml::node_data:
-                case rapidxml::node_cdata:
-                    textBesideRoot = textBesideRoot || !isBlank(node->value(), node->value_size());
-                    break;
-                default:
-                    break;
-            }
+    for (pugi::xml_node node = parsed.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_element) {
+            addElement(node, root);
+        } else if (isText(node)) {
+            textBesideRoot = textBesideRoot || !isBlank(node.value(), std::strlen(node.value()));
         }
-    } catch (const std::exception&) {
-        return ParseStatus::malformed;
     }
     if (root.size() != 1 || root.front().first != kRootName) return ParseStatus::wrongRoot;
     // Text beside the root element (the parser keeps an unterminated section's
