@@ -13,12 +13,9 @@ const char* const kDefaultLogDirKeyword = "%DEFLOGDIR%";
 const char* const kDefaultLogDir = "/var/Korvel/kov/log/tp";
 // Constant-initialised from the schema rows, so other units may use them during
 // their own static initialisation.
-constexpr const char* kDefaultORQHostValue =
-    schema::Entry<schema::indexOf("DNDProductInformation.ORQHostAddr")>::row.value;
-constexpr const char* kDefaultORQUserIDValue =
-    schema::Entry<schema::indexOf("DNDProductInformation.ORQUserID")>::row.value;
-constexpr const char* kDefaultORQKeyValue =
-    schema::Entry<schema::indexOf("DNDProductInformation.ORQKey")>::row.value;
+constexpr const char* kDefaultORQHostValue = KOVL_PREF("DNDProductInformation.ORQHostAddr").row.value;
+constexpr const char* kDefaultORQUserIDValue = KOVL_PREF("DNDProductInformation.ORQUserID").row.value;
+constexpr const char* kDefaultORQKeyValue = KOVL_PREF("DNDProductInformation.ORQKey").row.value;
 const char* const kDefaultORQHost = kDefaultORQHostValue;
 const char* const kDefaultORQUserID = kDefaultORQUserIDValue;
 const char* const kDefaultORQKey = kDefaultORQKeyValue;

@@ -40,7 +40,7 @@ const InfoRow kProductInfo[] = {
     {"ProductCopyright", {KOVL_PREF("DNDProductInformation.ProductCopyright")}},
     {"HotFixes", {KOVL_PREF("DNDProductInformation.HotFixes.HotFix")}},
     {"Patch", {KOVL_PREF("DNDProductInformation.Patch")}},
-    {"DNDProductInformation.ORQProductName", {KOVL_PREF("DNDProductInformation.ORQProductName")}},
+    {KOVL_KEY("DNDProductInformation.ORQProductName"), {KOVL_PREF("DNDProductInformation.ORQProductName")}},
 };
 
 }  // namespace

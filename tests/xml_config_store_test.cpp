@@ -457,18 +457,17 @@ TEST_F(XmlConfigStoreTest, ConcurrentReadersSeeWholeValuesWhileWriting) {
             }
         });
     }
-    // Long enough for the second store to reload a few times under its readers.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(450);
+    // Reads are under way before the writes start, and the writes are
+    // many enough for the second store to reload under its readers.
+    while (reads.load() < 4 * 16) std::this_thread::yield();
     std::string last;
-    for (int i = 0; std::chrono::steady_clock::now() < until; ++i) {
+    for (int i = 0; i < 200; ++i) {
         last = i % 2 == 0 ? second : first;
         writer->writeString("type", "51", "DNDOASGlobalSettings.Label", last);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     done = true;
     for (auto& r : readers) r.join();
     EXPECT_EQ(0, bad.load());
-    EXPECT_GT(reads.load(), 100);
     EXPECT_EQ(last, writer->readString("51", "DNDOASGlobalSettings.Label"));
     EXPECT_TRUE(eventually([&] { return other->readString("51", "DNDOASGlobalSettings.Label") == last; }));
 }
