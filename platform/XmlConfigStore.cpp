@@ -50,6 +50,7 @@
 #include <atomic>
 #include <boost/optional.hpp>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <mutex>
 #include <stdexcept>
@@ -119,6 +120,7 @@ struct XmlConfigStore::Impl {
     std::size_t maxFileBytes = XmlConfigStoreUtility().maxFileBytes();
     int maxDepth = XmlConfigStoreUtility().maxDepth();
     std::chrono::milliseconds lockWait = XmlConfigStoreUtility::kDefaultLockWait;
+    ILogger* logger = nullptr;  // the utility's; borrowed
     // The counter of the file loaded; kept while the store lives, as a reader
     // may still be looking at it, and reused when the same file is loaded again.
     std::unique_ptr<xmlstore::ChangeCounter> ownedCounter;
@@ -188,6 +190,11 @@ struct XmlConfigStore::Impl {
 
     void install(std::unique_ptr<Document> next) { cache.install(std::move(next)); }
 
+    // A line of the store's own, for the host's log.
+    void warn(const std::string& line) const {
+        if (logger != nullptr) logger->logMessage(2, "XmlConfigStore", line);
+    }
+
     // The installed document; only holders of changeMutex replace it, so they
     // may use it without the cache's lock.
     const Document& installed() const {
@@ -240,11 +247,16 @@ struct XmlConfigStore::Impl {
     // be fsynced afterwards: the new version is what every reader sees, and
     // reporting a failure for it would make a caller believe it was not made.
     // Requires changeMutex and the file lock.
-    void commit(std::unique_ptr<Document> next) {
+    void commit(std::unique_ptr<Document> next, const xmlstore::FileLock& lock) {
         next->dropLayoutText();
         const std::string text = next->serialise();
         if (text.size() > maxFileBytes) fail("the preferences would exceed the file size limit");
+        lock.checkStillAtPath();
         const xmlstore::Replacement done = xmlstore::replaceFileUnderLock(path, text);
+        if (!done.directorySynced) {
+            warn("The change of " + path + " is made, but its directory could not be synced (" +
+                 std::strerror(done.directoryError) + "): it may not survive a power cut");
+        }
         commitCount.fetch_add(1, std::memory_order_relaxed);
         diskId = done.id;
         xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
@@ -303,7 +315,12 @@ struct XmlConfigStore::Impl {
         if (txLostWrites) std::rethrow_exception(std::exchange(txLostWrites, nullptr));
         if (!txDoc) return;
         std::unique_ptr<Document> next = std::move(txDoc);  // dropped if the commit fails
-        commit(std::move(next));
+        try {
+            commit(std::move(next), *txLock);
+        } catch (const std::exception& error) {
+            warn(std::string("The change was not made: ") + error.what());
+            throw;
+        }
     }
 
     void endTransaction() {
@@ -346,10 +363,15 @@ struct XmlConfigStore::Impl {
         }
         std::lock_guard<std::mutex> guard(changeMutex);
         if (!loaded.load()) fail("the preferences are not loaded");
-        xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), lockWait);
-        syncWithDisk();
-        std::unique_ptr<Document> next = installed().clone();
-        if (apply(*next)) commit(std::move(next));
+        try {
+            xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), lockWait);
+            syncWithDisk();
+            std::unique_ptr<Document> next = installed().clone();
+            if (apply(*next)) commit(std::move(next), fileLock);
+        } catch (const std::exception& error) {
+            warn(std::string("The change was not made: ") + error.what());
+            throw;
+        }
     }
 
     // Applies `entry(next, type, key, value, modified)` to every entry of
@@ -386,7 +408,7 @@ struct XmlConfigStore::Impl {
             xmlstore::FileLock fileLock(xmlstore::lockPathOf(path), std::chrono::milliseconds(0));
             syncWithDisk();  // another process may have completed the file already
             std::unique_ptr<Document> next = installed().clone();
-            if (xmlstore::addMissingDefaults(*next, defaults, maxDepth)) commit(std::move(next));
+            if (xmlstore::addMissingDefaults(*next, defaults, maxDepth)) commit(std::move(next), fileLock);
         } catch (const std::exception&) {
             std::unique_ptr<Document> next = installed().clone();
             completeInMemory(*next);
@@ -429,7 +451,8 @@ struct XmlConfigStore::Impl {
     }
 
     // Replaces `file` by `text` under its lock and tells other processes.
-    void replaceUnderLock(const std::string& file, const std::string& text) {
+    void replaceUnderLock(const std::string& file, const std::string& text, const xmlstore::FileLock& lock) {
+        lock.checkStillAtPath();
         xmlstore::replaceFileUnderLock(file, text);
         xmlstore::ChangeCounter(xmlstore::lockPathOf(file)).bump();
     }
@@ -478,7 +501,7 @@ void XmlConfigStore::writeString(std::string attrName, std::string sectionType, 
     if (attrName != "type") reject("sections are addressed by the attribute 'type', not '" + attrName + "'");
     Key parsed;
     if (!xmlstore::splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
-    if (value.find('\0') != std::string::npos) reject("a value cannot hold a NUL character");
+    if (const char* why = xmlstore::uncarriable(value)) reject(why);
     if (parsed.namesSectionType() && value != sectionType) reject("a section's type cannot be changed");
     const int maxDepth = impl_->maxDepth;
     impl_->change(
@@ -554,6 +577,7 @@ void XmlConfigStore::attachUtility(std::shared_ptr<IConfigStoreUtility> utility)
         impl_->maxFileBytes = limits->maxFileBytes();
         impl_->maxDepth = limits->maxDepth();
         impl_->lockWait = limits->lockWait();
+        impl_->logger = limits->logger();
     }
     impl_->utility = std::move(utility);
 }
@@ -652,7 +676,7 @@ IPreferenceFileStore::Restored XmlConfigStore::restore(const std::string& path, 
     const Inspection now = impl_->inspect(path, id);
     if (now.version != seen.version) return Restored::foundRestored;
     if (now.state == FileState::corrupt && xmlstore::keepAside(path).empty()) return Restored::notKeptAside;
-    impl_->replaceUnderLock(path, *text);
+    impl_->replaceUnderLock(path, *text, lock);
     return Restored::replaced;
 }
 
@@ -664,7 +688,7 @@ bool XmlConfigStore::replaceWithShipped(const std::string& path, const std::stri
         const xmlstore::ReadStatus status = xmlstore::readBoundedFile(shipped, impl_->maxFileBytes, text, id);
         if (status != xmlstore::ReadStatus::ok && status != xmlstore::ReadStatus::empty) return false;
         xmlstore::FileLock lock(xmlstore::lockPathOf(path), impl_->lockWait);
-        impl_->replaceUnderLock(path, text);
+        impl_->replaceUnderLock(path, text, lock);
         return true;
     } catch (const std::exception&) {
         return false;

@@ -15,21 +15,23 @@ namespace xmlstore {
 class ChangeCounter {
 public:
     // Maps the counter of `lockPath`; inactive when the lock file cannot be
-    // opened (without following a link), is not a regular file, or cannot be
-    // mapped. A read-only lock file gives a counter that can be read only.
+    // opened (without following a link) or is not a regular file. Where its
+    // bytes cannot be reserved or mapped, it is read and written with system
+    // calls instead. A read-only lock file gives a counter that can be read only.
     explicit ChangeCounter(const std::string& lockPath);
     ~ChangeCounter();
     ChangeCounter(const ChangeCounter&) = delete;
     ChangeCounter& operator=(const ChangeCounter&) = delete;
 
-    bool active() const { return word_ != nullptr; }
+    bool active() const { return word_ != nullptr || fd_ >= 0; }
     std::uint64_t load() const;  // 0 when inactive
     // Counts one commit and answers the new value; requires the FileLock.
     // Answers load() when the counter cannot be written.
     std::uint64_t bump();
 
 private:
-    std::uint64_t* word_ = nullptr;
+    std::uint64_t* word_ = nullptr;  // the mapped counter
+    int fd_ = -1;                    // without a mapping: the lock file, read and written with pread/pwrite
     bool writable_ = false;
 };
 

@@ -1,12 +1,12 @@
 // kovconfig: the rules of the preferences document.
 #include "platform/store/DocumentRules.h"
 
-#include "config/ListText.h"
-
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
 #include <vector>
+
+#include "config/ListText.h"
 
 namespace ZUR {
 namespace xmlstore {
@@ -62,11 +62,50 @@ int toInt(const std::string& text, const std::string& key) {
     return value;
 }
 
+const char* uncarriable(const std::string& value) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(value.data());
+    const std::size_t size = value.size();
+    for (std::size_t i = 0; i < size;) {
+        const unsigned char c = bytes[i];
+        if (c < 0x80) {
+            if (c == 0) return "a value cannot hold a NUL character";
+            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                return "a value cannot hold a control character other than tab, line feed and carriage "
+                       "return";
+            ++i;
+            continue;
+        }
+        // The length of the sequence and the smallest code point it may encode.
+        std::size_t length = 0;
+        unsigned long code = 0, least = 0;
+        if ((c & 0xe0) == 0xc0) {
+            length = 2, code = c & 0x1f, least = 0x80;
+        } else if ((c & 0xf0) == 0xe0) {
+            length = 3, code = c & 0x0f, least = 0x800;
+        } else if ((c & 0xf8) == 0xf0) {
+            length = 4, code = c & 0x07, least = 0x10000;
+        } else {
+            return "a value must be UTF-8 text";
+        }
+        if (i + length > size) return "a value must be UTF-8 text";
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((bytes[i + k] & 0xc0) != 0x80) return "a value must be UTF-8 text";
+            code = (code << 6) | (bytes[i + k] & 0x3f);
+        }
+        if (code < least || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff) || code == 0xfffe ||
+            code == 0xffff) {
+            return "a value must be UTF-8 text of characters XML can carry";
+        }
+        i += length;
+    }
+    return nullptr;
+}
+
 bool setValue(Document& next, const std::string& type, const std::string& key, const std::string& value,
               int maxDepth) {
     Key parsed;
     if (!splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
-    if (value.find('\0') != std::string::npos) reject("a value cannot hold a NUL character");
+    if (const char* why = uncarriable(value)) reject(why);
     if (parsed.namesSectionType() && value != type) reject("a section's type cannot be changed");
     if (!isCreatableKey(parsed, maxDepth)) reject("key '" + key + "' cannot be stored");
     Tree* section = next.section(type, parsed.section);
@@ -82,7 +121,7 @@ bool mergeEntry(Document& next, const std::string& type, const std::string& key,
                 bool& modified, int maxDepth) {
     Key parsed;
     if (!splitKey(key, parsed) || !isCreatableKey(parsed, maxDepth)) return false;
-    if (value.find('\0') != std::string::npos) return false;
+    if (uncarriable(value) != nullptr) return false;
     if (parsed.namesSectionType() && value != type) return false;
     if (parsed.path.empty() && !value.empty()) return false;  // a section holds no text
     Tree* section = next.section(type, parsed.section);
@@ -122,7 +161,7 @@ bool removeEntry(Document& next, const SettingsMap& first, const std::string& ty
         const auto remainder = firstSection->second.find(key);
         if (remainder != firstSection->second.end()) {
             if (parsed.path.empty() || !isCreatableKey(parsed, maxDepth) ||
-                remainder->second.find('\0') != std::string::npos) {
+                uncarriable(remainder->second) != nullptr) {
                 return false;
             }
             bool created = false;
@@ -182,7 +221,7 @@ bool addMissingDefaults(Document& next, const SettingsMap& defaults, int maxDept
         for (const auto& entry : typed.second) {
             Key parsed;
             if (!splitKey(entry.first, parsed) || !isCreatableKey(parsed, maxDepth) ||
-                entry.second.find('\0') != std::string::npos) {
+                uncarriable(entry.second) != nullptr) {
                 continue;
             }
             Tree* section = next.section(typed.first, parsed.section);
@@ -225,7 +264,7 @@ bool lacksDefaults(const Document& doc, const SettingsMap& defaults, int maxDept
             if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
             Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
             if (splitKey(entry.first, parsed) && isCreatableKey(parsed, maxDepth) &&
-                entry.second.find('\0') == std::string::npos) {
+                uncarriable(entry.second) == nullptr) {
                 return true;
             }
         }

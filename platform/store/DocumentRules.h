@@ -39,6 +39,10 @@ const Tree& requireNode(const Document& doc, const std::string& type, const std:
 bool toBool(const std::string& text, const std::string& key);
 int toInt(const std::string& text, const std::string& key);
 
+// Why XML cannot carry `value` (a NUL or another control character but tab,
+// line feed and carriage return, or bytes that are not UTF-8), or null when it can.
+const char* uncarriable(const std::string& value);
+
 // Sets one value; answers whether the document changed. reject() for what can
 // never be stored, fail() when the section is missing.
 bool setValue(Document& next, const std::string& type, const std::string& key, const std::string& value,

@@ -1,6 +1,7 @@
 // kovconfig: file primitives of the XML configuration store.
 #include "platform/store/DurableFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -145,31 +146,87 @@ Replacement replaceFileUnderLock(const std::string& path, const std::string& con
 
     Replacement done;
     done.id = idFromStat(st);  // a rename keeps the inode and the modification time
-    const std::string dir = directoryOf(path);
-    const Descriptor directory(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    done.directorySynced = directory.fd >= 0 && ::fsync(directory.fd) == 0;
+    done.directoryError = syncDirectory(directoryOf(path));
+    done.directorySynced = done.directoryError == 0;
     return done;
 }
 
+int syncDirectory(const std::string& dir) {
+    const Descriptor directory(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.fd < 0) return errno;
+    return ::fsync(directory.fd) == 0 ? 0 : errno;
+}
+
+namespace {
+
+// The whole content of the file or link at `path` (a link's target text), or
+// nothing when it cannot be read.
+bool contentOf(const std::string& path, std::string& content) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return false;
+    if (S_ISLNK(st.st_mode)) {
+        std::vector<char> target(static_cast<std::size_t>(st.st_size) + 1);
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0) return false;
+        content.assign("link:").append(target.data(), static_cast<std::size_t>(n));
+        return true;
+    }
+    FileId id;
+    const ReadStatus status = readBoundedFile(path, static_cast<std::size_t>(st.st_size) + 1, content, id);
+    return status == ReadStatus::ok || status == ReadStatus::empty;
+}
+
+}  // namespace
+
 std::string keepAside(const std::string& path) {
+    const std::string dir = directoryOf(path);
+    const std::string prefix = path.substr(path.find_last_of('/') + 1) + ".corrupt-";
+    // The copies kept so far, oldest first (their names sort by time).
+    std::vector<std::string> kept;
+    if (DIR* listing = ::opendir(dir.c_str())) {
+        while (const dirent* entry = ::readdir(listing)) {
+            if (std::string(entry->d_name).rfind(prefix, 0) == 0) kept.push_back(dir + "/" + entry->d_name);
+        }
+        ::closedir(listing);
+    }
+    std::sort(kept.begin(), kept.end());
+    std::string content;
+    if (contentOf(path, content)) {
+        for (const std::string& copy : kept) {
+            std::string other;
+            if (contentOf(copy, other) && other == content) return copy;
+        }
+    }
+
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
     char stamp[32] = {};
     if (gmtime_r(&now, &utc) == nullptr || std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc) == 0)
         return "";
     const std::string base = path + ".corrupt-" + stamp;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = attempt == 0 ? base : base + "-" + std::to_string(attempt);
+    std::string name;
+    for (int attempt = 0; attempt < 100 && name.empty(); ++attempt) {
+        const std::string candidate = attempt == 0 ? base : base + "-" + std::to_string(attempt);
         // link() does not follow a symbolic link: a link is kept as a link.
-        if (::link(path.c_str(), name.c_str()) == 0) return name;
+        if (::link(path.c_str(), candidate.c_str()) == 0) {
+            name = candidate;
+            break;
+        }
         if (errno == EEXIST) continue;
         if (errno != EPERM && errno != ENOTSUP && errno != EMLINK) return "";
         // No hard links here: move the file instead, never over an existing name.
         struct stat st {};
-        if (::lstat(name.c_str(), &st) == 0) continue;
-        return ::rename(path.c_str(), name.c_str()) == 0 ? name : "";
+        if (::lstat(candidate.c_str(), &st) == 0) continue;
+        if (::rename(path.c_str(), candidate.c_str()) != 0) return "";
+        name = candidate;
     }
-    return "";
+    if (name.empty()) return "";
+    // Only the newest copies stay.
+    kept.push_back(name);
+    std::sort(kept.begin(), kept.end());
+    for (std::size_t i = 0; i + kMaxKeptAside < kept.size(); ++i) ::unlink(kept[i].c_str());
+    syncDirectory(dir);  // the replacement that follows fsyncs it again
+    return name;
 }
 
 }  // namespace xmlstore

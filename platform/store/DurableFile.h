@@ -41,7 +41,11 @@ ReadStatus readBoundedFile(const std::string& path, std::size_t maxBytes, std::s
 struct Replacement {
     FileId id;                     // the identity of the new version
     bool directorySynced = false;  // false: the rename may not survive a power cut yet
+    int directoryError = 0;        // errno of the failed open or fsync of the directory
 };
+
+// Opens and fsyncs `dir`; answers 0 or the errno of the failed step.
+int syncDirectory(const std::string& dir);
 
 // The temporary file of every replacement of `path`: "<path>.tmp". One fixed
 // name, used only under the file lock, so a writer killed at any moment
@@ -61,9 +65,12 @@ Replacement replaceFileUnderLock(const std::string& path, const std::string& con
 std::string directoryOf(const std::string& path);
 
 // Keeps the file at `path` under "<path>.corrupt-<UTC time>[-N]" (a hard link,
-// or a rename where the file system has none). The link is made durable by
-// the directory fsync of the replacement that follows. Answers the name used,
-// or "" when nothing could be kept (the file must then not be replaced).
+// or a rename where the file system has none), durably (the directory is
+// fsynced). A file whose content equals a copy already kept is not kept
+// again, and of the copies only the newest kMaxKeptAside stay. Answers the
+// name the content is kept under, or "" when it could not be kept (the file
+// must then not be replaced).
+constexpr int kMaxKeptAside = 5;
 std::string keepAside(const std::string& path);
 
 }  // namespace xmlstore

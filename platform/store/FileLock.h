@@ -24,7 +24,11 @@ std::string lockPathOf(const std::string& path);
 // mode 0600. `st` receives its status.
 int openLockFile(const std::string& lockPath, int access, struct stat& st);
 
-// Exclusive flock() on a lock file, released by the destructor. The lock file
+// Exclusive flock() on a lock file, released by the destructor. A lock
+// file removed while a lock is held would let the next process lock a new
+// one: the constructor takes the lock again when the file it locked is no
+// longer at the path, and checkStillAtPath() refuses a commit under a lock
+// whose file has gone. The lock file
 // is never replaced, so the lock survives the renames of the file it guards.
 // It is opened without following a symbolic link (a planted link makes the
 // lock fail instead of creating or touching its target) and must be a regular
@@ -40,7 +44,15 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
+    // Throws std::runtime_error when the lock file at the path is no longer
+    // the one locked: someone removed it, and a process that came after may
+    // hold a lock of its own on a new one. Called just before a commit.
+    void checkStillAtPath() const;
+
 private:
+    bool stillAtPath() const;
+
+    std::string path_;
     int fd_ = -1;
 };
 

@@ -29,7 +29,9 @@
 // rolled back in memory and reported.
 // Errors: reads throw std::runtime_error for a missing section, key or a value
 // that does not convert (the texts name keys, never values); writes throw when
-// nothing was written.
+// nothing was written. A value XML cannot carry (a NUL or another control
+// character but tab, line feed and carriage return, or bytes that are not
+// UTF-8) is refused with std::invalid_argument.
 #pragma once
 
 #include <kovl/export.h>
@@ -140,18 +142,28 @@ public:
     // negative wait.
     XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth,
                           std::chrono::milliseconds lockWait = kDefaultLockWait);
+    // With the default limits; the store logs to `logger` (component
+    // "XmlConfigStore", level 2) why a change failed (the system error, never
+    // a value) and a commit whose directory could not be synced. The logger
+    // is borrowed and must outlive the store.
+    explicit XmlConfigStoreUtility(ILogger& logger) : logger_(&logger) {}
 
     std::size_t maxFileBytes() const { return maxFileBytes_; }
     int maxDepth() const { return maxDepth_; }
     std::chrono::milliseconds lockWait() const { return lockWait_; }
+    ILogger* logger() const { return logger_; }
+    void setLogger(ILogger* logger) { logger_ = logger; }
 
 private:
     std::size_t maxFileBytes_ = 16u * 1024u * 1024u;
     int maxDepth_ = 32;
     std::chrono::milliseconds lockWait_ = kDefaultLockWait;
+    ILogger* logger_ = nullptr;
 };
 
-class KOVL_EXPORT XmlConfigStore : public IConfigStore, public ITransactionalStore, public IPreferenceFileStore {
+class KOVL_EXPORT XmlConfigStore : public IConfigStore,
+                                   public ITransactionalStore,
+                                   public IPreferenceFileStore {
 public:
     XmlConfigStore();
     ~XmlConfigStore() override;
