@@ -584,6 +584,13 @@ Status showTask(Context& ctx, const Invocation& in) {
         .field("excludeFileTypes", "Excluded file types",
                itemsCell(task, "FileTypesToExclude.FileType", "None"));
     const std::string level = wordOf(kLevels, task.value("ORQSensitivityLevel"));
+    const std::string* const labels[] = {
+        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_LOW, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_LOW,
+        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_MEDIUM, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_HIGH,
+        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_HIGH};
+    std::string levelLabel = S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
+    for (std::size_t i = 0; i < kLevels.size(); ++i)
+        if (*kLevels[i].first == level) levelLabel = *labels[i];
     view.group("howToScan", "How to scan")
         .field("scanArchive", "Archives", flagCell(task, "ScanArchiveEnabled"))
         .field("scanMime", "MIME-encoded files", flagCell(task, "ScanMailEnabled"))
@@ -597,15 +604,16 @@ Status showTask(Context& ctx, const Invocation& in) {
         .field("maxScanTimeSeconds", "Maximum scan time", countCell(task, "MaxScanTimeout", " seconds"))
         .field("maxCpuPercent", "Maximum CPU use", countCell(task, "MaxCPULimit", " %"))
         .field("orq", "ORQ", flagCell(task, "IsORQEnabled"))
-        .field("orqSensitivity", "ORQ sensitivity", level);
+        .field("orqSensitivity", "ORQ sensitivity", {level, levelLabel});
     view.group("actions", "Actions")
         .field("threats", "Threats", actions(task, "InfectionPrimaryAction", "InfectionSecondaryAction"))
         .field("unwantedPrograms", "Unwanted programs",
                actions(task, "PUPPrimaryAction", "PUPSecondaryAction"));
     view.group("lastRun", "Last run");
     if (countCell(task, "LastRunSummary.TaskStartTime").value == 0) {
-        view.field("status", "Status", {nullptr, "Never run"});
+        view.field("ran", "Status", {false, "Never run"});
     } else {
+        view.field("ran", "Status", {true, "Ran"});
         const std::pair<const char*, const char*> counts[] = {
             {"TaskStartTime", "Started (seconds since 1970)"},
             {"TaskEndTime", "Ended (seconds since 1970)"},
