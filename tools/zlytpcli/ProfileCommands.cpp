@@ -526,15 +526,17 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
         rows.push_back({static_cast<long>(rows.size() + 1),
                         {kKindWords[exclusionKind(pair.first)], exclusionLabel(pair.first)},
                         std::string(kModeWords[exclusionMode(pair.first)]),
+                        std::string(exclusionSource(pair.first)),
                         pair.second});
     if (ctx.json) {
-        view.table("exclusions", {{"index", ""}, {"kind", ""}, {"mode", ""}, {"item", ""}}, rows, "");
+        view.table("exclusions", {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}},
+                   rows, "");
     } else {
         // Exclusions grouped under their list's label, in the numbered order.
         std::vector<std::pair<std::string, std::vector<std::string>>> groups;
         for (const auto& row : rows) {
             if (groups.empty() || groups.back().first != row[1].text) groups.push_back({row[1].text, {}});
-            groups.back().second.push_back(row[3].text);
+            groups.back().second.push_back(row[4].text);
         }
         for (const auto& group : groups) view.field("", group.first, joined(group.second));
     }
