@@ -119,7 +119,8 @@ void writeManPage(std::ostream& out) {
         out << ".TP\n"
             << flag(*command.word) << valuePart(command.arity, command.choices) << "\n"
             << roff(*command.help) << "\n";
-        if (!command.run) out << ".br\nServed by the running product (exit status 3).\n";
+        if (!command.run && *command.word != S::CLI_HELP_CMD)
+            out << ".br\nServed by the running product (exit status 3).\n";
         if (command.subs.empty()) continue;
         out << ".RS\n";
         for (const SubOption& sub : command.subs)
