@@ -158,7 +158,7 @@ void writeBashCompletion(std::ostream& out) {
         << "            --*) cmd=\"${COMP_WORDS[i]#--}\"; break ;;\n"
         << "        esac\n"
         << "    done\n"
-        << "    local commands=\"" << joined(words, "--") << "\"\n"
+        << "    local commands=\" " << joined(words, "--") << "\"\n"
         << "    case \"$prev\" in\n"
         << "        --root) COMPREPLY=($(compgen -d -- \"$cur\")); return ;;\n"
         << "        --" << S::CLI_SETQUARANTINEFOLDER_CMD
@@ -174,7 +174,7 @@ void writeBashCompletion(std::ostream& out) {
         for (const SubOption& sub : command.subs) subs.push_back(*sub.word);
         subs.push_back(S::CLI_HELP_CMD);
         out << "        " << shellWord(*command.word) << ")\n"
-            << "            subs=\"" << joined(subs, "--") << "\"\n"
+            << "            subs=\" " << joined(subs, "--") << "\"\n"
             << "            case \"$prev\" in\n";
         if (!command.choices.empty())
             out << "                --" << shellWord(*command.word) << ") values=\""

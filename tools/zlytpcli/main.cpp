@@ -137,6 +137,10 @@ int run(int argc, char** argv) {
             }
             about = &knownCommand(option.word);
         }
+        // "--help=WORD" names the command as a value.
+        for (const std::string& value :
+             options.front().word == S::CLI_HELP_CMD ? options.front().values : std::vector<std::string>())
+            about = &knownCommand(value);
         zlytpcli::printHelp(std::cout, about);
         return zlytpcli::kOk;
     }
