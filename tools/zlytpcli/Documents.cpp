@@ -141,7 +141,7 @@ void writeManPage(std::ostream& out) {
            "missing or unreadable.\n"
         << ".TP\n.I /var/Korvel/kov/tp/tpagent.key\nThe key that seals the proxy password.\n"
         << ".SH EXAMPLES\n";
-    for (const auto& row : kExamples) out << ".TP\n.B " << roff(row[0]) << "\n" << roff(row[1]) << "\n";
+    for (const auto& row : kExamples) out << ".TP\n\\fB" << roff(row[0]) << "\\fR\n" << roff(row[1]) << "\n";
 }
 
 void writeBashCompletion(std::ostream& out) {
