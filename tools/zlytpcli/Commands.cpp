@@ -718,6 +718,30 @@ const CommandSpec* findCommand(const std::string& word) {
     return nullptr;
 }
 
+const CommandSpec& knownCommand(const std::string& word) {
+    const CommandSpec* spec = findCommand(word);
+    if (spec) return *spec;
+    std::vector<std::string> words;
+    for (const CommandSpec& command : commands()) words.push_back(*command.word);
+    const std::string best = nearest(word, words);
+    const std::string help = "zlytpcli --" + S::CLI_HELP_CMD;
+    refuse(S::INVALID_CMD_OPTION_MSG,
+           "zlytpcli: '--" + word + "' is not a zlytpcli command." +
+               (best.empty() ? "" : " Did you mean --" + best + "?") + " See " + help +
+               (best.empty() || best == S::CLI_HELP_CMD ? "" : " --" + best) + ".");
+}
+
+std::vector<std::string> helpWordsAsOptions(std::vector<std::string> args) {
+    const std::string help = "--" + S::CLI_HELP_CMD;
+    for (std::string& arg : args)
+        if (arg == "-h") arg = help;
+    if (!args.empty() && args.front() == S::CLI_HELP_CMD) args.front() = help;
+    if (!args.empty() && args.front() == help)
+        for (std::size_t i = 1; i < args.size(); ++i)
+            if (args[i].compare(0, 1, "-") != 0 && findCommand(args[i])) args[i] = "--" + args[i];
+    return args;
+}
+
 void printHelp(std::ostream& out, const CommandSpec* spec) {
     if (!spec) {
         out << S::CLI_DESCRIPTION << "\n\n";

@@ -73,32 +73,6 @@ bool lockHeldElsewhere(const std::string& prefs) {
     return held;
 }
 
-// The words users try for help: "-h" anywhere, "help" first, and "help WORD" for "--help --WORD".
-std::vector<std::string> helpWordsAsOptions(std::vector<std::string> args) {
-    for (std::string& arg : args)
-        if (arg == "-h") arg = "--" + S::CLI_HELP_CMD;
-    if (!args.empty() && args.front() == S::CLI_HELP_CMD) args.front() = "--" + S::CLI_HELP_CMD;
-    if (!args.empty() && args.front() == "--" + S::CLI_HELP_CMD)
-        for (std::size_t i = 1; i < args.size(); ++i)
-            if (args[i].compare(0, 1, "-") != 0 && zlytpcli::findCommand(args[i])) args[i] = "--" + args[i];
-    return args;
-}
-
-const zlytpcli::CommandSpec& knownCommand(const std::string& word) {
-    const zlytpcli::CommandSpec* spec = zlytpcli::findCommand(word);
-    if (spec) return *spec;
-    std::vector<std::string> words;
-    for (const zlytpcli::CommandSpec& command : zlytpcli::commands()) words.push_back(*command.word);
-    const std::string best = zlytpcli::nearest(word, words);
-    zlytpcli::refuse(
-        S::INVALID_CMD_OPTION_MSG,
-        "zlytpcli: '--" + word + "' is not a zlytpcli command." +
-            (best.empty() || best == S::CLI_HELP_CMD
-                 ? (best.empty() ? "" : " Did you mean --" + best + "?") + " See zlytpcli --" +
-                       S::CLI_HELP_CMD + "."
-                 : " Did you mean --" + best + "? See zlytpcli --" + S::CLI_HELP_CMD + " --" + best + "."));
-}
-
 int run(int argc, char** argv) {
     std::vector<std::string> args;
     std::string root;
@@ -121,9 +95,9 @@ int run(int argc, char** argv) {
     if (args.empty())
         zlytpcli::refuse(S::NO_OPTION_PASSED_MSG,
                          "zlytpcli: give a command; zlytpcli --" + S::CLI_HELP_CMD + " lists them.");
-    const std::vector<zlytpcli::Option> options = zlytpcli::splitOptions(helpWordsAsOptions(args));
+    const std::vector<zlytpcli::Option> options = zlytpcli::splitOptions(zlytpcli::helpWordsAsOptions(args));
 
-    const zlytpcli::CommandSpec* spec = &knownCommand(options.front().word);
+    const zlytpcli::CommandSpec* spec = &zlytpcli::knownCommand(options.front().word);
     // Help: "--help", "--help --command" or "--command --help".
     const bool helpAsked = std::any_of(options.begin(), options.end(),
                                        [](const zlytpcli::Option& o) { return o.word == S::CLI_HELP_CMD; });
@@ -135,12 +109,12 @@ int run(int argc, char** argv) {
                 zlytpcli::refuse(S::ONE_SUB_COMMAND_ALLOWED_MSG,
                                  "zlytpcli: --" + S::CLI_HELP_CMD + " shows one command at a time.");
             }
-            about = &knownCommand(option.word);
+            about = &zlytpcli::knownCommand(option.word);
         }
         // "--help=WORD" names the command as a value.
         for (const std::string& value :
              options.front().word == S::CLI_HELP_CMD ? options.front().values : std::vector<std::string>())
-            about = &knownCommand(value);
+            about = &zlytpcli::knownCommand(value);
         zlytpcli::printHelp(std::cout, about);
         return zlytpcli::kOk;
     }
