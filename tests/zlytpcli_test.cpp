@@ -7,9 +7,11 @@
 #include <boost/filesystem.hpp>
 #include <cstdio>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "support/TestSupport.h"
+#include "tools/zlytpcli/Commands.h"
 
 namespace {
 
@@ -99,6 +101,9 @@ TEST_F(ZlytpcliTest, RootGetsTheShippedDefaultsAndHelpExitsZero) {
     EXPECT_EQ(one.status, 0);
     EXPECT_NE(one.out.find("  --" + S::CLI_SUB_LOWRISK + "\n     " + S::CLI_SUB_LOWRISK_DESC),
               std::string::npos);
+    for (const char* same : {"help addprocess", "--addprocess -h", "--help=addprocess"})
+        EXPECT_EQ(tool(same).out, one.out) << same;
+    EXPECT_EQ(tool("-h").out, help.out);
     EXPECT_FALSE(boost::filesystem::exists(prefs())) << "help never opens the preferences";
 
     EXPECT_EQ(tool("--version").status, 0);
@@ -106,7 +111,8 @@ TEST_F(ZlytpcliTest, RootGetsTheShippedDefaultsAndHelpExitsZero) {
     EXPECT_TRUE(boost::filesystem::exists(prefs()));
 }
 
-// Every refusal: its status, its one line on stderr, nothing on stdout, the file untouched.
+// Every refusal: its status, the vocabulary's line and the line naming the word
+// on stderr, nothing on stdout, the file untouched.
 TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
     daemon();
     const std::string before = readFile(prefs());
@@ -116,14 +122,17 @@ TEST_F(ZlytpcliTest, RefusalsLeaveThePreferencesByteIdentical) {
         SCOPED_TRACE(refusal[0]);
         const ToolRun run = tool(refusal[0]);
         EXPECT_EQ(run.status, std::stoi(refusal[1]));
-        EXPECT_EQ(run.err, *constants.at(refusal[2]) + "\n");
+        EXPECT_EQ(run.err, *constants.at(refusal[2]) + "\n" + (refusal[3].empty() ? "" : refusal[3] + "\n"));
         EXPECT_EQ(run.out, "");
     }
     const ToolRun cancelled = tool("--setoastodefault </dev/null");
     EXPECT_EQ(cancelled.status, 1);
-    EXPECT_EQ(cancelled.out, S::USER_CONFIRMATION_MSG);
+    EXPECT_NE(cancelled.out.find("on-access global settings"), std::string::npos) << "names what it resets";
+    EXPECT_EQ(cancelled.out.substr(cancelled.out.find('\n') + 1), S::USER_CONFIRMATION_MSG);
     EXPECT_EQ(cancelled.err, S::OPERATION_CANCELLED_MSG + "\n");
     EXPECT_EQ(readFile(prefs()), before);
+    kovtest::writeFile(root.file("yes"), "y\n");
+    EXPECT_EQ(tool("--setoastodefault <" + root.file("yes")).status, 0) << "a lower-case y confirms";
 }
 
 TEST_F(ZlytpcliTest, GlobalSettingsReachTheDaemonAndShowInTheSummary) {
@@ -160,17 +169,20 @@ TEST_F(ZlytpcliTest, LoggingSwitchesAndPathsShowInTheLogSettings) {
     EXPECT_EQ(daemon().getQuarantineDir(), root.path().string());
 }
 
-TEST_F(ZlytpcliTest, ProcessesAreListedNumberedAndDeletedByNumber) {
+TEST_F(ZlytpcliTest, ProcessesAreListedNumberedAndDeletedByNumberOrName) {
     expectSuccess("--addprocess --highrisk curl,wget");
     expectSuccess("--addprocess --lowrisk backup");
     const ToolRun refused = tool("--addprocess --lowrisk curl");
     EXPECT_EQ(refused.err, S::SAMEPROCESS_CAN_NOT_BE_ADDED_TO_LOW_RISK_TYPE_MSG + "\n");
     EXPECT_EQ(tool("--getoasconfig --processlist").out,
-              "High Risk\n  1  curl\n  2  wget\nLow Risk\n  3  backup\n");
-    expectSuccess("--delprocess --index 1");
+              "#  Process  Risk list\n1  curl     High Risk\n2  wget     High Risk\n3  backup   Low Risk\n");
+    const std::string deleted = S::RET_SUCCESS_MSG + "\nDeleted process curl from the High Risk list.\n";
+    EXPECT_EQ(tool("--delprocess --index 1").out, deleted);
+    expectSuccess("--addprocess --highrisk curl");
+    EXPECT_EQ(tool("--delprocess --name=curl").out, deleted) << "the name selects what the index did";
     expectSuccess("--setprocess --lowrisk rsync,backup");
     EXPECT_EQ(tool("--getoasconfig --processlist").out,
-              "High Risk\n  1  wget\nLow Risk\n  2  backup\n  3  rsync\n");
+              "#  Process  Risk list\n1  wget     High Risk\n2  backup   Low Risk\n3  rsync    Low Risk\n");
     EXPECT_EQ(daemon().getProcess(KOVL::HIGH_RISK_PROFILE), std::vector<std::string>{"wget"});
 }
 
@@ -184,7 +196,9 @@ TEST_F(ZlytpcliTest, ProfileConfigurationRoundTripsThroughEverySubOption) {
         "--scanunknownprograms enable "
         "--scanunknownmacros enable --primaryaction clean --secondaryaction delete --primaryactionpup delete "
         "--addexclusionwrite --excludefiletype tmp,bak");
-    expectSuccess("--setoasprofileconfig --profile highrisk --excludepaths /var/cache --excludesubfolder");
+    expectSuccess(
+        "--setoasprofileconfig --profile highrisk --addexclusionrw --excludepaths /var/cache "
+        "--excludesubfolder");
     const ToolRun shown = tool("--getoasprofileconfig --profile highrisk");
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, readFile(std::string(KOVCONFIG_TEST_DATA_DIR) + "/zlytpcli_highrisk_profile.txt"));
@@ -198,13 +212,21 @@ TEST_F(ZlytpcliTest, ProfileConfigurationRoundTripsThroughEverySubOption) {
               S::NO_EXCLUSIONS_TO_SHOW_MSG + "\n");
 }
 
-TEST_F(ZlytpcliTest, ExclusionsAreListedNumberedAndDeletedByNumber) {
-    expectSuccess("--setoasprofileconfig --profile lowrisk --addexclusionread --excludepaths /srv/a,/srv/b");
-    expectSuccess("--setoasprofileconfig --profile lowrisk --excludepathwithsubfolder /opt/big");
+TEST_F(ZlytpcliTest, ExclusionsAreListedNumberedAndDeletedByNumberOrItem) {
+    const std::string add =
+        "--setoasprofileconfig --profile lowrisk --addexclusionread --excludepaths /srv/a,/srv/b";
+    expectSuccess(add);
+    expectSuccess(
+        "--setoasprofileconfig --profile lowrisk --addexclusionrw --excludepathwithsubfolder /opt/big");
     EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out, output("exclusions"));
-    expectSuccess("--setoasprofileconfig --profile lowrisk --delexclusion --index 2");
+    const std::string deleted =
+        S::RET_SUCCESS_MSG +
+        "\nDeleted exclusion /srv/b (Path Exclusions On Read) from the lowrisk profile.\n";
+    EXPECT_EQ(tool("--setoasprofileconfig --profile lowrisk --delexclusion --index 2").out, deleted);
     EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile lowrisk").out,
               output("exclusions after deleting 2"));
+    expectSuccess(add);
+    EXPECT_EQ(tool("--setoasprofileconfig --profile lowrisk --delexclusion --name /srv/b").out, deleted);
     EXPECT_EQ(tool("--getoasconfig --exclusionlist --profile standard").out,
               S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE + "\n");
 }
@@ -224,28 +246,80 @@ TEST_F(ZlytpcliTest, TasksAreAddedListedShownScheduledAndDeleted) {
         << "completed from the default task";
 
     const ToolRun listed = tool("--listtasks");
-    const std::size_t line = listed.out.find("nightly ");
-    ASSERT_NE(line, std::string::npos) << listed.out;
-    const std::string row = listed.out.substr(line, listed.out.find('\n', line) - line);
-    EXPECT_NE(row.find(" ODSProfile "), std::string::npos) << row;
-    EXPECT_NE(row.find(" " + S::NOT_DEFINED + " "), std::string::npos) << row;
-    EXPECT_EQ(row.substr(row.size() - nightly.size()), nightly);
-    EXPECT_NE(listed.out.find("content"), std::string::npos);
+    EXPECT_EQ(listed.out.substr(0, listed.out.find('\n')).find("#  Name"), 0u) << "header row";
+    EXPECT_NE(listed.out.find("\n4  nightly  "), std::string::npos) << "by name, after full scan";
+    expectSuccess("--addupdatetask --name zzz");
+    EXPECT_EQ(tool("--listtasks").out.find(listed.out), 0u) << "adding a task leaves the others' numbers";
     expectSuccess("--scheduletask --name nightly --weekly --dayofweek 1,7 --starttime 2:30");
-    const ToolRun shown = tool("--showtask --name nightly");
-    EXPECT_NE(shown.out.find("TaskSchedule  "), std::string::npos);
-    EXPECT_NE(shown.out.find("weekly 1,7 02:30\n"), std::string::npos) << shown.out;
+    // Index, name and identifier select the same task.
+    const ToolRun shown = tool("--showtask --index 4");
+    EXPECT_EQ(tool("--showtask --name nightly").out, shown.out);
+    EXPECT_EQ(tool("--showtask --uuid " + nightly).out, shown.out);
+    EXPECT_NE(shown.out.find("  Schedule:  Weekly on Sunday and Saturday at 02:30\n"), std::string::npos)
+        << shown.out;
+    EXPECT_NE(shown.out.find("  Threats:            Clean, then Delete\n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("Last run\n  Status:  Never run\n"), std::string::npos) << shown.out;
 
-    expectSuccess("--deltask --name nightly");
+    EXPECT_EQ(tool("--deltask --name nightly").out,
+              S::RET_SUCCESS_MSG + "\nDeleted task nightly (" + nightly + ").\n");
     EXPECT_EQ(daemon().getODSTaskSettings().count(nightly), 0u);
-    EXPECT_EQ(tool("--showtask --name nightly").err, S::INVALID_TASK_NAME_MSG + "\n");
-    EXPECT_EQ(daemon().getUpdateTaskSettings().size(), 2u);
+    EXPECT_EQ(tool("--showtask --name nightly").err.find(S::INVALID_TASK_NAME_MSG + "\n"), 0u);
+    EXPECT_EQ(daemon().getUpdateTaskSettings().size(), 3u);
+}
+
+// Every show and list command prints one JSON object; tests/data/zlytpcli_json.tsv
+// names a member of each and its value.
+TEST_F(ZlytpcliTest, ShowCommandsPrintTypedJson) {
+    kovtest::writeFile(root.file("password"), "open sesame\n");
+    for (const std::string& args : std::vector<std::string>{
+             "--setoasglobalconfig --maxscantime 90", "--addprocess --highrisk curl,wget",
+             "--usefanotify enable",
+             "--setoasprofileconfig --profile lowrisk --addexclusionread --excludepaths /srv/a",
+             "--setoasprofileconfig --profile highrisk --filetypestoscan onlyspecified --addfiletype py",
+             "--setmaxproductlogsize 25", "--orqtelemetry --setstatus enable",
+             "--addodstask --name nightly --scanpaths /home --odsthreads 2 --secondaryaction continue",
+             "--scheduletask --name nightly --weekly --dayofweek 1 --starttime 02:30",
+             "--proxyserverconfig --type customproxy --url proxy.example.com --port 3128 --httpauth enable "
+             "--username alice --password - <" +
+                 root.file("password")})
+        EXPECT_EQ(tool(args).status, 0) << args;
+    std::set<std::string> shown;
+    for (const auto& row : kovtest::dataRows("zlytpcli_json.tsv")) {
+        SCOPED_TRACE(row[0] + " " + row[1]);
+        const ToolRun run = tool(row[0] + " --output json");
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.find("open sesame"), std::string::npos);
+        const nlohmann::json document = nlohmann::json::parse(run.out);
+        EXPECT_EQ(document.at(nlohmann::json::json_pointer(row[1])), nlohmann::json::parse(row[2]));
+        shown.insert(row[0].substr(2, row[0].find(' ') - 2));
+    }
+    for (const zlytpcli::CommandSpec& command : zlytpcli::commands())
+        for (const zlytpcli::SubOption& sub : command.subs)
+            if (*sub.word == zlytpcli::kOutputWord) {
+                EXPECT_EQ(shown.count(*command.word), 1u) << *command.word;
+            }
+}
+
+// The man page and the completion are generated from the table: every command
+// and sub-option is in both.
+TEST_F(ZlytpcliTest, ManPageAndCompletionCoverTheCommandTable) {
+    const std::string man = readFile(ZLYTPCLI_MAN_PAGE), completion = readFile(ZLYTPCLI_COMPLETION);
+    for (const zlytpcli::CommandSpec& command : zlytpcli::commands()) {
+        EXPECT_NE(man.find(".TP\n\\fB\\-\\-" + *command.word + "\\fR"), std::string::npos) << *command.word;
+        EXPECT_NE(completion.find(" --" + *command.word + " "), std::string::npos) << *command.word;
+        for (const zlytpcli::SubOption& sub : command.subs) {
+            EXPECT_NE(man.find("\\fB\\-\\-" + *sub.word + "\\fR"), std::string::npos) << *sub.word;
+            EXPECT_NE(completion.find(" --" + *sub.word + " "), std::string::npos) << *sub.word;
+        }
+    }
 }
 
 TEST_F(ZlytpcliTest, ProxyPasswordIsStoredSealedAndNeverShown) {
+    kovtest::writeFile(root.file("password"), "open sesame\n");
     const ToolRun set = tool(
         "--proxyserverconfig --type customproxy --url proxy.example.com --port 3128 --httpauth enable "
-        "--username alice --password 'open sesame'");
+        "--username alice --password - <" +
+        root.file("password"));
     EXPECT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(set.out, S::SUCCESSFULLY_SET_PROXY_CONFIG_MSG + "\n");
     EXPECT_EQ(readFile(prefs()).find("open sesame"), std::string::npos);
@@ -261,7 +335,7 @@ TEST_F(ZlytpcliTest, ProxyPasswordIsStoredSealedAndNeverShown) {
     EXPECT_EQ(daemon().getORQStatus(orq), KOVL::AM_SUCCESS);
     EXPECT_FALSE(orq);
     expectSuccess("--orqtelemetry --setstatus enable");
-    EXPECT_EQ(tool("--orqtelemetry --getstatus").out, "ORQ Telemetry:   Enabled\n");
+    EXPECT_EQ(tool("--orqtelemetry --getstatus").out, "ORQ Telemetry:  Enabled\n");
 }
 
 TEST_F(ZlytpcliTest, AccessProtectionStatusAndExclusionsAreShown) {
@@ -269,9 +343,9 @@ TEST_F(ZlytpcliTest, AccessProtectionStatusAndExclusionsAreShown) {
     EXPECT_EQ(
         daemon().addSettings({{"59", {{"DNDAPGlobalExclusions.APExclusions.APExclusion", "sshd,cron"}}}}),
         KOVL::AM_SUCCESS);
-    EXPECT_EQ(tool("--getapexclusions").out, "1  sshd\n2  cron\n");
+    EXPECT_EQ(tool("--getapexclusions").out, "#  Excluded process\n1  sshd\n2  cron\n");
     expectSuccess("--setapstatus disable");
-    EXPECT_EQ(tool("--getapstatus").out, "Access Protection:   Disabled\n");
+    EXPECT_EQ(tool("--getapstatus").out, "Access Protection:  Disabled\n");
 }
 
 TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {

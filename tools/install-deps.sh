@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 packages=(cmake make g++ libboost-dev libboost-thread-dev libboost-filesystem-dev libboost-system-dev
-          libgtest-dev libbenchmark-dev libssl-dev libsqlite3-dev libpugixml-dev clang libclang-rt-dev)
+          libgtest-dev libbenchmark-dev nlohmann-json3-dev libssl-dev libsqlite3-dev libpugixml-dev clang
+          libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "Handlers.h"
+#include "View.h"
 
 namespace zlytpcli {
 
@@ -18,21 +19,35 @@ using S = KOVL::AMCliStringConstants;
 
 // ---- value words and results ----
 
-bool enableWord(const std::string& word, const std::string& invalid) {
+std::vector<std::string> enableChoices() { return {S::PARAM_ENABLE, S::PARAM_DISABLE}; }
+
+bool enableWord(const std::string& word, const std::string& invalid, const std::string& option) {
     if (word == S::PARAM_ENABLE) return true;
     if (word == S::PARAM_DISABLE) return false;
-    refuse(invalid);
+    refuse(invalid, oneOf(option.empty() ? "the command" : "--" + option, word, enableChoices()));
 }
 
-// A whole number in [low, high]; anything else is refused with `invalid`.
-long number(const std::string& word, long low, long high, const std::string& invalid) {
+long number(const std::string& word, long low, long high, const std::string& invalid,
+            const std::string& option) {
+    const std::string name = option.empty() ? std::string() : " for --" + option;
+    const std::string range = low > high        ? std::string(" the list is empty")
+                              : high == INT_MAX ? " give a whole number from " + std::to_string(low) + " up"
+                                                : " give a whole number from " + std::to_string(low) +
+                                                      " to " + std::to_string(high);
+    if (word.empty()) refuse(invalid, "zlytpcli: the value" + name + " is empty;" + range + ".");
+    long value = 0;
     try {
         std::size_t used = 0;
-        const long value = std::stol(word, &used);
-        if (used == word.size() && value >= low && value <= high) return value;
+        value = std::stol(word, &used);
+        if (used != word.size()) throw std::invalid_argument(word);
+    } catch (const std::out_of_range&) {
+        refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
     } catch (const std::exception&) {
+        refuse(invalid, "zlytpcli: '" + word + "'" + name + " is not a whole number;" + range + ".");
     }
-    refuse(invalid);
+    if (value < low || value > high)
+        refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
+    return value;
 }
 
 KOVL::PROFILE_CODE profileWord(const std::string& word) {
@@ -62,19 +77,32 @@ Status report(Context& ctx, int code, const std::string& failed) {
     return kOk;
 }
 
-void printNumbered(Context& ctx, const std::string& heading, const std::vector<std::string>& items,
-                   const std::string& none) {
-    if (items.empty()) {
-        ctx.out << none << "\n";
-        return;
-    }
-    ctx.out << heading << "\n";
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (std::size_t i = 0; i < items.size(); ++i) rows.push_back({std::to_string(i + 1), items[i]});
-    printColumns(ctx.out, rows, "  ");
+Status reportDeleted(Context& ctx, int code, const std::string& failed, const std::string& what) {
+    if (!succeeded(code)) refuse(failed, kFailed);
+    ctx.out << S::RET_SUCCESS_MSG << "\nDeleted " << what << ".\n";
+    return kOk;
+}
+
+void checkActionPair(const std::string& primary, const std::string& secondary, bool secondaryGiven,
+                     bool secondaryOnlyAfterClean, bool unwantedPrograms) {
+    const std::string which = unwantedPrograms ? "--primaryactionpup" : "--primaryaction";
+    if (primary == secondary)
+        refuse(unwantedPrograms ? S::SAME_PARAMETER_FOUND_FOR_PUP_ACTION_MSG
+                                : S::SAME_PARAMETER_FOUND_FOR_ACTION_MSG,
+               "zlytpcli: both actions would be " + primary +
+                   (secondaryGiven ? "" : " (the second one is kept)") + "; give a different " +
+                   (secondaryGiven ? which : which + " or the second action too") + ".");
+    if (secondaryGiven && secondaryOnlyAfterClean && primary != S::PARAM_CLEAN)
+        refuse(unwantedPrograms ? S::INVALID_SECONDARY_ACTION_PUP_FOR_SPECIFIED_PRIMARY_ACTION_PUP_MSG
+                                : S::INVALID_SECONDARY_ACTION_FOR_SPECIFIED_PRIMARY_ACTION_MSG,
+               "zlytpcli: a second action applies only after " + which + " " + S::PARAM_CLEAN +
+                   ", and the first action would be " + primary + ".");
 }
 
 namespace {
+
+const std::string kFanotifyLabel = "File access through fanotify";
+const std::string kKernelModuleLabel = "File access through the kernel module";
 
 // ORQ sensitivity: the stored level 1..5 and its words and labels.
 struct SensitivityLevel {
@@ -89,6 +117,15 @@ const SensitivityLevel kSensitivity[] = {
     {4, &S::CLI_ORQ_SENSITIVITY_LEVEL_HIGH, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_HIGH},
     {5, &S::CLI_ORQ_SENSITIVITY_LEVEL_VERY_HIGH, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_HIGH},
 };
+
+std::vector<std::string> sensitivityWords() {
+    std::vector<std::string> words;
+    for (const SensitivityLevel& row : kSensitivity) words.push_back(*row.word);
+    return words;
+}
+
+const std::string kProcessNameHelp =
+    "Name of the process to delete, as shown by --getoasconfig --processlist.";
 
 const std::string& sensitivityLabel(int level) {
     for (const SensitivityLevel& row : kSensitivity)
@@ -118,8 +155,9 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
         return report(ctx, c.setOASStatus(word == S::CLI_OAS_PARAM_ON), S::VALUE_COULD_NOT_BE_SET_MSG);
     }
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME)) {
-        const long seconds = number(in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME), 10, 9999,
-                                    S::MAXSCANTIME_OUT_OF_RANGE_MSG);
+        const long seconds =
+            number(in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME), 10, 9999,
+                   S::MAXSCANTIME_OUT_OF_RANGE_MSG, S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME);
         return report(ctx, c.setOASMaxScanTimeout(seconds), S::VALUE_COULD_NOT_BE_SET_MSG);
     }
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS)) {
@@ -149,6 +187,15 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
     return report(ctx, KOVL::AM_SUCCESS, S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
 }
 
+// The word of each ORQ sensitivity level, as --sensitivity takes it.
+std::string sensitivityWord(int level) {
+    for (const SensitivityLevel& row : kSensitivity)
+        if (row.level == level) return *row.word;
+    return "";
+}
+
+Cell enabledCell(bool on) { return {on, enabledLabel(on)}; }
+
 void printSummary(Context& ctx) {
     Controller& c = ctx.controller;
     bool oas = false;
@@ -158,14 +205,22 @@ void printSummary(Context& ctx) {
     int level = 0;
     const bool orqKnown = c.getORQStatus(orq) == KOVL::AM_SUCCESS;
     const bool levelKnown = c.getORQSensitivity(level) == KOVL::AM_SUCCESS;
-    printColumns(ctx.out, {{S::ON_ACCESS_SCAN, enabledLabel(oas)},
-                           {S::PROFILE_SETTING, c.getOASProcSettings() == S::CLI_PROCSETTINGS_PARAM_RISKBASED
-                                                    ? S::RISKBASED
-                                                    : S::STANDARD},
-                           {S::MAXIMUM_SCAN_TIME, std::to_string(c.getOASMaxScanTimeout())},
-                           {S::ORQ_STATUS, orqKnown ? enabledLabel(orq) : S::NOT_APPLICABLE},
-                           {S::ORQ_SENSITIVITY, levelKnown ? sensitivityLabel(level) : S::NOT_APPLICABLE},
-                           {S::AP_STATUS, enabledLabel(c.getAccessProtectionStatus())}});
+    const bool riskBased = c.getOASProcSettings() == S::CLI_PROCSETTINGS_PARAM_RISKBASED;
+    const long seconds = c.getOASMaxScanTimeout();
+    View()
+        .field("onAccessScan", S::ON_ACCESS_SCAN, enabledCell(oas))
+        .field("procSettings", S::PROFILE_SETTING,
+               {riskBased ? S::CLI_PROCSETTINGS_PARAM_RISKBASED : S::CLI_PROCSETTINGS_PARAM_STANDARD,
+                riskBased ? S::RISKBASED : S::STANDARD})
+        .field("maxScanTimeSeconds", S::MAXIMUM_SCAN_TIME, {seconds, std::to_string(seconds) + " seconds"})
+        .field("orq", S::ORQ_STATUS, orqKnown ? enabledCell(orq) : Cell(nullptr, S::NOT_APPLICABLE))
+        .field("orqSensitivity", S::ORQ_SENSITIVITY,
+               levelKnown ? Cell(sensitivityWord(level), sensitivityLabel(level))
+                          : Cell(nullptr, S::NOT_APPLICABLE))
+        .field("accessProtection", S::AP_STATUS, enabledCell(c.getAccessProtectionStatus()))
+        .field("useFanotify", kFanotifyLabel, enabledCell(c.getUseFanotifyForFileAccess()))
+        .field("useKernelModule", kKernelModuleLabel, enabledCell(c.getUseKernelModuleForFileAccess()))
+        .print(ctx.out, ctx.json);
 }
 
 // The process lists, numbered across both lists in the order getProcessList gives.
@@ -182,19 +237,17 @@ std::vector<NumberedProcess> numberedProcesses(Controller& c) {
 }
 
 void printProcessList(Context& ctx) {
-    const std::vector<NumberedProcess> list = numberedProcesses(ctx.controller);
-    if (list.empty()) {
-        ctx.out << S::NO_PROCESS_TO_SHOW_MSG << "\n";
-        return;
+    std::vector<std::vector<Cell>> rows;
+    for (const NumberedProcess& entry : numberedProcesses(ctx.controller)) {
+        const bool high = entry.code == KOVL::HIGH_RISK_PROFILE;
+        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)},
+                        entry.name,
+                        {high ? S::CLI_SUB_HIGHRISK : S::CLI_SUB_LOWRISK, high ? S::HIGHRISK : S::LOWRISK}});
     }
-    for (const KOVL::PROFILE_CODE code : {KOVL::HIGH_RISK_PROFILE, KOVL::LOW_RISK_PROFILE}) {
-        std::vector<std::pair<std::string, std::string>> rows;
-        for (std::size_t i = 0; i < list.size(); ++i)
-            if (list[i].code == code) rows.push_back({std::to_string(i + 1), list[i].name});
-        ctx.out << (code == KOVL::HIGH_RISK_PROFILE ? S::HIGHRISK : S::LOWRISK) << "\n";
-        if (rows.empty()) ctx.out << "  " << S::NO_PROCESS_TO_SHOW_MSG << "\n";
-        printColumns(ctx.out, rows, "  ");
-    }
+    View()
+        .table("processes", {{"index", "#"}, {"name", "Process"}, {"list", "Risk list"}}, rows,
+               S::NO_PROCESS_TO_SHOW_MSG)
+        .print(ctx.out, ctx.json);
 }
 
 Status getOASConfig(Context& ctx, const Invocation& in) {
@@ -203,21 +256,27 @@ Status getOASConfig(Context& ctx, const Invocation& in) {
                                   &S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN};
     int given = 0;
     for (const std::string* word : views) given += in.has(*word) ? 1 : 0;
-    if (given == 0) refuse(S::NO_OPTION_PASSED_MSG);
-    if (given > 1) refuse(S::ONE_SUB_COMMAND_ALLOWED_MSG);
+    const std::string which = "zlytpcli: give one of --" + S::CLI_GETOASCONFIG_SUB_SUMMARY + ", --" +
+                              S::CLI_GETOASCONFIG_SUB_PROCESSLIST + ", --" +
+                              S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST + " and --" +
+                              S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN + ".";
+    if (given == 0) refuse(S::NO_OPTION_PASSED_MSG, which);
+    if (given > 1) refuse(S::ONE_SUB_COMMAND_ALLOWED_MSG, which);
     if (in.has(S::CLI_GETOASCONFIG_SUB_SUMMARY)) return printSummary(ctx), kOk;
     if (in.has(S::CLI_GETOASCONFIG_SUB_PROCESSLIST)) return printProcessList(ctx), kOk;
     if (in.has(S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN)) {
         const std::string word = in.sub(S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN);
         const bool defaults = word == S::CLI_LISTFILETYPESTOSCAN_PARAM_DEFAULT_AND_SPECIFIED;
-        if (!defaults && word != S::CLI_LISTFILETYPESTOSCAN_PARAM_ONLY_SPECIFIED)
-            refuse(S::INVALID_LISTFILETYPESTOSCAN_ARGUMENT_MSG);
         const KOVL::PROFILE_CODE code = requiredProfile(in);
         Controller& c = ctx.controller;
-        printNumbered(ctx, S::FILE_TYPES_TO_BE_SCANNED,
-                      defaults ? c.getFileTypesToScanDefaultAndSpecified(code)
-                               : c.getFileTypesToScanOnlySpecified(code),
-                      S::NO_FILETYPES_TO_SHOW_MSG);
+        std::vector<std::vector<Cell>> rows;
+        for (const std::string& type : defaults ? c.getFileTypesToScanDefaultAndSpecified(code)
+                                                : c.getFileTypesToScanOnlySpecified(code))
+            rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)}, type});
+        View()
+            .table("fileTypes", {{"index", "#"}, {"type", S::FILE_TYPES_TO_BE_SCANNED}}, rows,
+                   S::NO_FILETYPES_TO_SHOW_MSG)
+            .print(ctx.out, ctx.json);
         return kOk;
     }
     return printExclusionList(ctx, requiredProfile(in));
@@ -271,14 +330,36 @@ Status setProcess(Context& ctx, const Invocation& in) {
                   S::VALUE_COULD_NOT_BE_SET_MSG);
 }
 
+// By --index (as --getoasconfig --processlist numbers them) or by --name.
 Status delProcess(Context& ctx, const Invocation& in) {
-    if (!in.has(S::CLI_SUB_TASK_INDEX)) refuse(S::NO_OPTION_PASSED_MSG);
+    const bool byIndex = in.has(S::CLI_SUB_TASK_INDEX), byName = in.has(S::CLI_SUB_TASK_NAME);
+    const std::string how = "zlytpcli: give the process by --" + S::CLI_SUB_TASK_INDEX + " N (as --" +
+                            S::CLI_GETOASCONFIG_CMD + " --" + S::CLI_GETOASCONFIG_SUB_PROCESSLIST +
+                            " numbers it) or by --" + S::CLI_SUB_TASK_NAME + " NAME.";
+    if (!byIndex && !byName) refuse(S::NO_OPTION_PASSED_MSG, how);
+    if (byIndex && byName) refuse(S::SPECIFY_ONLY_ONE_OPTION_INDEX_OR_NAME_MSG, how);
     const std::vector<NumberedProcess> list = numberedProcesses(ctx.controller);
-    const long index = number(in.sub(S::CLI_SUB_TASK_INDEX), 1, static_cast<long>(list.size()),
-                              S::PROCESS_COULD_NOT_BE_DELETED_MSG);
-    const NumberedProcess& entry = list[static_cast<std::size_t>(index - 1)];
-    return report(ctx, ctx.controller.deleteProcess(entry.code, entry.name),
-                  S::PROCESS_COULD_NOT_BE_DELETED_MSG);
+    std::vector<std::string> names;
+    for (const NumberedProcess& entry : list) names.push_back(entry.name);
+    std::size_t at = 0;
+    if (byIndex) {
+        at = static_cast<std::size_t>(number(in.sub(S::CLI_SUB_TASK_INDEX), 1, static_cast<long>(list.size()),
+                                             S::PROCESS_COULD_NOT_BE_DELETED_MSG, S::CLI_SUB_TASK_INDEX) -
+                                      1);
+    } else {
+        const std::string name = in.sub(S::CLI_SUB_TASK_NAME);
+        const auto found = std::find(names.begin(), names.end(), name);
+        if (found == names.end())
+            refuse(
+                S::PROCESS_COULD_NOT_BE_DELETED_MSG,
+                "zlytpcli: no process '" + name + "' is in either risk list." + didYouMean(name, names, ""));
+        at = static_cast<std::size_t>(found - names.begin());
+    }
+    const NumberedProcess& entry = list[at];
+    return reportDeleted(ctx, ctx.controller.deleteProcess(entry.code, entry.name),
+                         S::PROCESS_COULD_NOT_BE_DELETED_MSG,
+                         "process " + entry.name + " from the " +
+                             (entry.code == KOVL::HIGH_RISK_PROFILE ? S::HIGHRISK : S::LOWRISK) + " list");
 }
 
 // ---- quarantine and logging ----
@@ -298,7 +379,8 @@ Status setProductLogFile(Context& ctx, const Invocation& in) {
 }
 
 Status setMaxProductLogSize(Context& ctx, const Invocation& in) {
-    const long size = number(in.value(), 1, INT_MAX, S::INVALID_MAX_PRODUCTLOG_SIZE_ARGUMENT_MSG);
+    const long size = number(in.value(), 1, INT_MAX, S::INVALID_MAX_PRODUCTLOG_SIZE_ARGUMENT_MSG,
+                             S::CLI_SETMAXPRODUCTLOGSIZE_CMD);
     const int code = ctx.controller.setActivityLogSize(static_cast<int>(size));
     if (!succeeded(code)) refuse(S::SET_MAX_PRODUCTLOG_SIZE_FAILURE_MSG, kFailed);
     ctx.out << (code == KOVL::AM_ALREADY_SET ? S::PRODUCTLOG_SIZE_SET_TO_SAME_VALUE_MSG
@@ -309,6 +391,8 @@ Status setMaxProductLogSize(Context& ctx, const Invocation& in) {
 
 // The enable/disable commands: one row each, the setter and its getter.
 struct Switch {
+    const char* key;    // the JSON member of --showlogsettings
+    const char* label;  // its label there
     const std::string* word;
     const std::string* help;
     const std::string* summary;
@@ -321,67 +405,75 @@ struct Switch {
 // debuglog covers both scanners; its state is shown from the on-access flag.
 const std::vector<Switch>& switches() {
     static const std::vector<Switch> rows = {
-        {&S::CLI_DEBUGLOG_CMD, &S::CLI_DEBUGLOG_CMD_DESC, &S::CLI_DEBUGLOG_CMD_DESC_SHORT,
-         &S::INVALID_DEBUG_LOG_ARGUMENT_MSG, &S::DEBUG_LOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
+        {"debugLogging", "Debug logging (on-access and on-demand scans)", &S::CLI_DEBUGLOG_CMD,
+         &S::CLI_DEBUGLOG_CMD_DESC, &S::CLI_DEBUGLOG_CMD_DESC_SHORT, &S::INVALID_DEBUG_LOG_ARGUMENT_MSG,
+         &S::DEBUG_LOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) {
              const int oas = c.enableDebugLoggingForOAS(on);
              return succeeded(oas) ? c.enableDebugLoggingForODS(on) : oas;
          },
          [](Controller& c) { return c.isDebugLoggingEnabledForOAS(); }},
-        {&S::CLI_PRODUCTLOG_CMD, &S::CLI_PRODUCTLOG_CMD_DESC, &S::CLI_PRODUCTLOG_CMD_DESC_SHORT,
-         &S::INVALID_PRODUCT_LOG_ARGUMENT_MSG, &S::PRODUCT_LOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
+        {"productLog", "Product (activity) log", &S::CLI_PRODUCTLOG_CMD, &S::CLI_PRODUCTLOG_CMD_DESC,
+         &S::CLI_PRODUCTLOG_CMD_DESC_SHORT, &S::INVALID_PRODUCT_LOG_ARGUMENT_MSG,
+         &S::PRODUCT_LOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) { return c.enableActivityLogging(on); },
          [](Controller& c) { return c.isActivityLoggingEnabled(); }},
-        {&S::CLI_USESYSLOG_CMD, &S::CLI_USESYSLOG_CMD_DESC, &S::CLI_USESYSLOG_CMD_DESC_SHORT,
-         &S::INVALID_USE_SYSLOG_ARGUMENT_MSG, &S::USE_SYSLOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
+        {"syslog", "Events to syslog", &S::CLI_USESYSLOG_CMD, &S::CLI_USESYSLOG_CMD_DESC,
+         &S::CLI_USESYSLOG_CMD_DESC_SHORT, &S::INVALID_USE_SYSLOG_ARGUMENT_MSG,
+         &S::USE_SYSLOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) { return c.enableEventLogging(on); },
          [](Controller& c) { return c.isEventLoggingEnabled(); }},
-        {&S::CLI_OAS_ACTIVITYLOG_CMD, &S::CLI_OAS_ACTIVITYLOG_CMD_DESC,
-         &S::CLI_OAS_ACTIVITYLOG_CMD_DESC_SHORT, &S::INVALID_OAS_ACTIVITYLOG_ARGUMENT_MSG,
-         &S::OAS_ACTIVITYLOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
+        {"onAccessActivityLog", "On-access activity log", &S::CLI_OAS_ACTIVITYLOG_CMD,
+         &S::CLI_OAS_ACTIVITYLOG_CMD_DESC, &S::CLI_OAS_ACTIVITYLOG_CMD_DESC_SHORT,
+         &S::INVALID_OAS_ACTIVITYLOG_ARGUMENT_MSG, &S::OAS_ACTIVITYLOG_CONFIGURATION_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) { return c.enableOASActivityLogging(on); },
          [](Controller& c) { return c.isOASActivityLoggingEnabled(); }},
-        {&S::CLI_USEFANOTIFY_CMD, &S::CLI_USEFANOTIFY_CMD_DESC, &S::CLI_USEFANOTIFY_CMD_DESC_SHORT,
-         &S::INVALID_USE_FANOTIFY_ARGUMENT_MSG, &S::USE_FANOTIFY_CONFIGURATION_COULD_NOT_BE_SET_MSG,
+        {"useFanotify", kFanotifyLabel.c_str(), &S::CLI_USEFANOTIFY_CMD, &S::CLI_USEFANOTIFY_CMD_DESC,
+         &S::CLI_USEFANOTIFY_CMD_DESC_SHORT, &S::INVALID_USE_FANOTIFY_ARGUMENT_MSG,
+         &S::USE_FANOTIFY_CONFIGURATION_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) { return c.setUseFanotifyForFileAccess(on); },
          [](Controller& c) { return c.getUseFanotifyForFileAccess(); }},
-        {&S::CLI_USEKERNELMODULE_CMD, &S::CLI_USEKERNELMODULE_CMD_DESC,
-         &S::CLI_USEKERNELMODULE_CMD_DESC_SHORT, &S::INVALID_CMD_OPTION_MSG,
+        {"useKernelModule", kKernelModuleLabel.c_str(), &S::CLI_USEKERNELMODULE_CMD,
+         &S::CLI_USEKERNELMODULE_CMD_DESC, &S::CLI_USEKERNELMODULE_CMD_DESC_SHORT, &S::INVALID_CMD_OPTION_MSG,
          &S::USE_KERNELMODULE_CONFIGURATION_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) { return c.setUseKernelModuleForFileAccess(on); },
          [](Controller& c) { return c.getUseKernelModuleForFileAccess(); }},
-        {&S::CLI_SET_AP_STATUS, &S::CLI_SET_AP_STATUS_DESC, nullptr, &S::INVALID_CMD_OPTION_MSG,
-         &S::VALUE_COULD_NOT_BE_SET_MSG,
+        {"accessProtection", "Access Protection", &S::CLI_SET_AP_STATUS, &S::CLI_SET_AP_STATUS_DESC, nullptr,
+         &S::INVALID_CMD_OPTION_MSG, &S::VALUE_COULD_NOT_BE_SET_MSG,
          [](Controller& c, bool on) { return c.setAccessProtectionStatus(on); }, nullptr},
     };
     return rows;
 }
 
-// Log settings, each row labelled with the command that changes it.
+// Log settings and the file-access switches.
 Status showLogSettings(Context& ctx, const Invocation&) {
     Controller& c = ctx.controller;
-    std::vector<std::pair<std::string, std::string>> rows;
+    View view;
     for (const Switch& row : switches())
-        if (row.get && *row.word != S::CLI_USEFANOTIFY_CMD && *row.word != S::CLI_USEKERNELMODULE_CMD)
-            rows.push_back({*row.word, enabledLabel(row.get(c))});
-    rows.push_back({S::CLI_SETPRODUCTLOGFILE_CMD, c.getLogPath()});
-    rows.push_back({S::CLI_SETMAXPRODUCTLOGSIZE_CMD, std::to_string(c.getActivityLogSize())});
-    printColumns(ctx.out, rows);
+        if (row.get) view.field(row.key, row.label, enabledCell(row.get(c)));
+    const long size = c.getActivityLogSize();
+    view.field("productLogFile", "Product log file", c.getLogPath())
+        .field("maxProductLogSizeMB", "Maximum product log size", {size, std::to_string(size) + " MB"})
+        .print(ctx.out, ctx.json);
     return kOk;
 }
 
 Status getAPStatus(Context& ctx, const Invocation&) {
-    printColumns(ctx.out, {{S::AP_STATUS, enabledLabel(ctx.controller.getAccessProtectionStatus())}});
+    View()
+        .field("accessProtection", S::AP_STATUS, enabledCell(ctx.controller.getAccessProtectionStatus()))
+        .print(ctx.out, ctx.json);
     return kOk;
 }
 
 // The access-protection exclusions kept in the preferences, numbered.
 Status getAPExclusions(Context& ctx, const Invocation&) {
-    const std::vector<std::string> items = ctx.controller.getAPDefaultExclusions();
-    if (items.empty()) ctx.out << S::NO_EXCLUSIONS_AVAILABLE_MSG << "\n";
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (const std::string& item : items) rows.push_back({std::to_string(rows.size() + 1), item});
-    printColumns(ctx.out, rows);
+    std::vector<std::vector<Cell>> rows;
+    for (const std::string& item : ctx.controller.getAPDefaultExclusions())
+        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)}, item});
+    View()
+        .table("exclusions", {{"index", "#"}, {"process", "Excluded process"}}, rows,
+               S::NO_EXCLUSIONS_AVAILABLE_MSG)
+        .print(ctx.out, ctx.json);
     return kOk;
 }
 
@@ -396,17 +488,27 @@ Status version(Context& ctx, const Invocation&) {
         const auto found = info.find(name);
         return found == info.end() ? std::string() : found->second;
     };
-    printColumns(ctx.out, {{S::VERSION_OPTION, value("ProductName") + " " + value("ProductVersion")},
-                           {S::ENGINE, engine},
-                           {S::DAT, dat}});
+    View()
+        .field("product", "Product", value("ProductName"))
+        .field("version", "Version", value("ProductVersion"))
+        .field("engine", "Engine", engine)
+        .field("dat", "DAT", dat)
+        .print(ctx.out, ctx.json);
     return kOk;
 }
 
 // ---- the table ----
 
 SubOption sub(const std::string& word, const std::string& help, Arity arity = Arity::One,
-              const std::string* invalid = nullptr) {
-    return {&word, &help, arity, invalid};
+              const std::string* invalid = nullptr, std::vector<std::string> choices = {}) {
+    return {&word, &help, arity, invalid, std::move(choices)};
+}
+
+// A show or list command: no value of its own, its sub-options and --output.
+CommandSpec show(const std::string& word, const std::string& help, const std::string* summary,
+                 std::vector<SubOption> subs, Handler run) {
+    subs.push_back(outputSubOption());
+    return {&word, &help, summary, Arity::None, nullptr, std::move(subs), std::move(run)};
 }
 
 // A command that acts on the running product (tasks running, quarantine,
@@ -419,36 +521,37 @@ CommandSpec daemonOnly(const std::string& word, const std::string& help,
 std::vector<CommandSpec> buildTable() {
     std::vector<CommandSpec> table = {
         {&S::CLI_HELP_CMD, &S::CLI_HELP_CMD_DESC, nullptr, Arity::None, nullptr, {}, nullptr},
-        {&S::CLI_VERSION_CMD, &S::CLI_VERSION_CMD_DESC, nullptr, Arity::None, nullptr, {}, version},
+        show(S::CLI_VERSION_CMD, S::CLI_VERSION_CMD_DESC, nullptr, {}, version),
         {&S::CLI_SETOASGLOBALCONFIG_CMD,
          &S::CLI_SETOASGLOBALCONFIG_CMD_DESC,
          nullptr,
          Arity::None,
          nullptr,
          {sub(S::CLI_SETOASGLOBALCONFIG_SUB_OAS, S::CLI_SETOASGLOBALCONFIG_SUB_OAS_DESC, Arity::One,
-              &S::INVALID_CMD_OPTION_MSG),
+              &S::INVALID_CMD_OPTION_MSG, {S::CLI_OAS_PARAM_ON, S::CLI_OAS_PARAM_OFF}),
           sub(S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME, S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME_DESC,
               Arity::One, &S::MAXSCANTIME_OUT_OF_RANGE_MSG),
           sub(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS, S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS_DESC,
-              Arity::One, &S::INVALID_PROCSETTINGS_ARGUMENT_MSG),
+              Arity::One, &S::INVALID_PROCSETTINGS_ARGUMENT_MSG,
+              {S::CLI_PROCSETTINGS_PARAM_STANDARD, S::CLI_PROCSETTINGS_PARAM_RISKBASED}),
           sub(S::CLI_SUB_ORQ, S::CLI_SUB_ORQ_DESC, Arity::None),
-          sub(S::CLI_SUB_ORQ_STATE, S::CLI_SUB_ORQ_STATE_DESC, Arity::One,
-              &S::INVALID_ORQ_STATE_ARGUMENT_MSG),
+          sub(S::CLI_SUB_ORQ_STATE, S::CLI_SUB_ORQ_STATE_DESC, Arity::One, &S::INVALID_ORQ_STATE_ARGUMENT_MSG,
+              enableChoices()),
           sub(S::CLI_SUB_ORQ_SENSITIVITY, S::CLI_SUB_ORQ_SENSITIVITY_DESC, Arity::One,
-              &S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG)},
+              &S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG, sensitivityWords())},
          setOASGlobalConfig},
-        {&S::CLI_GETOASCONFIG_CMD,
-         &S::CLI_GETOASCONFIG_CMD_DESC,
-         nullptr,
-         Arity::None,
-         nullptr,
-         {sub(S::CLI_GETOASCONFIG_SUB_SUMMARY, S::CLI_GETOASCONFIG_SUB_SUMMARY_DESC, Arity::None),
-          sub(S::CLI_GETOASCONFIG_SUB_PROCESSLIST, S::CLI_GETOASCONFIG_SUB_PROCESSLIST_DESC, Arity::None),
-          sub(S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST, S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST_DESC, Arity::None),
-          sub(S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN, S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN_DESC,
-              Arity::One, &S::INVALID_LISTFILETYPESTOSCAN_ARGUMENT_MSG),
-          sub(S::CLI_SUB_PROFILE, S::CLI_SUB_PROFILE_DESC, Arity::One, &S::INVALID_PROFILE_OPTION_MSG)},
-         getOASConfig},
+        show(S::CLI_GETOASCONFIG_CMD, S::CLI_GETOASCONFIG_CMD_DESC, nullptr,
+             {sub(S::CLI_GETOASCONFIG_SUB_SUMMARY, S::CLI_GETOASCONFIG_SUB_SUMMARY_DESC, Arity::None),
+              sub(S::CLI_GETOASCONFIG_SUB_PROCESSLIST, S::CLI_GETOASCONFIG_SUB_PROCESSLIST_DESC, Arity::None),
+              sub(S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST, S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST_DESC,
+                  Arity::None),
+              sub(S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN,
+                  S::CLI_GETOASCONFIG_SUB_LISTFILETYPESTOSCAN_DESC, Arity::One,
+                  &S::INVALID_LISTFILETYPESTOSCAN_ARGUMENT_MSG,
+                  {S::CLI_LISTFILETYPESTOSCAN_PARAM_DEFAULT_AND_SPECIFIED,
+                   S::CLI_LISTFILETYPESTOSCAN_PARAM_ONLY_SPECIFIED}),
+              profileSubOption()},
+             getOASConfig),
         {&S::CLI_ADDPROCESS_CMD,
          &S::CLI_ADDPROCESS_CMD_DESC,
          &S::CLI_ADDPROCESS_CMD_DESC_SHORT,
@@ -471,7 +574,8 @@ std::vector<CommandSpec> buildTable() {
          Arity::None,
          nullptr,
          {sub(S::CLI_SUB_TASK_INDEX, S::CLI_SUB_DELPROCESS_INDEX_DESC, Arity::One,
-              &S::PROCESS_COULD_NOT_BE_DELETED_MSG)},
+              &S::PROCESS_COULD_NOT_BE_DELETED_MSG),
+          sub(S::CLI_SUB_TASK_NAME, kProcessNameHelp, Arity::One, &S::PROCESS_COULD_NOT_BE_DELETED_MSG)},
          delProcess},
         {&S::CLI_SETQUARANTINEFOLDER_CMD,
          &S::CLI_SETQUARANTINEFOLDER_CMD_DESC,
@@ -480,13 +584,7 @@ std::vector<CommandSpec> buildTable() {
          &S::INVALID_SETQUARANTINE_FOLDER_PATH_MSG,
          {},
          setQuarantineFolder},
-        {&S::CLI_SHOWLOGSETTINGS_CMD,
-         &S::CLI_SHOWLOGSETTINGS_CMD_DESC,
-         nullptr,
-         Arity::None,
-         nullptr,
-         {},
-         showLogSettings},
+        show(S::CLI_SHOWLOGSETTINGS_CMD, S::CLI_SHOWLOGSETTINGS_CMD_DESC, nullptr, {}, showLogSettings),
         {&S::CLI_SETPRODUCTLOGFILE_CMD,
          &S::CLI_SETPRODUCTLOGFILE_CMD_DESC,
          &S::CLI_SETPRODUCTLOGFILE_CMD_DESC_SHORT,
@@ -512,19 +610,15 @@ std::vector<CommandSpec> buildTable() {
                          [&row](Context& ctx, const Invocation& in) {
                              return report(ctx, row.set(ctx.controller, enableWord(in.value(), *row.invalid)),
                                            *row.failed);
-                         }});
+                         },
+                         enableChoices()});
     }
     // Profiles and tasks.
     table.push_back({&S::CLI_SETOASPROFILECONFIG_CMD, &S::CLI_SETOASPROFILECONFIG_CMD_DESC, nullptr,
                      Arity::None, nullptr, profileConfigSubOptions(), setOASProfileConfig});
-    table.push_back(
-        {&S::CLI_GETOASPROFILECONFIG_CMD,
-         &S::CLI_GETOASPROFILECONFIG_CMD_DESC,
-         &S::CLI_GETOASPROFILECONFIG_CMD_DESC_SHORT,
-         Arity::None,
-         nullptr,
-         {sub(S::CLI_SUB_PROFILE, S::CLI_SUB_PROFILE_DESC, Arity::One, &S::INVALID_PROFILE_OPTION_MSG)},
-         getOASProfileConfig});
+    table.push_back(show(S::CLI_GETOASPROFILECONFIG_CMD, S::CLI_GETOASPROFILECONFIG_CMD_DESC,
+                         &S::CLI_GETOASPROFILECONFIG_CMD_DESC_SHORT, {profileSubOption()},
+                         getOASProfileConfig));
     table.push_back({&S::CLI_SETOASTODEFAULT_CMD,
                      &S::CLI_SETOASTODEFAULT_CMD_DESC,
                      &S::CLI_SETOASTODEFAULT_CMD_DESC_SHORT,
@@ -537,15 +631,10 @@ std::vector<CommandSpec> buildTable() {
     table.push_back({&S::CLI_ADDUPDATETASK_CMD, &S::CLI_ADDUPDATETASK_CMD_DESC,
                      &S::CLI_ADDUPDATETASK_CMD_DESC_SHORT, Arity::None, nullptr, updateTaskSubOptions(),
                      addUpdateTask});
-    table.push_back({&S::CLI_LISTTASKS_CMD,
-                     &S::CLI_LISTTASKS_CMD_DESC,
-                     &S::CLI_LISTTASKS_CMD_DESC_SHORT,
-                     Arity::None,
-                     nullptr,
-                     {},
-                     listTasks});
-    table.push_back({&S::CLI_SHOWTASK_CMD, &S::CLI_SHOWTASK_CMD_DESC, nullptr, Arity::None, nullptr,
-                     taskSelectSubOptions(S::CLI_SUB_SHOWTASK_INDEX_DESC), showTask});
+    table.push_back(show(S::CLI_LISTTASKS_CMD, S::CLI_LISTTASKS_CMD_DESC, &S::CLI_LISTTASKS_CMD_DESC_SHORT,
+                         {}, listTasks));
+    table.push_back(show(S::CLI_SHOWTASK_CMD, S::CLI_SHOWTASK_CMD_DESC, nullptr,
+                         taskSelectSubOptions(S::CLI_SUB_SHOWTASK_INDEX_DESC), showTask));
     table.push_back({&S::CLI_DELETETASK_CMD, &S::CLI_DELETETASK_CMD_DESC, nullptr, Arity::None, nullptr,
                      taskSelectSubOptions(S::CLI_SUB_DELETETASK_INDEX_DESC), deleteTask});
     table.push_back({&S::CLI_SCHEDULETASK_CMD, &S::CLI_SCHEDULETASK_CMD_DESC,
@@ -558,27 +647,17 @@ std::vector<CommandSpec> buildTable() {
                      Arity::One,
                      &S::INVALID_ORQ_ARGUMENT_MSG,
                      {},
-                     setORQ});
-    table.push_back({&S::CLI_ORQTELEMETRY_CMD, &S::CLI_ORQTELEMETRY_CMD_DESC, nullptr, Arity::None, nullptr,
-                     telemetrySubOptions(), orqTelemetry});
+                     setORQ,
+                     enableChoices()});
+    table.push_back(show(S::CLI_ORQTELEMETRY_CMD, S::CLI_ORQTELEMETRY_CMD_DESC, nullptr,
+                         telemetrySubOptions(), orqTelemetry));
     table.push_back({&S::CLI_PROXYSERVERCONFIG_CMD, &S::CLI_PROXYSERVERCONFIG_CMD_DESC, nullptr, Arity::None,
                      nullptr, proxySubOptions(), proxyServerConfig});
-    table.push_back({&S::CLI_SHOWPROXYSERVERCONFIG_CMD,
-                     &S::CLI_SHOWPROXYSERVERCONFIG_CMD_DESC,
-                     nullptr,
-                     Arity::None,
-                     nullptr,
-                     {},
-                     showProxyServerConfig});
+    table.push_back(show(S::CLI_SHOWPROXYSERVERCONFIG_CMD, S::CLI_SHOWPROXYSERVERCONFIG_CMD_DESC, nullptr, {},
+                         showProxyServerConfig));
+    table.push_back(show(S::CLI_GET_AP_STATUS, S::CLI_GET_AP_STATUS_DESC, nullptr, {}, getAPStatus));
     table.push_back(
-        {&S::CLI_GET_AP_STATUS, &S::CLI_GET_AP_STATUS_DESC, nullptr, Arity::None, nullptr, {}, getAPStatus});
-    table.push_back({&S::CLI_GET_AP_EXCLUSION_CMD,
-                     &S::CLI_GET_AP_EXCLUSION_CMD_DESC,
-                     nullptr,
-                     Arity::None,
-                     nullptr,
-                     {},
-                     getAPExclusions});
+        show(S::CLI_GET_AP_EXCLUSION_CMD, S::CLI_GET_AP_EXCLUSION_CMD_DESC, nullptr, {}, getAPExclusions));
 
     // Commands served by the running product.
     for (CommandSpec spec : {
@@ -639,14 +718,38 @@ const CommandSpec* findCommand(const std::string& word) {
     return nullptr;
 }
 
+const CommandSpec& knownCommand(const std::string& word) {
+    const CommandSpec* spec = findCommand(word);
+    if (spec) return *spec;
+    std::vector<std::string> words;
+    for (const CommandSpec& command : commands()) words.push_back(*command.word);
+    const std::string best = nearest(word, words);
+    const std::string help = "zlytpcli --" + S::CLI_HELP_CMD;
+    refuse(S::INVALID_CMD_OPTION_MSG,
+           "zlytpcli: '--" + word + "' is not a zlytpcli command." +
+               (best.empty() ? "" : " Did you mean --" + best + "?") + " See " + help +
+               (best.empty() || best == S::CLI_HELP_CMD ? "" : " --" + best) + ".");
+}
+
+std::vector<std::string> helpWordsAsOptions(std::vector<std::string> args) {
+    const std::string help = "--" + S::CLI_HELP_CMD;
+    for (std::string& arg : args)
+        if (arg == "-h") arg = help;
+    if (!args.empty() && args.front() == S::CLI_HELP_CMD) args.front() = help;
+    if (!args.empty() && args.front() == help)
+        for (std::size_t i = 1; i < args.size(); ++i)
+            if (args[i].compare(0, 1, "-") != 0 && findCommand(args[i])) args[i] = "--" + args[i];
+    return args;
+}
+
 void printHelp(std::ostream& out, const CommandSpec* spec) {
     if (!spec) {
         out << S::CLI_DESCRIPTION << "\n\n";
-        std::vector<std::pair<std::string, std::string>> rows;
+        std::vector<std::vector<std::string>> rows;
         for (const CommandSpec& command : commands())
             rows.push_back(
                 {"--" + *command.word, command.summary ? *command.summary : firstSentence(*command.help)});
-        printColumns(out, rows, "  ");
+        printTable(out, rows, "  ");
         return;
     }
     out << "--" << *spec->word << "\n     " << trimmedEnd(*spec->help) << "\n";

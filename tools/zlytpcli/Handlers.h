@@ -9,9 +9,12 @@ namespace zlytpcli {
 using Controller = KOVL::KOVConfigController;
 
 // "enable" or "disable"; anything else is refused with `invalid`.
-bool enableWord(const std::string& word, const std::string& invalid);
-// A whole number in [low, high]; anything else is refused with `invalid`.
-long number(const std::string& word, long low, long high, const std::string& invalid);
+bool enableWord(const std::string& word, const std::string& invalid, const std::string& option = "");
+std::vector<std::string> enableChoices();
+// A whole number in [low, high]; anything else is refused with `invalid` and a
+// second line that tells a missing value, a non-number and one out of range apart.
+long number(const std::string& word, long low, long high, const std::string& invalid,
+            const std::string& option = "");
 KOVL::PROFILE_CODE profileWord(const std::string& word);
 // The --profile sub-option, which must be given.
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in);
@@ -20,15 +23,19 @@ const std::string& enabledLabel(bool on);
 bool succeeded(int code);
 // Prints the success line, or refuses with `failed` (status 1).
 Status report(Context& ctx, int code, const std::string& failed);
-// "heading", then the items numbered from 1; `none` alone when there are none.
-void printNumbered(Context& ctx, const std::string& heading, const std::vector<std::string>& items,
-                   const std::string& none);
+// Prints the success line and what was deleted.
+Status reportDeleted(Context& ctx, int code, const std::string& failed, const std::string& what);
+// The primary and secondary actions a command would leave: refused with the
+// message the same pair gets when given in one command.
+void checkActionPair(const std::string& primary, const std::string& secondary, bool secondaryGiven,
+                     bool secondaryOnlyAfterClean, bool unwantedPrograms);
 
 // On-access profiles (ProfileCommands.cpp).
 std::vector<SubOption> profileConfigSubOptions();
 Status setOASProfileConfig(Context& ctx, const Invocation& in);
 Status getOASProfileConfig(Context& ctx, const Invocation& in);
 Status printExclusionList(Context& ctx, KOVL::PROFILE_CODE code);
+SubOption profileSubOption();
 Status setOASToDefault(Context& ctx, const Invocation& in);
 
 // Tasks (TaskCommands.cpp).

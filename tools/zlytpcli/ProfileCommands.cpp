@@ -28,10 +28,13 @@
 //
 // Every value is checked here, before the map is handed over, so a refused
 // command line changes nothing.
+#include <unistd.h>
+
 #include <boost/filesystem.hpp>
 #include <iostream>
 
 #include "Handlers.h"
+#include "View.h"
 
 namespace zlytpcli {
 
@@ -109,6 +112,10 @@ const std::vector<ActionOption>& actionOptions() {
     return rows;
 }
 
+const std::string kExclusionItemHelp =
+    "The excluded item to delete with --delexclusion (a path, folder or file type), as --getoasconfig "
+    "--exclusionlist shows it.";
+
 const std::string* const kExclusionModes[] = {&S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONREAD,
                                               &S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONWRITE,
                                               &S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONRW};
@@ -129,31 +136,39 @@ std::vector<std::string> extensions(const Invocation& in, const std::string& wor
     return types;
 }
 
-// The actions of one pair (threat or unwanted program) after this command:
-// the secondary action must suit the primary one, as the profile writer
-// requires, or nothing is applied.
-void checkActionPair(Controller& c, KOVL::PROFILE_CODE code, const Invocation& in,
-                     const std::string& primaryWord, const std::string& secondaryWord,
-                     const std::string& primaryKey, bool unwantedPrograms) {
+// The word of a stored scan action, as the action sub-options take it.
+std::string actionWord(int action) {
+    switch (action) {
+        case KOVL::SCAN_ACTION_ALLOW:
+            return S::PARAM_ALLOW;
+        case KOVL::SCAN_ACTION_CLEAN:
+            return S::PARAM_CLEAN;
+        case KOVL::SCAN_ACTION_DELETE:
+            return S::PARAM_DELETE;
+        case KOVL::SCAN_ACTION_DENY:
+            return S::PARAM_DENY;
+        default:
+            return "";
+    }
+}
+
+// The actions of one pair (threat or unwanted program) after this command. A
+// first action given alone also sets the second one (the profile writer
+// resets it), so only a given second action is checked: against the first
+// action given with it or the stored one.
+void checkProfileActionPair(Controller& c, KOVL::PROFILE_CODE code, const Invocation& in,
+                            const std::string& primaryWord, const std::string& secondaryWord,
+                            const std::string& primaryKey, bool unwantedPrograms) {
     if (!in.has(secondaryWord)) return;
-    const std::string secondary = in.sub(secondaryWord);
-    if (in.has(primaryWord) && in.sub(primaryWord) == secondary)
-        refuse(unwantedPrograms ? S::SAME_PARAMETER_FOUND_FOR_PUP_ACTION_MSG
-                                : S::SAME_PARAMETER_FOUND_FOR_ACTION_MSG);
-    bool primaryIsClean = false;
-    if (in.has(primaryWord)) {
-        primaryIsClean = in.sub(primaryWord) == S::PARAM_CLEAN;
-    } else {
+    std::string primary = in.sub(primaryWord);
+    if (!in.has(primaryWord)) {
         try {
-            primaryIsClean = c.getScanActionConfiguration(KOVL::profileSectionType(code), primaryKey) ==
-                             KOVL::SCAN_ACTION_CLEAN;
+            primary = actionWord(c.getScanActionConfiguration(KOVL::profileSectionType(code), primaryKey));
         } catch (const std::exception&) {
             refuse(S::OAS_PROFILE_COULD_NOT_BE_SET_MSG, kFailed);
         }
     }
-    if (!primaryIsClean)
-        refuse(unwantedPrograms ? S::INVALID_SECONDARY_ACTION_PUP_FOR_SPECIFIED_PRIMARY_ACTION_PUP_MSG
-                                : S::INVALID_SECONDARY_ACTION_FOR_SPECIFIED_PRIMARY_ACTION_MSG);
+    checkActionPair(primary, in.sub(secondaryWord), true, true, unwantedPrograms);
 }
 
 void addFileTypeOptions(const Invocation& in, Options& options) {
@@ -173,7 +188,44 @@ void addFileTypeOptions(const Invocation& in, Options& options) {
     if (in.has(S::CLI_SUB_DELFILETYPE)) options[defaults ? 7 : 6] = extensions(in, S::CLI_SUB_DELFILETYPE);
 }
 
-void addExclusionOptions(Controller& c, KOVL::PROFILE_CODE code, const Invocation& in, Options& options) {
+// Exclusion list keys ("DNDOASProfile.ReadExclusionPaths.CLIPath"): what they
+// exclude (path, folder, file, type), when (read, write, readwrite), from where.
+const char* const kKindWords[] = {"path", "folder", "file", "type"};
+const char* const kModeWords[] = {"read", "write", "readwrite"};
+int exclusionMode(const std::string& key) {
+    const std::string rest = key.substr(key.find('.') + 1);
+    return rest.compare(0, 9, "ReadWrite") == 0 ? 2 : rest.compare(0, 4, "Read") == 0 ? 0 : 1;
+}
+int exclusionKind(const std::string& key) {
+    return key.find("ExcludeFoldersAndSubFolders") != std::string::npos ? 1
+           : key.find("ExclusionFiles") != std::string::npos            ? 2
+           : key.find("ExclusionTypes") != std::string::npos            ? 3
+                                                                        : 0;
+}
+const std::string& exclusionLabel(const std::string& key) {
+    static const std::string* const kLabels[4][3] = {
+        {&S::PATH_EXCLUSION_ON_READ, &S::PATH_EXCLUSION_ON_WRITE, &S::PATH_EXCLUSION_ON_READ_WRITE},
+        {&S::FOLDER_EXCLUSION_ON_READ, &S::FOLDER_EXCLUSION_ON_WRITE, &S::FOLDER_EXCLUSION_ON_READ_WRITE},
+        {&S::FILE_EXCLUSION_ON_READ, &S::FILE_EXCLUSION_ON_WRITE, &S::FILE_EXCLUSION_ON_READ_WRITE},
+        {&S::TYPE_EXCLUSION_ON_READ, &S::TYPE_EXCLUSION_ON_WRITE, &S::TYPE_EXCLUSION_ON_READ_WRITE},
+    };
+    return *kLabels[exclusionKind(key)][exclusionMode(key)];
+}
+const char* exclusionSource(const std::string& key) {
+    return key.find("Zarn") != std::string::npos ? "server" : "cli";
+}
+
+// The exclusions of a profile as --getoasconfig --exclusionlist numbers them.
+std::vector<std::pair<std::string, std::string>> numberedExclusions(Controller& c, KOVL::PROFILE_CODE code) {
+    std::vector<std::pair<std::string, std::string>> list;
+    for (const auto& entry : c.getExclusionList(code))
+        for (const auto& pair : entry) list.push_back(pair);
+    return list;
+}
+
+// Fills the exclusion options; `deleted` tells what --delexclusion deletes.
+void addExclusionOptions(Controller& c, KOVL::PROFILE_CODE code, const Invocation& in, Options& options,
+                         std::string& deleted) {
     const std::string* mode = nullptr;
     for (const std::string* word : kExclusionModes) {
         if (!in.has(*word)) continue;
@@ -186,8 +238,12 @@ void addExclusionOptions(Controller& c, KOVL::PROFILE_CODE code, const Invocatio
     if (in.has(S::CLI_SUB_EXCLUDE_SUBFOLDER) && !paths) refuse(S::EXCLUDESUBFOLDER_OPTION_NOT_ALLOWED_MSG);
     if (mode && !paths && !folders && !types) refuse(S::SPECIFY_ATLEAST_ONE_ADDEXCLUSION_SUBOPTION_MSG);
     if (paths && folders) refuse(S::ONE_SUBOPTION_ALLOWED_MSG);
-    if (paths || folders || types)
-        options[22] = {mode ? *mode : S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONRW};
+    if ((paths || folders || types) && !mode)
+        refuse(S::PARSE_EXCEPTION_MSG, "zlytpcli: say when the exclusion applies with one of --" +
+                                           S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONREAD + ", --" +
+                                           S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONWRITE + " and --" +
+                                           S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONRW + ".");
+    if (paths || folders || types) options[22] = {*mode};
     if (paths)
         options[24] = absolutePaths(in, S::CLI_SUB_EXCLUDE_PATHS, S::INVALID_EXCLUDE_PATHS_ARGUMENT_MSG);
     if (folders)
@@ -197,30 +253,44 @@ void addExclusionOptions(Controller& c, KOVL::PROFILE_CODE code, const Invocatio
     if (types) {
         options[25] = splitItems({in.sub(S::CLI_SUB_EXCLUDE_FILE_TYPE)}, S::INVALID_ADDFILETYPE_ARGUMENT_MSG);
     }
-    if (in.has(S::CLI_SETOASPROFILECONFIG_SUB_DELEXCLUSION) != in.has(S::CLI_SUB_TASK_INDEX))
-        refuse(S::SPECIFY_ATLEAST_ONE_SETOASPROFILECONFIG_SUBOPTION_MSG);
-    if (in.has(S::CLI_SETOASPROFILECONFIG_SUB_DELEXCLUSION)) {
-        const long listed = static_cast<long>(c.getExclusionList(code).size());
-        options[29] = {
-            std::to_string(number(in.sub(S::CLI_SUB_TASK_INDEX), 1, listed, S::INVALID_EXCLUSIONLIST_MSG))};
+    const bool del = in.has(S::CLI_SETOASPROFILECONFIG_SUB_DELEXCLUSION);
+    const bool byIndex = in.has(S::CLI_SUB_TASK_INDEX), byName = in.has(S::CLI_SUB_TASK_NAME);
+    const std::string how = "zlytpcli: --" + S::CLI_SETOASPROFILECONFIG_SUB_DELEXCLUSION + " takes --" +
+                            S::CLI_SUB_TASK_INDEX + " N (as --" + S::CLI_GETOASCONFIG_CMD + " --" +
+                            S::CLI_GETOASCONFIG_SUB_EXCLUSIONLIST + " numbers it) or --" +
+                            S::CLI_SUB_TASK_NAME + " ITEM.";
+    if (del != (byIndex || byName)) refuse(S::SPECIFY_ATLEAST_ONE_SETOASPROFILECONFIG_SUBOPTION_MSG, how);
+    if (byIndex && byName) refuse(S::SPECIFY_ONLY_ONE_OPTION_INDEX_OR_NAME_MSG, how);
+    if (!del) return;
+    const auto list = numberedExclusions(c, code);
+    const std::string profile = in.sub(S::CLI_SUB_PROFILE);
+    std::size_t index = 0;
+    if (byIndex) {
+        index =
+            static_cast<std::size_t>(number(in.sub(S::CLI_SUB_TASK_INDEX), 1, static_cast<long>(list.size()),
+                                            S::OAS_PROFILE_COULD_NOT_BE_SET_MSG, S::CLI_SUB_TASK_INDEX));
+    } else {
+        const std::string item = in.sub(S::CLI_SUB_TASK_NAME);
+        std::vector<std::string> items;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            items.push_back(list[i].second);
+            if (list[i].second != item) continue;
+            if (index != 0)
+                refuse(S::OAS_PROFILE_COULD_NOT_BE_SET_MSG,
+                       "zlytpcli: '" + item + "' is excluded more than once (" + std::to_string(index) +
+                           " and " + std::to_string(i + 1) + "); give --" + S::CLI_SUB_TASK_INDEX +
+                           " instead.");
+            index = i + 1;
+        }
+        if (index == 0)
+            refuse(S::OAS_PROFILE_COULD_NOT_BE_SET_MSG, "zlytpcli: the " + profile +
+                                                            " profile excludes no '" + item + "'." +
+                                                            didYouMean(item, items, ""));
     }
-}
-
-// Exclusion list keys ("DNDOASProfile.ReadExclusionPaths.CLIPath") and their labels.
-const std::string& exclusionLabel(const std::string& key) {
-    const std::string rest = key.substr(key.find('.') + 1);
-    const int mode = rest.compare(0, 9, "ReadWrite") == 0 ? 2 : rest.compare(0, 4, "Read") == 0 ? 0 : 1;
-    static const std::string* const kLabels[4][3] = {
-        {&S::PATH_EXCLUSION_ON_READ, &S::PATH_EXCLUSION_ON_WRITE, &S::PATH_EXCLUSION_ON_READ_WRITE},
-        {&S::FOLDER_EXCLUSION_ON_READ, &S::FOLDER_EXCLUSION_ON_WRITE, &S::FOLDER_EXCLUSION_ON_READ_WRITE},
-        {&S::FILE_EXCLUSION_ON_READ, &S::FILE_EXCLUSION_ON_WRITE, &S::FILE_EXCLUSION_ON_READ_WRITE},
-        {&S::TYPE_EXCLUSION_ON_READ, &S::TYPE_EXCLUSION_ON_WRITE, &S::TYPE_EXCLUSION_ON_READ_WRITE},
-    };
-    const int kind = rest.find("ExcludeFoldersAndSubFolders") != std::string::npos ? 1
-                     : rest.find("ExclusionFiles") != std::string::npos            ? 2
-                     : rest.find("ExclusionTypes") != std::string::npos            ? 3
-                                                                                   : 0;
-    return *kLabels[kind][mode];
+    const auto& entry = list[index - 1];
+    options[29] = {std::to_string(index)};
+    deleted = "exclusion " + entry.second + " (" + exclusionLabel(entry.first) + ") from the " + profile +
+              " profile";
 }
 
 const std::string& actionLabel(int action) {
@@ -256,6 +326,24 @@ const std::string& scanModeLabel(KOVL::ScanMode mode) {
     return S::NOT_DEFINED;
 }
 
+// The JSON word of a scan mode.
+const char* scanModeWord(KOVL::ScanMode mode) {
+    static const char* const kWords[] = {"noscan", "read", "write", "readwrite", "korvel"};
+    return mode >= KOVL::SCAN_MODE_NONE && mode <= KOVL::SCAN_MODE_DECIDE ? kWords[mode] : "";
+}
+
+Cell listCell(const std::vector<std::string>& items, const std::string& none) {
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
+    return {Json(items), items.empty() ? none : text};
+}
+
+Cell actionCell(int action) {
+    const std::string word = actionWord(action);
+    return {word.empty() ? Json(nullptr) : Json(word), actionLabel(action)};
+}
+
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
     for (const std::string& item : items)
@@ -265,21 +353,40 @@ std::string joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
+SubOption profileSubOption() {
+    return {&S::CLI_SUB_PROFILE,
+            &S::CLI_SUB_PROFILE_DESC,
+            Arity::One,
+            &S::INVALID_PROFILE_OPTION_MSG,
+            {S::CLI_PROFILE_PARAM_STANDARD, S::CLI_PROFILE_PARAM_LOWRISK, S::CLI_PROFILE_PARAM_HIGHRISK}};
+}
+
 std::vector<SubOption> profileConfigSubOptions() {
-    std::vector<SubOption> subs = {
-        {&S::CLI_SUB_PROFILE, &S::CLI_SUB_PROFILE_DESC, Arity::One, &S::INVALID_PROFILE_OPTION_MSG},
-        {&S::CLI_SETOASPROFILECONFIG_SUB_SETMODE, &S::CLI_SETOASPROFILECONFIG_SUB_SETMODE_DESC, Arity::One,
-         &S::INVALID_SETMODE_OPTION_MSG},
-        {&S::CLI_SUB_FILETYPESTOSCAN, &S::CLI_SETOASPROFILECONFIG_SUB_FILETYPESTOSCAN_DESC, Arity::One,
-         &S::INVALID_FILETYPESTOSCAN_OPTION_MSG},
-        {&S::CLI_SUB_ADDFILETYPE, &S::CLI_SUB_ADDFILETYPE_DESC, Arity::One,
-         &S::INVALID_ADDFILETYPE_ARGUMENT_MSG},
-        {&S::CLI_SUB_DELFILETYPE, &S::CLI_SUB_DELFILETYPE_DESC, Arity::One,
-         &S::INVALID_ADDFILETYPE_ARGUMENT_MSG},
-    };
-    for (const SwitchOption& row : kSwitches) subs.push_back({row.word, row.help, Arity::One, row.invalid});
-    for (const ActionOption& row : actionOptions())
-        subs.push_back({row.word, row.help, Arity::One, row.invalid});
+    std::vector<SubOption> subs = {profileSubOption()};
+    subs.insert(subs.end(), {
+                                {&S::CLI_SETOASPROFILECONFIG_SUB_SETMODE,
+                                 &S::CLI_SETOASPROFILECONFIG_SUB_SETMODE_DESC,
+                                 Arity::One,
+                                 &S::INVALID_SETMODE_OPTION_MSG,
+                                 {S::CLI_SETMODE_PARAM_SOR, S::CLI_SETMODE_PARAM_SOW,
+                                  S::CLI_SETMODE_PARAM_KORVEL, S::CLI_SETMODE_PARAM_NOSCAN}},
+                                {&S::CLI_SUB_FILETYPESTOSCAN,
+                                 &S::CLI_SETOASPROFILECONFIG_SUB_FILETYPESTOSCAN_DESC,
+                                 Arity::One,
+                                 &S::INVALID_FILETYPESTOSCAN_OPTION_MSG,
+                                 {S::PARAM_ALL, S::PARAM_DEFAULT_AND_SPECIFIED, S::PARAM_ONLY_SPECIFIED}},
+                                {&S::CLI_SUB_ADDFILETYPE, &S::CLI_SUB_ADDFILETYPE_DESC, Arity::One,
+                                 &S::INVALID_ADDFILETYPE_ARGUMENT_MSG},
+                                {&S::CLI_SUB_DELFILETYPE, &S::CLI_SUB_DELFILETYPE_DESC, Arity::One,
+                                 &S::INVALID_ADDFILETYPE_ARGUMENT_MSG},
+                            });
+    for (const SwitchOption& row : kSwitches)
+        subs.push_back({row.word, row.help, Arity::One, row.invalid, enableChoices()});
+    for (const ActionOption& row : actionOptions()) {
+        std::vector<std::string> words;
+        for (const std::string* word : row.words) words.push_back(*word);
+        subs.push_back({row.word, row.help, Arity::One, row.invalid, words});
+    }
     subs.push_back({&S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONREAD,
                     &S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONREAD_DESC, Arity::None, nullptr});
     subs.push_back({&S::CLI_SETOASPROFILECONFIG_SUB_ADDEXCLUSIONWRITE,
@@ -296,7 +403,9 @@ std::vector<SubOption> profileConfigSubOptions() {
     subs.push_back({&S::CLI_SETOASPROFILECONFIG_SUB_DELEXCLUSION,
                     &S::CLI_SETOASPROFILECONFIG_SUB_DELEXCLUSION_DESC, Arity::None, nullptr});
     subs.push_back({&S::CLI_SUB_TASK_INDEX, &S::CLI_SUB_DELEXCLUSION_INDEX_DESC, Arity::One,
-                    &S::INVALID_EXCLUSIONLIST_MSG});
+                    &S::OAS_PROFILE_COULD_NOT_BE_SET_MSG});
+    subs.push_back(
+        {&S::CLI_SUB_TASK_NAME, &kExclusionItemHelp, Arity::One, &S::OAS_PROFILE_COULD_NOT_BE_SET_MSG});
     return subs;
 }
 
@@ -328,32 +437,40 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
             refuse(*row.invalid);
         options[row.option] = {word};
     }
-    checkActionPair(c, code, in, S::CLI_SUB_PRIMARYACTION, S::CLI_SUB_SECONDARYACTION,
-                    "DNDOASProfile.InfectionPrimaryAction", false);
-    checkActionPair(c, code, in, S::CLI_SUB_PRIMARYACTIONPUP, S::CLI_SUB_SECONDARYACTIONPUP,
-                    "DNDOASProfile.PUPPrimaryAction", true);
-    addExclusionOptions(c, code, in, options);
+    checkProfileActionPair(c, code, in, S::CLI_SUB_PRIMARYACTION, S::CLI_SUB_SECONDARYACTION,
+                           "DNDOASProfile.InfectionPrimaryAction", false);
+    checkProfileActionPair(c, code, in, S::CLI_SUB_PRIMARYACTIONPUP, S::CLI_SUB_SECONDARYACTIONPUP,
+                           "DNDOASProfile.PUPPrimaryAction", true);
+    std::string deleted;
+    addExclusionOptions(c, code, in, options, deleted);
 
     std::set<int> applied;
     bool oas = true;
     KOVL::AM_ERROR_CODES status = KOVL::AM_SUCCESS;
     c.getOASStatus(oas, status);
-    return report(ctx, c.setOASProfileConfigurationFromCLI(oas, options, applied),
-                  S::OAS_PROFILE_COULD_NOT_BE_SET_MSG);
+    const int result = c.setOASProfileConfigurationFromCLI(oas, options, applied);
+    return deleted.empty() ? report(ctx, result, S::OAS_PROFILE_COULD_NOT_BE_SET_MSG)
+                           : reportDeleted(ctx, result, S::OAS_PROFILE_COULD_NOT_BE_SET_MSG, deleted);
 }
 
+// Text: the number, the list's label and the item. JSON: the label's parts as words.
 Status printExclusionList(Context& ctx, KOVL::PROFILE_CODE code) {
-    std::vector<std::vector<std::string>> rows;
-    for (const auto& entry : ctx.controller.getExclusionList(code))
-        for (const auto& pair : entry)
-            rows.push_back({std::to_string(rows.size() + 1), exclusionLabel(pair.first), pair.second});
-    if (rows.empty()) {
-        ctx.out << (code == KOVL::STANDARD_PROFILE ? S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE
-                                                   : S::NO_EXCLUSIONS_TO_SHOW_MSG)
-                << "\n";
-        return kOk;
+    std::vector<std::vector<Cell>> rows;
+    for (const auto& pair : numberedExclusions(ctx.controller, code)) {
+        const Cell index(static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1));
+        if (ctx.json)
+            rows.push_back({index, std::string(kKindWords[exclusionKind(pair.first)]),
+                            std::string(kModeWords[exclusionMode(pair.first)]),
+                            std::string(exclusionSource(pair.first)), pair.second});
+        else
+            rows.push_back({index, exclusionLabel(pair.first), pair.second});
     }
-    printTable(ctx.out, rows);
+    const std::string& none = code == KOVL::STANDARD_PROFILE
+                                  ? S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE
+                                  : S::NO_EXCLUSIONS_TO_SHOW_MSG;
+    std::vector<Column> columns = {{"index", "#"}, {"kind", "Exclusion"}, {"item", "Item"}};
+    if (ctx.json) columns = {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}};
+    View().table("exclusions", columns, rows, none).print(ctx.out, ctx.json);
     return kOk;
 }
 
@@ -372,46 +489,58 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
     } catch (const std::exception&) {
         refuse(S::OAS_PROFILE_CONFIG_COULD_NOT_BE_SHOWN_MSG, kFailed);
     }
-    const std::vector<std::string> added = types == KOVL::DEFAULT_AND_SPECIFIED
+    const std::vector<std::string> added = types == KOVL::ALL_FILES ? std::vector<std::string>()
+                                           : types == KOVL::DEFAULT_AND_SPECIFIED
                                                ? c.getFileTypesToScanDefaultAndSpecified(code)
                                                : c.getFileTypesToScanOnlySpecified(code);
-    std::vector<std::pair<std::string, std::string>> rows = {
-        {S::SCANMODE, scanModeLabel(c.getScanMode(code))},
-        {S::FILETYPESTOSCAN, types == KOVL::ALL_FILES               ? S::ALL
-                             : types == KOVL::DEFAULT_AND_SPECIFIED ? S::DEFAULT
-                                                                    : S::SPECIFIED},
-        {S::FILE_TYPE_EXTENSION_TO_BE_SCANNED, types == KOVL::ALL_FILES ? S::NOT_APPLICABLE : joined(added)},
-        {S::SCAN_NO_EXTENSIONS, enabledLabel(c.getScanNoExtension(code))},
-        {S::SCAN_MACROS, enabledLabel(macros)},
-        {S::SCAN_ERROR, actionLabel(p.scan_error_action)},
-        {S::SCAN_TIMEOUT, actionLabel(p.scan_timeout_action)},
-        {S::SCAN_NETWORK, enabledLabel(c.isNetworkFilesystemScanEnable(code))},
-        {S::SCAN_ARCHIVES, enabledLabel(p.scan_archive_enabled)},
-        {S::SCAN_MIME, enabledLabel(p.scan_mail_enabled)},
-        {S::DETECT_UNWANTED_PROGRAMS, enabledLabel(p.detect_unwanted_programs_enabled)},
-        {S::DETECT_UNKNOWN_PROGRAMS, enabledLabel(p.detect_unknown_programs_enabled)},
-        {S::DETECT_UNKNOWNMACROS, enabledLabel(p.detect_unknown_macros_enabled)},
-        {S::DETECT_JOKES, enabledLabel(p.detect_jokes_enabled)},
-        {S::PRIMARY_ACTION, actionLabel(p.infection_primary_action)},
-        {S::SECONDARY_ACTION, actionLabel(p.infection_secondary_action)},
-        {S::PRIMARY_ACTION_PUP, actionLabel(p.pup_primary_action)},
-        {S::SECONDARY_ACTION_PUP, actionLabel(p.pup_secondary_action)},
-    };
-    if (code != KOVL::STANDARD_PROFILE) {
-        const std::vector<std::string> processes = c.getProcess(code);
-        rows.push_back({S::PROCESS_LIST, processes.empty() ? S::NOT_DEFINED : joined(processes)});
-    }
-    // Exclusions grouped under their list's label, in the numbered order.
-    std::vector<std::pair<std::string, std::vector<std::string>>> groups;
-    for (const auto& entry : c.getExclusionList(code)) {
-        for (const auto& pair : entry) {
-            const std::string& label = exclusionLabel(pair.first);
-            if (groups.empty() || groups.back().first != label) groups.push_back({label, {}});
-            groups.back().second.push_back(pair.second);
+    const auto on = [](bool value) { return Cell(value, enabledLabel(value)); };
+    const KOVL::ScanMode mode = c.getScanMode(code);
+    View view;
+    view.field("profile", "Profile", in.sub(S::CLI_SUB_PROFILE))
+        .field("scanMode", S::SCANMODE, {scanModeWord(mode), scanModeLabel(mode)})
+        .field("fileTypesToScan", S::FILETYPESTOSCAN,
+               types == KOVL::ALL_FILES               ? Cell(S::PARAM_ALL, S::ALL)
+               : types == KOVL::DEFAULT_AND_SPECIFIED ? Cell(S::PARAM_DEFAULT_AND_SPECIFIED, S::DEFAULT)
+                                                      : Cell(S::PARAM_ONLY_SPECIFIED, S::SPECIFIED))
+        .field("fileTypes", S::FILE_TYPE_EXTENSION_TO_BE_SCANNED,
+               types == KOVL::ALL_FILES ? Cell(Json::array(), S::NOT_APPLICABLE) : listCell(added, ""))
+        .field("scanNoExtension", S::SCAN_NO_EXTENSIONS, on(c.getScanNoExtension(code)))
+        .field("scanMacros", S::SCAN_MACROS, on(macros))
+        .field("onScanError", S::SCAN_ERROR, actionCell(p.scan_error_action))
+        .field("onScanTimeout", S::SCAN_TIMEOUT, actionCell(p.scan_timeout_action))
+        .field("networkScan", S::SCAN_NETWORK, on(c.isNetworkFilesystemScanEnable(code)))
+        .field("scanArchive", S::SCAN_ARCHIVES, on(p.scan_archive_enabled))
+        .field("scanMime", S::SCAN_MIME, on(p.scan_mail_enabled))
+        .field("scanPups", S::DETECT_UNWANTED_PROGRAMS, on(p.detect_unwanted_programs_enabled))
+        .field("scanUnknownPrograms", S::DETECT_UNKNOWN_PROGRAMS, on(p.detect_unknown_programs_enabled))
+        .field("scanUnknownMacros", S::DETECT_UNKNOWNMACROS, on(p.detect_unknown_macros_enabled))
+        .field("detectJokes", S::DETECT_JOKES, on(p.detect_jokes_enabled))
+        .field("primaryAction", S::PRIMARY_ACTION, actionCell(p.infection_primary_action))
+        .field("secondaryAction", S::SECONDARY_ACTION, actionCell(p.infection_secondary_action))
+        .field("primaryActionPup", S::PRIMARY_ACTION_PUP, actionCell(p.pup_primary_action))
+        .field("secondaryActionPup", S::SECONDARY_ACTION_PUP, actionCell(p.pup_secondary_action));
+    if (code != KOVL::STANDARD_PROFILE)
+        view.field("processes", S::PROCESS_LIST, listCell(c.getProcess(code), S::NOT_DEFINED));
+    std::vector<std::vector<Cell>> rows;
+    for (const auto& pair : numberedExclusions(c, code))
+        rows.push_back({static_cast<long>(rows.size() + 1),
+                        {kKindWords[exclusionKind(pair.first)], exclusionLabel(pair.first)},
+                        std::string(kModeWords[exclusionMode(pair.first)]),
+                        std::string(exclusionSource(pair.first)),
+                        pair.second});
+    if (ctx.json) {
+        view.table("exclusions", {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}},
+                   rows, "");
+    } else {
+        // Exclusions grouped under their list's label, in the numbered order.
+        std::vector<std::pair<std::string, std::vector<std::string>>> groups;
+        for (const auto& row : rows) {
+            if (groups.empty() || groups.back().first != row[1].text) groups.push_back({row[1].text, {}});
+            groups.back().second.push_back(row[4].text);
         }
+        for (const auto& group : groups) view.field("", group.first, joined(group.second));
     }
-    for (const auto& group : groups) rows.push_back({group.first, joined(group.second)});
-    printColumns(ctx.out, rows);
+    view.print(ctx.out, ctx.json);
     return kOk;
 }
 
@@ -425,10 +554,17 @@ bool isProfileSection(const std::string& sectionType) {
 // written as one change; asks first unless --force is given.
 Status setOASToDefault(Context& ctx, const Invocation& in) {
     if (!in.has(S::CLI_SUB_FORCE)) {
-        ctx.out << S::USER_CONFIRMATION_MSG << std::flush;
+        ctx.out
+            << "This resets to the factory defaults: the on-access global settings (on-access scan, maximum "
+               "scan time, process settings) and all five on-access profiles (standard, low risk, high "
+               "risk and the two extra ones) with their scan settings, actions, file types, process "
+               "lists and exclusions.\n"
+            << S::USER_CONFIRMATION_MSG << std::flush;
         std::string answer;
         std::getline(std::cin, answer);
-        if (answer != S::VALUE_FOR_USER_CONFIRMATION) refuse(S::OPERATION_CANCELLED_MSG, kFailed);
+        while (!answer.empty() && std::isspace(static_cast<unsigned char>(answer.back()))) answer.pop_back();
+        if (answer != S::VALUE_FOR_USER_CONFIRMATION && answer != "y")
+            refuse(S::OPERATION_CANCELLED_MSG, kFailed);
     }
     ZUR::SettingsMap defaults;
     for (const auto& section : KOVL::defaultSettings()) {

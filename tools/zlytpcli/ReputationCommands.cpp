@@ -1,9 +1,13 @@
 // zlytpcli: the reputation service (ORQ) and proxy commands. The proxy
 // password is encrypted through the library before it is stored and is never
 // printed.
-#include <ostream>
+#include <termios.h>
+#include <unistd.h>
+
+#include <iostream>
 
 #include "Handlers.h"
+#include "View.h"
 
 namespace zlytpcli {
 
@@ -24,18 +28,55 @@ const ProxyType kProxyTypes[] = {
     {&S::PARAM_CUSTOMPROXY, true, true, &S::SHOWPROXYCONFIG_TYPE_CUSTOMPROXY},
 };
 
+const std::string kPasswordHelp =
+    "Password for authentication with the proxy server. Allowed only when --httpauth is enable. Give - to "
+    "read it from the standard input; given with no value on a terminal, it is asked for without echo.";
+
+// The password as given: "-" reads one line from standard input, no value on a
+// terminal asks for it without echo.
+std::string givenPassword(const Invocation& in) {
+    const std::string word = S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_PASSWORD;
+    const std::string value = in.sub(word);
+    const bool terminal = ::isatty(STDIN_FILENO) != 0;
+    if (!value.empty() && value != "-") return value;
+    if (value.empty() && !terminal)
+        refuse(S::INVALID_PROXYSERVER_PASSWORD_MSG,
+               "zlytpcli: --" + word + " needs a value; give - to read it from the standard input.");
+    termios saved{};
+    const bool hide = terminal && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) std::cerr << "Proxy password: " << std::flush;
+    if (hide) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (hide) {
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::cerr << "\n";
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty())
+        refuse(S::INVALID_PROXYSERVER_PASSWORD_MSG,
+               "zlytpcli: the password read from the standard input is empty.");
+    return line;
+}
+
 }  // namespace
 
 std::vector<SubOption> proxySubOptions() {
-    return {{&S::CLI_PROXYSERVERCONFIG_SUB_TYPE, &S::CLI_PROXYSERVERCONFIG_SUB_TYPE_DESC, Arity::One,
-             &S::INVALID_PROXYSERVERCONFIG_SUB_TYPE_ARGUMENT_MSG},
+    return {{&S::CLI_PROXYSERVERCONFIG_SUB_TYPE,
+             &S::CLI_PROXYSERVERCONFIG_SUB_TYPE_DESC,
+             Arity::One,
+             &S::INVALID_PROXYSERVERCONFIG_SUB_TYPE_ARGUMENT_MSG,
+             {S::PARAM_NOPROXY, S::PARAM_SYSTEMPROXY, S::PARAM_CUSTOMPROXY}},
             {&S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH, &S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_DESC, Arity::One,
-             &S::INVALID_PROXYSERVERCONFIG_SUB_HTTPAUTH_ARGUMENT_MSG},
+             &S::INVALID_PROXYSERVERCONFIG_SUB_HTTPAUTH_ARGUMENT_MSG, enableChoices()},
             {&S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_USERNAME,
              &S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_USERNAME_DESC, Arity::One,
              &S::INVALID_PROXYSERVER_USERNAME_MSG},
-            {&S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_PASSWORD,
-             &S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_PASSWORD_DESC, Arity::One,
+            {&S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_PASSWORD, &kPasswordHelp, Arity::Maybe,
              &S::INVALID_PROXYSERVER_PASSWORD_MSG},
             {&S::CLI_PROXYSERVERCONFIG_SUB_URL, &S::CLI_PROXYSERVERCONFIG_SUB_URL_DESC, Arity::One,
              &S::INVALID_PROXYSERVER_URL_MSG},
@@ -46,7 +87,7 @@ std::vector<SubOption> proxySubOptions() {
 std::vector<SubOption> telemetrySubOptions() {
     return {
         {&S::CLI_ORQTELEMETRY_SUB_SETSTATUS, &S::CLI_ORQTELEMETRY_SUB_SETSTATUS_DESC, Arity::One,
-         &S::INVALID_SETSTATUS_ARGUMENT_MSG},
+         &S::INVALID_SETSTATUS_ARGUMENT_MSG, enableChoices()},
         {&S::CLI_ORQTELEMETRY_SUB_GETSTATUS, &S::CLI_ORQTELEMETRY_SUB_GETSTATUS_DESC, Arity::None, nullptr}};
 }
 
@@ -69,7 +110,7 @@ Status orqTelemetry(Context& ctx, const Invocation& in) {
     }
     bool on = false;
     if (c.getORQFeedbackStatus(on) != KOVL::AM_SUCCESS) refuse(S::VALUE_COULD_NOT_BE_SET_MSG, kFailed);
-    printColumns(ctx.out, {{S::ORQ_TELEMETRY, enabledLabel(on)}});
+    View().field("orqTelemetry", S::ORQ_TELEMETRY, {on, enabledLabel(on)}).print(ctx.out, ctx.json);
     return kOk;
 }
 
@@ -103,13 +144,12 @@ Status proxyServerConfig(Context& ctx, const Invocation& in) {
     if (auth && !authOn && (user || password))
         refuse(S::SUBOPTIONS_USERNAME_AND_PASSWORD_NOT_ALLOWED_WHEN_HTTPAUTH_IS_DISABLE_MSG);
     if (url && in.sub(S::CLI_PROXYSERVERCONFIG_SUB_URL).empty()) refuse(S::INVALID_PROXYSERVER_URL_MSG);
-    const long portNumber =
-        port ? number(in.sub(S::CLI_PROXYSERVERCONFIG_SUB_PORT), 0, 65535, S::INVALID_PROXYSERVER_PORT_MSG)
-             : 0;
+    const long portNumber = port ? number(in.sub(S::CLI_PROXYSERVERCONFIG_SUB_PORT), 0, 65535,
+                                          S::INVALID_PROXYSERVER_PORT_MSG, S::CLI_PROXYSERVERCONFIG_SUB_PORT)
+                                 : 0;
     if (user && in.sub(S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_USERNAME).empty())
         refuse(S::INVALID_PROXYSERVER_USERNAME_MSG);
-    std::string clear = in.sub(S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH_PASSWORD);
-    if (password && clear.empty()) refuse(S::INVALID_PROXYSERVER_PASSWORD_MSG);
+    std::string clear = password && authOn ? givenPassword(in) : std::string();
 
     Controller& c = ctx.controller;
     ZUR::ZURProxyConfig config = c.getProxyConfiguration();  // keeps the proxy exclusions
@@ -134,16 +174,21 @@ Status showProxyServerConfig(Context& ctx, const Invocation&) {
     const ProxyType& type = !config.proxyIsEnabled        ? kProxyTypes[0]
                             : config.proxyCustomIsEnabled ? kProxyTypes[2]
                                                           : kProxyTypes[1];
-    std::vector<std::pair<std::string, std::string>> rows = {{S::SHOWPROXYCONFIG_TYPE, *type.label}};
+    View view;
+    view.field("type", S::SHOWPROXYCONFIG_TYPE, {*type.word, *type.label});
     if (type.custom) {
-        rows.push_back({S::SHOWPROXYCONFIG_URL, config.proxyCustomServer});
-        rows.push_back({S::SHOWPROXYCONFIG_PORT, config.proxyCustomPort});
+        const std::string& port = config.proxyCustomPort;
+        const bool numeric =
+            !port.empty() && port.find_first_not_of("0123456789") == std::string::npos && port.size() <= 5;
+        view.field("url", S::SHOWPROXYCONFIG_URL, config.proxyCustomServer)
+            .field("port", S::SHOWPROXYCONFIG_PORT, numeric ? Cell(std::stol(port), port) : Cell(port));
     }
     if (type.enabled)
-        rows.push_back({S::SHOWPROXYCONFIG_HTTP_AUTHENTICATION, enabledLabel(config.proxyHttpAuthIsEnabled)});
+        view.field("httpAuthentication", S::SHOWPROXYCONFIG_HTTP_AUTHENTICATION,
+                   {config.proxyHttpAuthIsEnabled, enabledLabel(config.proxyHttpAuthIsEnabled)});
     if (type.enabled && config.proxyHttpAuthIsEnabled)
-        rows.push_back({S::SHOWPROXYCONFIG_USERNAME, config.proxyHttpAuthUserName});
-    printColumns(ctx.out, rows);
+        view.field("username", S::SHOWPROXYCONFIG_USERNAME, config.proxyHttpAuthUserName);
+    view.print(ctx.out, ctx.json);
     return kOk;
 }
 

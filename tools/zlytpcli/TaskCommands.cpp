@@ -15,12 +15,18 @@
 //                132 setmaxcpulimit
 //   update task  135 name, 136 updatetype
 //
-// Tasks are numbered from 1: the ODS tasks, then the update tasks, each in the
-// order of their section identifiers.
+// Tasks are listed and numbered from 1 in the order of their names (byte
+// order; tasks of the same name by kind, then identifier), so adding a task
+// never reorders the others. Every command that selects a task takes its
+// --index, its --name or its --uuid (the section identifier).
+#include <algorithm>
 #include <boost/filesystem.hpp>
+#include <sstream>
+#include <tuple>
 
 #include "Commands.h"
 #include "Handlers.h"
+#include "View.h"
 
 namespace zlytpcli {
 
@@ -157,7 +163,7 @@ std::vector<std::string> checkedValues(const TaskOption& row, const Invocation& 
         case Value::Switch:
             return {enableWord(word, *row.invalid) ? S::PARAM_ENABLE : S::PARAM_DISABLE};
         case Value::Number:
-            return {std::to_string(number(word, row.low, row.high, *row.invalid))};
+            return {std::to_string(number(word, row.low, row.high, *row.invalid, *row.word))};
         case Value::FileTypes:
             if (!lookup(kFileTypes, word)) refuse(*row.invalid);
             return {word};
@@ -264,28 +270,64 @@ std::vector<Task> allTasks(Controller& c) {
     } catch (const std::exception&) {
         refuse(S::TASKS_COULD_NOT_BE_LISTED_MSG, kFailed);
     }
+    std::stable_sort(tasks.begin(), tasks.end(), [](const Task& a, const Task& b) {
+        return std::make_tuple(a.value("TaskName"), a.kind, a.type) <
+               std::make_tuple(b.value("TaskName"), b.kind, b.type);
+    });
     return tasks;
 }
 
-// The task named by --index or --name.
+// The task named by --index, --name or --uuid.
 Task selectedTask(Controller& c, const Invocation& in) {
-    const bool byIndex = in.has(S::CLI_SUB_TASK_INDEX), byName = in.has(S::CLI_SUB_TASK_NAME);
-    if (!byIndex && !byName) refuse(S::SPECIFY_INDEX_OR_NAME_OF_TASK_MSG);
-    if (byIndex && byName) refuse(S::SPECIFY_ONLY_ONE_OPTION_INDEX_OR_NAME_MSG);
+    const std::string* handles[] = {&S::CLI_SUB_TASK_INDEX, &S::CLI_SUB_TASK_NAME, &S::CLI_SUB_TASK_UID};
+    const std::string how = "zlytpcli: give the task by --" + S::CLI_SUB_TASK_INDEX + " N, --" +
+                            S::CLI_SUB_TASK_NAME + " NAME or --" + S::CLI_SUB_TASK_UID + " UUID, as --" +
+                            S::CLI_LISTTASKS_CMD + " shows them.";
+    int given = 0;
+    for (const std::string* word : handles) given += in.has(*word) ? 1 : 0;
+    if (given == 0) refuse(S::SPECIFY_INDEX_OR_NAME_OF_TASK_MSG, how);
+    if (given > 1) refuse(S::SPECIFY_ONLY_ONE_OPTION_INDEX_OR_NAME_MSG, how);
     const std::vector<Task> tasks = allTasks(c);
-    if (byIndex) {
+    if (in.has(S::CLI_SUB_TASK_INDEX)) {
         const long index = number(in.sub(S::CLI_SUB_TASK_INDEX), 1, static_cast<long>(tasks.size()),
-                                  S::INVALID_TASK_INDEX_OPTION_MSG);
+                                  S::INVALID_TASK_INDEX_OPTION_MSG, S::CLI_SUB_TASK_INDEX);
         return tasks[static_cast<std::size_t>(index - 1)];
     }
-    for (const Task& task : tasks)
-        if (task.value("TaskName") == in.sub(S::CLI_SUB_TASK_NAME)) return task;
-    refuse(S::INVALID_TASK_NAME_MSG);
+    const bool byName = in.has(S::CLI_SUB_TASK_NAME);
+    const std::string wanted = in.sub(byName ? S::CLI_SUB_TASK_NAME : S::CLI_SUB_TASK_UID);
+    const std::string option = "--" + (byName ? S::CLI_SUB_TASK_NAME : S::CLI_SUB_TASK_UID);
+    if (wanted.empty()) refuse(S::INVALID_TASK_NAME_MSG, "zlytpcli: the value of " + option + " is empty.");
+    std::vector<std::string> known;
+    const Task* found = nullptr;
+    for (const Task& task : tasks) {
+        const std::string handle = byName ? task.value("TaskName") : task.type;
+        known.push_back(handle);
+        if (handle != wanted) continue;
+        if (found)
+            refuse(S::INVALID_TASK_NAME_MSG, "zlytpcli: more than one task is named '" + wanted +
+                                                 "'; give --" + S::CLI_SUB_TASK_UID + " instead (" +
+                                                 found->type + " or " + task.type + ").");
+        found = &task;
+    }
+    if (!found)
+        refuse(S::INVALID_TASK_NAME_MSG,
+               "zlytpcli: no task has " + option + " '" + wanted + "'." + didYouMean(wanted, known, ""));
+    return *found;
 }
 
 std::vector<SubOption> subOptionsOf(const std::vector<TaskOption>& rows) {
     std::vector<SubOption> subs;
-    for (const TaskOption& row : rows) subs.push_back({row.word, row.help, Arity::One, row.invalid});
+    for (const TaskOption& row : rows) {
+        std::vector<std::string> choices;
+        const auto* words = row.value == Value::Action        ? &kActions
+                            : row.value == Value::FileTypes   ? &kFileTypes
+                            : row.value == Value::Sensitivity ? &kLevels
+                                                              : nullptr;
+        if (words)
+            for (const auto& word : *words) choices.push_back(*word.first);
+        if (row.value == Value::Switch) choices = enableChoices();
+        subs.push_back({row.word, row.help, Arity::One, row.invalid, choices});
+    }
     return subs;
 }
 
@@ -304,18 +346,32 @@ Status addTask(Context& ctx, const Invocation& in, KOVL::TASK_KIND kind) {
         if ((options.count(125) || options.count(126)) && !in.has(S::CLI_SUB_ORQ))
             refuse(options.count(125) ? S::ORQ_OPTION_MANDATORY_WITH_STATE_OPTION_MSG
                                       : S::ORQ_OPTION_MANDATORY_WITH_SENSITIVITY_OPTION_MSG);
-        if (options.count(119) && options.count(120) && options[119] == options[120])
-            refuse(S::SAME_PARAMETER_FOUND_FOR_ACTION_MSG);
-        if (options.count(121) && options.count(122) && options[121] == options[122])
-            refuse(S::SAME_PARAMETER_FOUND_FOR_PUP_ACTION_MSG);
+        // The pairs the new task gets: the given words, else the default task's.
+        const std::map<std::string, std::string> defaults = defaultTaskValues(KOVL::ODS_TASK);
+        const auto action = [&](int option, const char* key) {
+            if (options.count(option)) return options[option].front();
+            const auto found = defaults.find(KOVL::taskSectionName(KOVL::ODS_TASK) + "." + key);
+            for (const auto& row : kActions)
+                if (found != defaults.end() && found->second == row.second) return *row.first;
+            return std::string();
+        };
+        checkActionPair(action(119, "InfectionPrimaryAction"), action(120, "InfectionSecondaryAction"),
+                        options.count(120) != 0, false, false);
+        checkActionPair(action(121, "PUPPrimaryAction"), action(122, "PUPSecondaryAction"),
+                        options.count(122) != 0, false, true);
     } else if (options.count(136)) {
         for (const std::string& word : options[136])
             if (!lookup(kUpdateTypes, word)) refuse(S::INVALID_UPDATETYPE_ARGUMENT_MSG);
     }
     const int nameOption = kind == KOVL::ODS_TASK ? 100 : 135;
-    for (const Task& task : allTasks(ctx.controller))
-        if (options.count(nameOption) && task.value("TaskName") == options[nameOption].front())
-            refuse(failed);
+    if (!options.count(nameOption))
+        refuse(failed, "zlytpcli: a new task needs a name; give --" + S::CLI_SUB_TASK_NAME + " NAME.");
+    const std::vector<Task> tasks = allTasks(ctx.controller);
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+        if (tasks[i].value("TaskName") == options[nameOption].front())
+            refuse(failed, "zlytpcli: a task named '" + options[nameOption].front() + "' already exists (--" +
+                               S::CLI_LISTTASKS_CMD + " shows it as " + std::to_string(i + 1) +
+                               "); task names are handles, so give another one.");
 
     pending.active = true;
     pending.kind = kind;
@@ -344,7 +400,8 @@ std::vector<SubOption> updateTaskSubOptions() { return subOptionsOf(updateOption
 
 std::vector<SubOption> taskSelectSubOptions(const std::string& indexHelp) {
     return {{&S::CLI_SUB_TASK_INDEX, &indexHelp, Arity::One, &S::INVALID_TASK_INDEX_OPTION_MSG},
-            {&S::CLI_SUB_TASK_NAME, &S::CLI_SUB_TASK_NAME_DESC, Arity::One, &S::INVALID_TASK_NAME_MSG}};
+            {&S::CLI_SUB_TASK_NAME, &S::CLI_SUB_TASK_NAME_DESC, Arity::One, &S::INVALID_TASK_NAME_MSG},
+            {&S::CLI_SUB_TASK_UID, &S::CLI_SUB_TASK_UID_DESC, Arity::One, &S::INVALID_TASK_NAME_MSG}};
 }
 
 std::vector<SubOption> scheduleSubOptions() {
@@ -369,41 +426,224 @@ Status addODSTask(Context& ctx, const Invocation& in) { return addTask(ctx, in, 
 
 Status addUpdateTask(Context& ctx, const Invocation& in) { return addTask(ctx, in, KOVL::UPDATE_TASK); }
 
+namespace {
+
+const char* const kDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+
+std::vector<std::string> words(const std::string& text) {
+    std::vector<std::string> list;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) list.push_back(word);
+    return list;
+}
+
+// A stored schedule ("weekly 1,7 02:30") in words and as JSON (null when the task has none).
+Cell scheduleCell(const std::string& stored) {
+    const std::vector<std::string> parts = words(stored);
+    if (parts.size() < 2) return {nullptr, "Not scheduled"};
+    Json json = {{"kind", parts[0]}, {"startTime", parts.back()}};
+    std::string text;
+    if (parts[0] == S::CLI_SCHEDULETASK_SUB_WEEKLY_CMD && parts.size() == 3) {
+        Json days = Json::array();
+        std::string names;
+        const std::vector<std::string> list =
+            splitItems({parts[1]}, S::ERROR_WHILE_DISPLAYING_SCHEDULE_INFORMATION_MSG);
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const long day = number(list[i], 1, 7, S::ERROR_WHILE_DISPLAYING_SCHEDULE_INFORMATION_MSG);
+            days.push_back(day);
+            names += (i == 0 ? "" : i + 1 == list.size() ? " and " : ", ") + std::string(kDays[day - 1]);
+        }
+        json["daysOfWeek"] = days;
+        text = S::WEEKLY + " on " + names;
+    } else if (parts[0] == S::CLI_SCHEDULETASK_SUB_MONTHLY_CMD && parts.size() == 3) {
+        json["dayOfMonth"] = number(parts[1], 1, 31, S::ERROR_WHILE_DISPLAYING_SCHEDULE_INFORMATION_MSG);
+        text = S::MONTHLY + " on day " + parts[1];
+    } else {
+        text = "Daily";
+    }
+    return {json, text + " at " + parts.back()};
+}
+
+Cell flagCell(const Task& task, const char* key) {
+    const bool on = task.value(key) == "1";
+    return {on, enabledLabel(on)};
+}
+
+Cell countCell(const Task& task, const char* key, const std::string& unit = "") {
+    const std::string text = task.value(key);
+    try {
+        std::size_t used = 0;
+        const long value = std::stol(text, &used);
+        if (used == text.size()) return {value, text + unit};
+    } catch (const std::exception&) {
+    }
+    return {text, text};
+}
+
+Cell itemsCell(const Task& task, const char* key, const std::string& none) {
+    std::vector<std::string> items;
+    const std::string text = task.value(key);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t comma = text.find(S::VALUE_FOR_COMMA_DELIMITER, start);
+        const std::string item = text.substr(start, comma == std::string::npos ? comma : comma - start);
+        if (!item.empty()) items.push_back(item);
+        if (comma == std::string::npos) break;
+        start = comma + S::VALUE_FOR_COMMA_DELIMITER.size();
+    }
+    std::string shown;
+    for (const std::string& item : items) shown += (shown.empty() ? "" : ", ") + item;
+    return {Json(items), items.empty() ? none : shown};
+}
+
+// A stored value of a word table (actions, file-type choices, levels) as its word.
+std::string wordOf(const std::vector<std::pair<const std::string*, const char*>>& table,
+                   const std::string& stored) {
+    for (const auto& row : table)
+        if (stored == row.second) return *row.first;
+    return "";
+}
+
+std::string capitalised(std::string word) {
+    if (!word.empty()) word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+    return word;
+}
+
+// "Clean, then Delete": the first action and what follows when it fails.
+Cell actions(const Task& task, const char* primaryKey, const char* secondaryKey) {
+    const std::string primary = wordOf(kActions, task.value(primaryKey));
+    const std::string secondary = wordOf(kActions, task.value(secondaryKey));
+    const std::string text =
+        capitalised(primary) + (secondary.empty() ? "" : ", then " + capitalised(secondary));
+    return {Json{{"primary", primary}, {"secondary", secondary}}, text};
+}
+
+const char* kindWord(KOVL::TASK_KIND kind) { return kind == KOVL::ODS_TASK ? "ods" : "update"; }
+const char* kindLabel(KOVL::TASK_KIND kind) { return kind == KOVL::ODS_TASK ? "On-demand scan" : "Update"; }
+
+}  // namespace
+
 Status listTasks(Context& ctx, const Invocation&) {
-    const std::vector<Task> tasks = allTasks(ctx.controller);
-    if (tasks.empty()) {
-        ctx.out << S::NO_TASK_AVAILABLE_MSG << "\n";
-        return kOk;
-    }
-    std::vector<std::vector<std::string>> rows;
-    for (const Task& task : tasks) {
-        const std::string schedule = task.value("TaskSchedule");
-        rows.push_back({std::to_string(rows.size() + 1), task.value("TaskName"),
-                        KOVL::taskSectionName(task.kind), schedule.empty() ? S::NOT_DEFINED : schedule,
+    std::vector<std::vector<Cell>> rows;
+    for (const Task& task : allTasks(ctx.controller))
+        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)},
+                        task.value("TaskName"),
+                        {kindWord(task.kind), kindLabel(task.kind)},
+                        scheduleCell(task.value("TaskSchedule")),
                         task.type});
-    }
-    printTable(ctx.out, rows);
+    View()
+        .table(
+            "tasks",
+            {{"index", "#"}, {"name", "Name"}, {"kind", "Kind"}, {"schedule", "Schedule"}, {"uuid", "UUID"}},
+            rows, S::NO_TASK_AVAILABLE_MSG)
+        .print(ctx.out, ctx.json);
     return kOk;
 }
 
-// Every setting of the task, by its key inside the task's section.
+// The task's settings in groups, in words.
 Status showTask(Context& ctx, const Invocation& in) {
     const Task task = selectedTask(ctx.controller, in);
-    const std::string prefix = KOVL::taskSectionName(task.kind) + ".";
-    std::vector<std::pair<std::string, std::string>> rows = {{S::TASK_UID_OPTION, task.type}};
-    for (const auto& entry : task.settings)
-        if (entry.first.find("<xmlattr>") == std::string::npos &&
-            entry.first.compare(0, prefix.size(), prefix) == 0)
-            rows.push_back({entry.first.substr(prefix.size()), entry.second});
-    printColumns(ctx.out, rows);
+    View view;
+    view.group("task", "Task")
+        .field("name", "Name", task.value("TaskName"))
+        .field("uuid", "UUID", task.type)
+        .field("kind", "Kind", {kindWord(task.kind), kindLabel(task.kind)})
+        .field("schedule", "Schedule", scheduleCell(task.value("TaskSchedule")));
+    if (task.kind == KOVL::UPDATE_TASK) {
+        const std::string type = task.value("TaskUpdateType");
+        const std::string word = type == "4" ? "dat,engine" : wordOf(kUpdateTypes, type);
+        view.field(
+            "updateType", "Updates",
+            {type == "4" ? Json{S::DAT, S::ENGINE} : Json{word}, type == "4" ? "DAT and engine" : word});
+        const Cell last = countCell(task, "TaskLastRun");
+        view.field("lastRun", "Last run", last.value == 0 ? Cell(nullptr, "Never run") : last);
+        view.print(ctx.out, ctx.json);
+        return kOk;
+    }
+    const std::string fileTypes = wordOf(kFileTypes, task.value("FileTypeToScan"));
+    view.group("whatToScan", "What to scan")
+        .field("scanPaths", "Paths", itemsCell(task, "ScanPaths.Path", "None"))
+        .field("scanSubFolders", "Subfolders", flagCell(task, "ScanSubFolder"))
+        .field("scanLocalDrives", "Local drives", flagCell(task, "ScanLocalDrives"))
+        .field("scanTmpFolders", "Temporary folders", flagCell(task, "ScanTmpFolders"))
+        .field("scanNetworkDrives", "Network drives", flagCell(task, "ScanOnNetwork"))
+        .field("fileTypesToScan", "File types",
+               {fileTypes, fileTypes == S::PARAM_ALL                     ? S::ALL
+                           : fileTypes == S::PARAM_DEFAULT_AND_SPECIFIED ? S::DEFAULT
+                                                                         : S::SPECIFIED})
+        .field(
+            "addedFileTypes", "Added file types",
+            itemsCell(task,
+                      fileTypes == S::PARAM_DEFAULT_AND_SPECIFIED ? "FileTypeForDefaultAndSpecified.FileType"
+                                                                  : "FileTypeForOnlySpecified.FileType",
+                      "None"))
+        .field("noExtension", "Files with no extension", flagCell(task, "ScanExtension"))
+        .field("excludePaths", "Excluded paths", itemsCell(task, "PathExclusions.Path", "None"))
+        .field("excludeFolders", "Excluded folders with subfolders",
+               itemsCell(task, "FoldersAndSubFoldersExclusion.Folder", "None"))
+        .field("excludeFileTypes", "Excluded file types",
+               itemsCell(task, "FileTypesToExclude.FileType", "None"));
+    const std::string level = wordOf(kLevels, task.value("ORQSensitivityLevel"));
+    const std::string* const labels[] = {
+        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_LOW, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_LOW,
+        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_MEDIUM, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_HIGH,
+        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_HIGH};
+    std::string levelLabel = S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
+    for (std::size_t i = 0; i < kLevels.size(); ++i)
+        if (*kLevels[i].first == level) levelLabel = *labels[i];
+    view.group("howToScan", "How to scan")
+        .field("scanArchive", "Archives", flagCell(task, "ScanArchiveEnabled"))
+        .field("scanMime", "MIME-encoded files", flagCell(task, "ScanMailEnabled"))
+        .field("scanMacros", "Macros", flagCell(task, "ScanMacros"))
+        .field("scanPups", "Unwanted programs", flagCell(task, "DetectUnwantedProgramsEnabled"))
+        .field("scanUnknownPrograms", "Unknown programs", flagCell(task, "DetectUnknownProgramsEnabled"))
+        .field("scanUnknownMacros", "Unknown macros", flagCell(task, "DetectUnknownMacrosEnabled"))
+        .field("detectJokes", "Jokes", flagCell(task, "DetectJokesEnabled"))
+        .field("useScanCache", "Scan cache", flagCell(task, "UseScanCache"))
+        .field("threads", "Threads", countCell(task, "Threads"))
+        .field("maxScanTimeSeconds", "Maximum scan time", countCell(task, "MaxScanTimeout", " seconds"))
+        .field("maxCpuPercent", "Maximum CPU use", countCell(task, "MaxCPULimit", " %"))
+        .field("orq", "ORQ", flagCell(task, "IsORQEnabled"))
+        .field("orqSensitivity", "ORQ sensitivity", {level, levelLabel});
+    view.group("actions", "Actions")
+        .field("threats", "Threats", actions(task, "InfectionPrimaryAction", "InfectionSecondaryAction"))
+        .field("unwantedPrograms", "Unwanted programs",
+               actions(task, "PUPPrimaryAction", "PUPSecondaryAction"));
+    view.group("lastRun", "Last run");
+    if (countCell(task, "LastRunSummary.TaskStartTime").value == 0) {
+        view.field("ran", "Status", {false, "Never run"});
+    } else {
+        view.field("ran", "Status", {true, "Ran"});
+        const std::pair<const char*, const char*> counts[] = {
+            {"TaskStartTime", "Started (seconds since 1970)"},
+            {"TaskEndTime", "Ended (seconds since 1970)"},
+            {"TimeTaken", "Time taken (seconds)"},
+            {"NoOfFiles", "Files scanned"},
+            {"NoOfCleanFiles", "Clean files"},
+            {"NoOfFilesInfected", "Infected files"},
+            {"NoOfFilesCleaned", "Files cleaned"},
+            {"NoOfFilesDeleted", "Files deleted"},
+            {"NoOfFilesSkipped", "Files skipped"},
+            {"NoOfFilesExcluded", "Files excluded"},
+            {"NoOfCleanORQFiles", "Files found clean by ORQ"},
+            {"NoOfCacheHit", "Scan cache hits"},
+            {"NoOfFilesNotScannedDueToTimeout", "Files not scanned (timeout)"},
+            {"NoOfFilesNotScannedDueToError", "Files not scanned (error)"},
+            {"OdsStatus", "Status code"},
+        };
+        for (const auto& row : counts)
+            view.field(row.first, row.second,
+                       countCell(task, (std::string("LastRunSummary.") + row.first).c_str()));
+    }
+    view.print(ctx.out, ctx.json);
     return kOk;
 }
 
 Status deleteTask(Context& ctx, const Invocation& in) {
     const Task task = selectedTask(ctx.controller, in);
-    return report(ctx,
-                  ctx.controller.delSettings({}, {{task.type, {{KOVL::taskSectionName(task.kind), ""}}}}),
-                  S::TASK_COULD_NOT_BE_DELETED_MSG);
+    return reportDeleted(
+        ctx, ctx.controller.delSettings({}, {{task.type, {{KOVL::taskSectionName(task.kind), ""}}}}),
+        S::TASK_COULD_NOT_BE_DELETED_MSG, "task " + task.value("TaskName") + " (" + task.type + ")");
 }
 
 // The schedule is stored as its words: "daily 02:00", "weekly 1,7 02:00",
@@ -439,18 +679,22 @@ Status scheduleTask(Context& ctx, const Invocation& in) {
             std::vector<std::string> list = splitItems({in.sub(S::CLI_SCHEDULETASK_SUB_DAYOFWEEK_CMD)},
                                                        S::INVALID_DAYOFWEEK_ARGUMENT_MSG);
             for (std::string& day : list)
-                day = std::to_string(number(day, 1, 7, S::INVALID_DAYOFWEEK_ARGUMENT_MSG));
+                day = std::to_string(number(day, 1, 7, S::INVALID_DAYOFWEEK_ARGUMENT_MSG,
+                                            S::CLI_SCHEDULETASK_SUB_DAYOFWEEK_CMD));
             schedule += " " + joinedItems(list);
         }
         if (monthly)
             schedule += " " + std::to_string(number(in.sub(S::CLI_SCHEDULETASK_SUB_DAYOFMONTH_CMD), 1, 31,
-                                                    S::INVALID_DAYOFMONTH_ARGUMENT_MSG));
+                                                    S::INVALID_DAYOFMONTH_ARGUMENT_MSG,
+                                                    S::CLI_SCHEDULETASK_SUB_DAYOFMONTH_CMD));
         const std::string start = in.sub(S::CLI_SCHEDULETASK_SUB_STARTTIME_CMD);
         const std::size_t colon = start.find(S::VALUE_FOR_COLON_DELIMITER);
         if (colon == std::string::npos || start.size() - colon != 3)
             refuse(S::INVALID_START_TIME_ARGUMENT_MSG);
-        const long hours = number(start.substr(0, colon), 0, 23, S::INVALID_START_TIME_ARGUMENT_MSG);
-        const long minutes = number(start.substr(colon + 1), 0, 59, S::INVALID_START_TIME_ARGUMENT_MSG);
+        const long hours = number(start.substr(0, colon), 0, 23, S::INVALID_START_TIME_ARGUMENT_MSG,
+                                  S::CLI_SCHEDULETASK_SUB_STARTTIME_CMD + " (hours)");
+        const long minutes = number(start.substr(colon + 1), 0, 59, S::INVALID_START_TIME_ARGUMENT_MSG,
+                                    S::CLI_SCHEDULETASK_SUB_STARTTIME_CMD + " (minutes)");
         char text[8];
         std::snprintf(text, sizeof(text), "%02ld:%02ld", hours, minutes);
         schedule += std::string(" ") + text;

@@ -16,6 +16,7 @@
 #include <boost/filesystem.hpp>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 
@@ -79,20 +80,24 @@ int run(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == kRootOption) {
-            if (i + 1 >= argc) zlytpcli::refuse(S::PARSE_EXCEPTION_MSG);
+            if (i + 1 >= argc)
+                zlytpcli::refuse(S::PARSE_EXCEPTION_MSG,
+                                 std::string("zlytpcli: ") + kRootOption + " needs a directory.");
             root = argv[++i];
+        } else if (arg.compare(0, std::strlen(kRootOption) + 1, std::string(kRootOption) + "=") == 0) {
+            root = arg.substr(std::strlen(kRootOption) + 1);
         } else if (arg == "--" + S::CLI_VERBOSE_CMD) {
             verbose = true;
         } else {
             args.push_back(arg);
         }
     }
-    std::vector<zlytpcli::Option> options;
-    if (args.empty()) zlytpcli::refuse(S::NO_OPTION_PASSED_MSG);
-    if (!zlytpcli::splitOptions(args, options)) zlytpcli::refuse(S::UNKNOWN_PARAMETER_FOUND_MSG);
+    if (args.empty())
+        zlytpcli::refuse(S::NO_OPTION_PASSED_MSG,
+                         "zlytpcli: give a command; zlytpcli --" + S::CLI_HELP_CMD + " lists them.");
+    const std::vector<zlytpcli::Option> options = zlytpcli::splitOptions(zlytpcli::helpWordsAsOptions(args));
 
-    const zlytpcli::CommandSpec* spec = zlytpcli::findCommand(options.front().word);
-    if (!spec) zlytpcli::refuse(S::INVALID_CMD_OPTION_MSG);
+    const zlytpcli::CommandSpec* spec = &zlytpcli::knownCommand(options.front().word);
     // Help: "--help", "--help --command" or "--command --help".
     const bool helpAsked = std::any_of(options.begin(), options.end(),
                                        [](const zlytpcli::Option& o) { return o.word == S::CLI_HELP_CMD; });
@@ -100,10 +105,16 @@ int run(int argc, char** argv) {
         const zlytpcli::CommandSpec* about = *spec->word == S::CLI_HELP_CMD ? nullptr : spec;
         for (const zlytpcli::Option& option : options) {
             if (option.word == S::CLI_HELP_CMD) continue;
-            about = zlytpcli::findCommand(option.word);
-            if (!about) zlytpcli::refuse(S::INVALID_CMD_OPTION_MSG);
+            if (about && option.word != *about->word) {
+                zlytpcli::refuse(S::ONE_SUB_COMMAND_ALLOWED_MSG,
+                                 "zlytpcli: --" + S::CLI_HELP_CMD + " shows one command at a time.");
+            }
+            about = &zlytpcli::knownCommand(option.word);
         }
-        if (options.size() > 2) zlytpcli::refuse(S::ONE_SUB_COMMAND_ALLOWED_MSG);
+        // "--help=WORD" names the command as a value.
+        for (const std::string& value :
+             options.front().word == S::CLI_HELP_CMD ? options.front().values : std::vector<std::string>())
+            about = &zlytpcli::knownCommand(value);
         zlytpcli::printHelp(std::cout, about);
         return zlytpcli::kOk;
     }
@@ -123,7 +134,7 @@ int run(int argc, char** argv) {
         std::make_shared<ZUR::Base64SSL>(), std::make_shared<ZUR::SystemUtils>(), files);
     controller.setAgentAdaptor(&adaptor);
     zlytpcli::installMapCallback(controller);
-    zlytpcli::Context context{controller, std::cout};
+    zlytpcli::Context context{controller, std::cout, zlytpcli::wantsJson(invocation)};
     try {
         return spec->run(context, invocation);
     } catch (const zlytpcli::Refusal& refusal) {
@@ -142,6 +153,7 @@ int main(int argc, char** argv) {
         return run(argc, argv);
     } catch (const zlytpcli::Refusal& refusal) {
         std::cerr << refusal.message << "\n";
+        if (!refusal.detail.empty()) std::cerr << refusal.detail << "\n";
         return refusal.status;
     } catch (const std::string& fatal) {
         std::cerr << fatal << "\n";
