@@ -96,6 +96,16 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
     const std::string& current = files_.current;
     auto* fileStore = dynamic_cast<ZUR::IPreferenceFileStore*>(store.get());
 
+    // Without its directory the file can neither be trusted nor restored.
+    const boost::filesystem::path directory = boost::filesystem::path(current).parent_path();
+    boost::system::error_code ignored;
+    if (!directory.empty() &&
+        boost::filesystem::status(directory, ignored).type() == boost::filesystem::file_not_found) {
+        logger.logMessage(2, kComponent,
+                          "The directory " + directory.string() + " of the preferences does not exist");
+        fatal(logger, kMissingAndNoDefaults, kMissingAndNoDefaults);
+    }
+
     // As root, trust no file that another user could have written or redirected.
     std::string reason;
     if (fileStore != nullptr && ::geteuid() == 0 && !fileStore->trusted(current, reason)) {

@@ -98,6 +98,12 @@ TEST_F(BootstrapTest, FatalPathsRaiseAndLogTheirTexts) {
     expectFatal(notCopied, notCopied, nullptr, noShipped);
     EXPECT_EQ(readFile(files.current), "not xml");
 
+    const std::string current = files.current;
+    files.current = dir.file("nowhere") + "/prefs.xml";
+    expectFatal(missing, missing, nullptr,
+                "The directory " + dir.file("nowhere") + " of the preferences does not exist");
+    files.current = current;
+
     expectFatal("Fatal error setting configuration store utility",
                 "Fatal error setting configuration store utility", std::make_unique<RefusingStore>());
 }

@@ -5,16 +5,23 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <boost/filesystem.hpp>
+#include <chrono>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
+#include <sstream>
 #include <thread>
 
+#include "platform/store/DurableFile.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -385,4 +392,201 @@ TEST_F(ReliabilityTest, RootRefusesFilesOtherUsersMayChange) {
     (void)::chown(directory.c_str(), 0, 0);
 }
 
+// A store whose restore first lets `before` run: a second process that
+// restores the file and commits while this one is paused right there.
+class PausedRestoreStore : public kovtest::FaultInjectingStore {
+public:
+    explicit PausedRestoreStore(std::function<void()> before)
+        : FaultInjectingStore(std::make_shared<ZUR::XmlConfigStore>()), before_(std::move(before)) {}
+    Restored restore(const std::string& path, const std::string& shipped, const Inspection& seen) override {
+        if (before_) std::exchange(before_, nullptr)();
+        return FaultInjectingStore::restore(path, shipped, seen);
+    }
+
+private:
+    std::function<void()> before_;
+};
+
+// Two first starts race: B judged the file missing (or corrupt) before A
+// restored it and added a name; B's restore then finds the file changed and
+// replaces nothing, so A's acknowledged change stays.
+TEST_F(ReliabilityTest, ConcurrentFirstStartsKeepTheFirstOnesChange) {
+    for (const char* start : {"missing", "corrupt"}) {
+        SCOPED_TRACE(start);
+        fs::remove(files.current);
+        if (std::string(start) == "corrupt") writeFile(files.current, "<preferences><broken>");
+        std::set<std::string> curl{"curl"};
+        auto paused = std::make_unique<PausedRestoreStore>([&] {
+            auto first = build();
+            ASSERT_EQ(first->addProcess(KOVL::HIGH_RISK_PROFILE, curl), KOVL::AM_SUCCESS);
+        });
+        KOVConfigController second(logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::move(paused),
+                                   nullptr, nullptr, files);
+        EXPECT_EQ(second.getProcess(KOVL::HIGH_RISK_PROFILE), std::vector<std::string>{"curl"});
+        EXPECT_EQ(build()->getProcess(KOVL::HIGH_RISK_PROFILE), std::vector<std::string>{"curl"});
+    }
+    EXPECT_EQ(keptAside().size(), 1u);  // the corrupt file, once
+}
+
+// A writer whose lock file was removed under it fails its commit instead of
+// writing over what a later writer committed under a new lock file.
+TEST_F(ReliabilityTest, RemovedLockFileFailsTheHoldersCommitInsteadOfLosingTheOther) {
+    auto controller = build();
+    ZUR::XmlConfigStore holder, later;
+    ASSERT_TRUE(holder.loadPreferences(files.current, {}));
+    ASSERT_TRUE(later.loadPreferences(files.current, {}));
+    {
+        ZUR::StoreTransaction transaction(holder);
+        holder.writeString("type", "53", "DNDClientLogging.LogPath", "/holder");
+        fs::remove(files.current + ".lock");
+        later.writeString("type", "53", "DNDClientLogging.LogLevelForOAS", "7");
+        EXPECT_THROW(transaction.commit(), std::runtime_error);
+    }
+    ZUR::XmlConfigStore fresh;
+    ASSERT_TRUE(fresh.loadPreferences(files.current, {}));
+    EXPECT_EQ(fresh.readString("53", "DNDClientLogging.LogLevelForOAS"), "7");
+    EXPECT_EQ(fresh.readString("53", kLogPath), kDefaultLogPath);
+}
+
+// Reloading the same file does not map its counter again.
+TEST_F(ReliabilityTest, RepeatedLoadsKeepOneMappingOfTheCounter) {
+    auto controller = build();
+    ZUR::XmlConfigStore store;
+    const auto mappings = [] {
+        std::istringstream maps(readFile("/proc/self/maps"));
+        return std::count(std::istreambuf_iterator<char>(maps), std::istreambuf_iterator<char>(), '\n');
+    };
+    ASSERT_TRUE(store.loadPreferences(files.current, {}));
+    const auto before = mappings();
+    for (int i = 0; i < 200; ++i) ASSERT_TRUE(store.loadPreferences(files.current, {}));
+    EXPECT_EQ(mappings(), before);
+}
+
+// A start that finds defaults missing while another process holds the lock
+// completes them in memory and does not wait for the lock.
+TEST_F(ReliabilityTest, StartWithMissingDefaultsDoesNotWaitForAHeldLock) {
+    writeFile(files.current,
+              "<preferences><DNDClientLogging type=\"53\"><LogLevelForOAS>4</LogLevelForOAS>"
+              "</DNDClientLogging></preferences>");
+    const int holder = ::open((files.current + ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    const std::string before = readFile(files.current);
+    EXPECT_EQ(inChild([this] {
+                  KOVConfigController controller(
+                      logger,
+                      std::make_unique<ZUR::XmlConfigStoreUtility>(1u << 24, 32, std::chrono::minutes(10)),
+                      std::make_unique<ZUR::XmlConfigStore>(), nullptr, nullptr, files);
+                  return std::to_string(controller.getLogLevelForOAS()) + " " + controller.getLogPath();
+              }),
+              std::string("4 ") + kDefaultLogPath);
+    EXPECT_EQ(readFile(files.current), before);
+    ::close(holder);
+}
+
+// On a file system with no space left the counter cannot be backed: the
+// process must neither crash (SIGBUS) nor claim a change it could not make.
+TEST_F(ReliabilityTest, FullFileSystemFailsChangesWithoutCrashing) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+    const std::string mount = dir.file("small");
+    fs::create_directory(mount);
+    if (::system(("mount -t tmpfs -o size=256k,mode=0700 tmpfs " + mount).c_str()) != 0)
+        GTEST_SKIP() << "no tmpfs could be mounted";
+    struct Unmount {
+        std::string at;
+        ~Unmount() { EXPECT_EQ(::system(("umount " + at).c_str()), 0); }
+    } unmount{mount};
+    files.current = mount + "/prefs.xml";
+    writeFile(files.current, readFile(kovtest::shippedPrefs()));
+    ::chmod(files.current.c_str(), 0600);
+    {
+        std::ofstream filler(mount + "/filler");  // every block taken
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size())) {
+        }
+    }
+    EXPECT_EQ(inChild([this] {
+                  auto controller = build();
+                  return std::to_string(controller->setLogLevelForOAS(9)) + " " +
+                         std::to_string(controller->getLogLevelForOAS());
+              }),
+              "3025 2");
+}
+
+// A setter refuses, as it refuses NUL, every value a standard XML parser
+// would refuse in the file: other control characters and bytes that are not
+// UTF-8. Everything else round-trips.
+TEST_F(ReliabilityTest, ValuesXmlCannotCarryAreRefusedAndTheFileUnchanged) {
+    auto controller = build();
+    const std::string before = readFile(files.current);
+    std::vector<std::string> refused, carried;
+    for (int byte = 1; byte < 0x20; ++byte) {
+        (byte == '\t' || byte == '\n' || byte == '\r' ? carried : refused)
+            .push_back(std::string(1, char(byte)));
+    }
+    for (const char* bad :
+         {"\x80", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xef\xbf\xbe", "\xff"})
+        refused.push_back(bad);
+    for (const char* good : {"\x7f", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80", "\xc2\x85"})
+        carried.push_back(good);
+    for (const std::string& value : refused) {
+        EXPECT_EQ(controller->setLogPath("/a" + value), KOVL::AM_STORE_FAILURE) << int(value[0] & 0xff);
+    }
+    EXPECT_EQ(readFile(files.current), before);
+    for (const std::string& value : carried) {
+        ASSERT_EQ(controller->setLogPath("/a" + value), KOVL::AM_SUCCESS) << int(value[0] & 0xff);
+        EXPECT_EQ(build()->getLogPath(), "/a" + value);
+    }
+}
+
+// Corrupt files are kept aside once per content and only the newest few.
+TEST_F(ReliabilityTest, KeptAsideCopiesAreNeverDuplicatedAndBounded) {
+    for (int round = 0; round < 8; ++round) {
+        writeFile(files.current, "<preferences><broken" + std::to_string(round / 2) + ">");
+        EXPECT_EQ(constructInChild(), std::string(kDefaultLogPath) + "|5 " + kRestored) << round;
+    }
+    EXPECT_EQ(keptAside().size(), 4u);  // four contents, two starts each
+    for (int round = 4; round < 8; ++round) {
+        writeFile(files.current, "<preferences><broken" + std::to_string(round) + ">");
+        constructInChild();
+    }
+    EXPECT_EQ(keptAside().size(), static_cast<std::size_t>(ZUR::xmlstore::kMaxKeptAside));
+}
+
+// As root, every directory above the preferences is checked, without
+// following links, as sshd's StrictModes checks a path.
+TEST_F(ReliabilityTest, RootRefusesAPathAnotherUserCouldRedirect) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the check applies to root only";
+    const std::string up = dir.file("up"), down = up + "/down", elsewhere = dir.file("elsewhere");
+    files.current = down + "/prefs.xml";
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        bool trusted;
+    };
+    const std::vector<Case> cases = {
+        {"safe", [] {}, true},
+        {"ancestor of another user", [&] { (void)::chown(up.c_str(), 65534, 0); }, false},
+        {"ancestor writable by others", [&] { ::chmod(up.c_str(), 0777); }, false},
+        {"sticky ancestor of root", [&] { ::chmod(up.c_str(), 01777); }, true},
+        {"ancestor swapped for a link",
+         [&] {
+             fs::rename(down, elsewhere);
+             fs::create_directory_symlink(elsewhere, down);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(up);
+        fs::remove_all(elsewhere);
+        fs::create_directories(down);
+        ::chmod(up.c_str(), 0755);
+        ::chmod(down.c_str(), 0700);
+        fs::copy_file(kovtest::shippedPrefs(), files.current);
+        ::chmod(files.current.c_str(), 0600);
+        c.arrange();
+        logger.clear();
+        EXPECT_EQ(constructInChild().rfind("raised: ", 0) != 0, c.trusted) << c.what;
+    }
+}
 }  // namespace
