@@ -1,12 +1,20 @@
 # Installs the built project into a scratch prefix, then configures, builds and
 # runs a consumer that finds it with find_package(kovconfig CONFIG).
+# Everything goes below WORK_DIR through DESTDIR, also the shipped defaults
+# when the build installs them at an absolute path (SHIPPED_DIR).
 file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} RESULT_VARIABLE rc)
+set(destdir ${WORK_DIR}/root)
+set(prefix ${destdir}/kovconfig)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${destdir}
+                        ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /kovconfig RESULT_VARIABLE rc)
 if(rc)
   message(FATAL_ERROR "install failed")
 endif()
-set(shipped ${prefix}/opt/Korvel/kov/tp/etc/prefs.xml)
+if(IS_ABSOLUTE "${SHIPPED_DIR}")
+  set(shipped ${destdir}${SHIPPED_DIR}/prefs.xml)
+else()
+  set(shipped ${prefix}/${SHIPPED_DIR}/prefs.xml)
+endif()
 if(NOT EXISTS ${shipped})
   message(FATAL_ERROR "the shipped preferences were not installed at ${shipped}")
 endif()

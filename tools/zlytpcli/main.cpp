@@ -21,6 +21,7 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "ProductPaths.h"
 
 namespace fs = boost::filesystem;
 using S = KOVL::AMCliStringConstants;
@@ -31,20 +32,6 @@ const char* const kRootOption = "--root";
 const char* const kShippedRelative = "opt/Korvel/kov/tp/etc/prefs.xml";
 const char* const kCurrentRelative = "var/Korvel/kov/tp/prefs.xml";
 
-fs::path executableDir() {
-    char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
-    if (n <= 0) return ".";
-    return fs::path(std::string(buffer, static_cast<std::size_t>(n))).parent_path();
-}
-
-// Where an installed or built copy of the shipped defaults may be: beside a
-// relocated installation, in the install prefix, in the build tree.
-std::vector<fs::path> shippedCandidates() {
-    return {executableDir() / ".." / kShippedRelative, fs::path(ZLYTPCLI_INSTALLED_SHIPPED),
-            fs::path(ZLYTPCLI_BUILD_SHIPPED)};
-}
-
 // Prepares DIR: the two directories, and the shipped defaults when DIR has none.
 KOVL::PreferenceFiles filesUnder(const fs::path& root) {
     KOVL::PreferenceFiles files;
@@ -53,7 +40,7 @@ KOVL::PreferenceFiles filesUnder(const fs::path& root) {
     fs::create_directories(fs::path(files.current).parent_path());
     fs::create_directories(fs::path(files.shipped).parent_path());
     if (!fs::exists(files.shipped)) {
-        for (const fs::path& candidate : shippedCandidates()) {
+        for (const fs::path& candidate : zlytpcli::shippedCandidates()) {
             boost::system::error_code error;
             if (fs::is_regular_file(candidate, error)) {
                 fs::copy_file(candidate, files.shipped);
@@ -124,7 +111,7 @@ int run(int argc, char** argv) {
     // Only a checked command line reaches the preferences.
     std::ostringstream quiet;
     ZUR::StreamLogger logger(verbose ? std::cerr : quiet, verbose ? 6 : 0);
-    const KOVL::PreferenceFiles files = root.empty() ? KOVL::PreferenceFiles() : filesUnder(root);
+    const KOVL::PreferenceFiles files = root.empty() ? zlytpcli::productFiles() : filesUnder(root);
     // The proxy password is sealed under the installation key beside the preferences.
     ZUR::AesAgentAdaptor adaptor(root.empty()
                                      ? ZUR::AesAgentAdaptor::kDefaultKeyFile
