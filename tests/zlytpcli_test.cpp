@@ -368,4 +368,37 @@ TEST_F(ZlytpcliTest, ConcurrentChangesFromBothProcessesAreAllKept) {
     }
 }
 
+// First uses of a fresh root started together, under any umask, each keep
+// their change; a root that is not a directory is refused by name.
+TEST_F(ZlytpcliTest, FirstUsesOfAFreshRootRaceWithoutLosingAChange) {
+    constexpr int kTools = 4;
+    std::vector<std::thread> tools;
+    std::vector<ToolRun> runs(kTools);
+    for (int i = 0; i < kTools; ++i) {
+        tools.emplace_back([&, i] { runs[i] = tool("--addprocess --highrisk first" + std::to_string(i)); });
+    }
+    for (std::thread& t : tools) t.join();
+    const ToolRun listed = tool("--getoasconfig --processlist --output json");
+    for (int i = 0; i < kTools; ++i) {
+        EXPECT_EQ(runs[i].status, 0) << runs[i].err;
+        EXPECT_NE(listed.out.find("first" + std::to_string(i)), std::string::npos) << listed.out;
+    }
+    const mode_t previous = ::umask(0);
+    const ToolRun open = tool("--setoasglobalconfig --maxscantime 91");
+    ::umask(previous);
+    EXPECT_EQ(open.status, 0) << open.err;
+    EXPECT_EQ(tool("--getoasconfig --summary").status, 0);
+
+    const std::string file = root.file("a-file");
+    kovtest::writeFile(file, "");
+    const std::string command =
+        std::string(ZLYTPCLI_PATH) + " --root " + file + " --getoasconfig --summary 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[512] = {};
+    const std::string said = std::fgets(buffer, sizeof buffer, pipe) ? buffer : "";
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 2);
+    EXPECT_EQ(said, "zlytpcli: --root " + file + " is not a directory.\n");
+}
+
 }  // namespace

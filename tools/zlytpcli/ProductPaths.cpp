@@ -17,6 +17,7 @@ namespace zlytpcli {
 namespace {
 
 const char* const kShippedRelative = "opt/Korvel/kov/tp/etc/prefs.xml";
+const char* const kCurrentRelative = "var/Korvel/kov/tp/prefs.xml";
 
 // Every directory the tool creates on the way to the preferences file gets
 // rwxr-xr-x: as root the library trusts the file only when its directory is
@@ -35,19 +36,23 @@ fs::path executableDir() {
     return fs::path(std::string(buffer, static_cast<std::size_t>(n))).parent_path();
 }
 
-// Walks down from "/" to `dir` (absolute), creating each missing directory:
-// made private first and then given kDirectoryMode through its descriptor, so
-// neither the umask nor a moment of wider rights plays a part. Existing
-// directories are left as they are; the library judges them. The walk stops at
-// the first failure (no rights, a file in the way), and the library then names
-// the path it cannot use.
+// Walks down from "/" to `dir`, creating each missing directory: made
+// private first and then given kDirectoryMode through its descriptor, so
+// neither the umask nor a moment of wider rights plays a part, and fsynced
+// into its parent, so that a power cut cannot leave a file in a directory
+// whose own entry was lost. Existing directories are left as they are; the
+// library judges them. The walk stops at the first failure (no rights, a file
+// in the way), and the library then names the path it cannot use.
 void createMissingDirectories(const fs::path& dir) {
+    const fs::path absolute = fs::absolute(dir);
     int parent = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (const fs::path& part : dir.relative_path()) {
+    for (const fs::path& part : absolute.relative_path()) {
         if (parent < 0) return;
         const std::string name = part.string();
+        if (name == "." || name.empty()) continue;
         const bool created = ::mkdirat(parent, name.c_str(), S_IRWXU) == 0;
         if (!created && errno != EEXIST) break;
+        if (created) ::fsync(parent);
         // A directory of our own is opened without following a link; an
         // existing path may be a link an administrator made.
         const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (created ? O_NOFOLLOW : 0);
@@ -57,6 +62,31 @@ void createMissingDirectories(const fs::path& dir) {
         if (created && parent >= 0 && ::fchmod(parent, kDirectoryMode) != 0) break;
     }
     if (parent >= 0) ::close(parent);
+}
+
+// Copies `from` to `to` when `to` is missing: written to a file of this
+// process's own, fsynced, linked in under the final name (which fails, and
+// leaves the other's copy, when another process got there first) and the
+// directory fsynced. Never a half-written copy, never an error for a race.
+void copyOnce(const fs::path& from, const fs::path& to) {
+    const fs::path temporary = to.string() + ".tmp." + std::to_string(::getpid());
+    boost::system::error_code error;
+    fs::remove(temporary, error);
+    fs::copy_file(from, temporary, error);
+    if (error) return;
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd >= 0) {
+        ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
+        ::fsync(fd);
+        ::close(fd);
+    }
+    ::link(temporary.c_str(), to.c_str());
+    ::unlink(temporary.c_str());
+    const int directory = ::open(to.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        ::fsync(directory);
+        ::close(directory);
+    }
 }
 
 }  // namespace
@@ -69,6 +99,23 @@ std::vector<fs::path> shippedCandidates() {
     std::vector<fs::path> candidates = installedShipped();
     candidates.emplace_back(ZLYTPCLI_BUILD_SHIPPED);
     return candidates;
+}
+
+KOVL::PreferenceFiles filesUnder(const fs::path& root) {
+    KOVL::PreferenceFiles files;
+    files.current = (root / kCurrentRelative).string();
+    files.shipped = (root / kShippedRelative).string();
+    createMissingDirectories(fs::path(files.current).parent_path());
+    createMissingDirectories(fs::path(files.shipped).parent_path());
+    boost::system::error_code error;
+    if (fs::exists(fs::symlink_status(files.shipped, error))) return files;
+    for (const fs::path& candidate : shippedCandidates()) {
+        if (fs::is_regular_file(candidate, error)) {
+            copyOnce(candidate, files.shipped);
+            break;
+        }
+    }
+    return files;
 }
 
 KOVL::PreferenceFiles productFiles() {

@@ -22,4 +22,11 @@ std::vector<boost::filesystem::path> shippedCandidates();
 // it exists, otherwise the first copy of installedShipped() that exists.
 KOVL::PreferenceFiles productFiles();
 
+// The preferences kept under `root` at the product's relative paths
+// (root/var/Korvel/kov/tp/prefs.xml, shipped defaults at
+// root/opt/Korvel/kov/tp/etc/prefs.xml): the directories are created as for
+// productFiles(), and the shipped defaults copied there, whole and once, from
+// shippedCandidates() when the root has none.
+KOVL::PreferenceFiles filesUnder(const boost::filesystem::path& root);
+
 }  // namespace zlytpcli

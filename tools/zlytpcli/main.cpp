@@ -15,7 +15,6 @@
 
 #include <boost/filesystem.hpp>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <iostream>
 #include <sstream>
@@ -29,27 +28,6 @@ using S = KOVL::AMCliStringConstants;
 namespace {
 
 const char* const kRootOption = "--root";
-const char* const kShippedRelative = "opt/Korvel/kov/tp/etc/prefs.xml";
-const char* const kCurrentRelative = "var/Korvel/kov/tp/prefs.xml";
-
-// Prepares DIR: the two directories, and the shipped defaults when DIR has none.
-KOVL::PreferenceFiles filesUnder(const fs::path& root) {
-    KOVL::PreferenceFiles files;
-    files.current = (root / kCurrentRelative).string();
-    files.shipped = (root / kShippedRelative).string();
-    fs::create_directories(fs::path(files.current).parent_path());
-    fs::create_directories(fs::path(files.shipped).parent_path());
-    if (!fs::exists(files.shipped)) {
-        for (const fs::path& candidate : zlytpcli::shippedCandidates()) {
-            boost::system::error_code error;
-            if (fs::is_regular_file(candidate, error)) {
-                fs::copy_file(candidate, files.shipped);
-                break;
-            }
-        }
-    }
-    return files;
-}
 
 // Whether another process holds the lock that changes of `prefs` take.
 bool lockHeldElsewhere(const std::string& prefs) {
@@ -111,13 +89,25 @@ int run(int argc, char** argv) {
     // Only a checked command line reaches the preferences.
     std::ostringstream quiet;
     ZUR::StreamLogger logger(verbose ? std::cerr : quiet, verbose ? 6 : 0);
-    const KOVL::PreferenceFiles files = root.empty() ? zlytpcli::productFiles() : filesUnder(root);
+    if (!root.empty()) {
+        boost::system::error_code error;
+        const fs::file_status status = fs::status(root, error);
+        if (fs::exists(status) && !fs::is_directory(status)) {
+            std::cerr << "zlytpcli: --root " << root << " is not a directory.\n";
+            return zlytpcli::kBadArguments;
+        }
+        if (!fs::exists(status) && fs::is_symlink(fs::symlink_status(root, error))) {
+            std::cerr << "zlytpcli: --root " << root << " is a link to nothing.\n";
+            return zlytpcli::kBadArguments;
+        }
+    }
+    const KOVL::PreferenceFiles files = root.empty() ? zlytpcli::productFiles() : zlytpcli::filesUnder(root);
     // The proxy password is sealed under the installation key beside the preferences.
     ZUR::AesAgentAdaptor adaptor(root.empty()
                                      ? ZUR::AesAgentAdaptor::kDefaultKeyFile
                                      : (fs::path(files.current).parent_path() / "tpagent.key").string());
     KOVL::KOVConfigController controller(
-        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(), std::make_unique<ZUR::XmlConfigStore>(),
+        logger, std::make_unique<ZUR::XmlConfigStoreUtility>(logger), std::make_unique<ZUR::XmlConfigStore>(),
         std::make_shared<ZUR::Base64SSL>(), std::make_shared<ZUR::SystemUtils>(), files);
     controller.setAgentAdaptor(&adaptor);
     zlytpcli::installMapCallback(controller);
