@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <boost/filesystem.hpp>
+#include <charconv>
 #include <climits>
 #include <iostream>
 #include <set>
@@ -35,15 +36,16 @@ long number(const std::string& word, long low, long high, const std::string& inv
                                                 : " give a whole number from " + std::to_string(low) +
                                                       " to " + std::to_string(high);
     if (word.empty()) refuse(invalid, "zlytpcli: the value" + name + " is empty;" + range + ".");
+    // Decimal digits with an optional leading '-': no blanks and no '+', at
+    // either end alike.
     long value = 0;
-    try {
-        std::size_t used = 0;
-        value = std::stol(word, &used);
-        if (used != word.size()) throw std::invalid_argument(word);
-    } catch (const std::out_of_range&) {
-        refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
-    } catch (const std::exception&) {
+    const char* end = word.data() + word.size();
+    const auto parsed = std::from_chars(word.data(), end, value);
+    if (parsed.ptr != end || (parsed.ec != std::errc() && parsed.ec != std::errc::result_out_of_range)) {
         refuse(invalid, "zlytpcli: '" + word + "'" + name + " is not a whole number;" + range + ".");
+    }
+    if (parsed.ec == std::errc::result_out_of_range) {
+        refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
     }
     if (value < low || value > high)
         refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");

@@ -56,6 +56,35 @@ void View::print(std::ostream& out, bool json) const {
     out << document.dump(2) << "\n";
 }
 
+namespace {
+
+// Text as a listing shows it: control characters written out ("\\n",
+// "\\x1b"), so that no value can start a line of its own or forge a row.
+std::string shown(const std::string& text) {
+    static const char* const kHex = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 void View::printText(std::ostream& out) const {
     std::string indent;
     std::vector<std::vector<std::string>> fields;
@@ -66,7 +95,7 @@ void View::printText(std::ostream& out) const {
     };
     for (const Item& item : items_) {
         if (item.kind == Item::Field) {
-            fields.push_back({item.label, item.text});
+            fields.push_back({item.label, shown(item.text)});
             continue;
         }
         flush();
@@ -83,7 +112,7 @@ void View::printText(std::ostream& out) const {
         for (const Column& column : item.columns) rows[0].push_back(column.header);
         for (const auto& row : item.rows) {
             rows.emplace_back();
-            for (const Cell& cell : row) rows.back().push_back(cell.text);
+            for (const Cell& cell : row) rows.back().push_back(shown(cell.text));
         }
         printTable(out, rows, indent);
     }
