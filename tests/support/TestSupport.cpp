@@ -86,8 +86,13 @@ void FaultInjectingStore::checkRead(const std::string& key) const {
 }
 
 void FaultInjectingStore::checkWrite(const std::string& key) const {
+    std::function<void()> hook;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (key == hookKey_) hook = hook_;
+    }
+    if (hook) hook();  // outside mutex_: a hook may call back into the controller
     std::lock_guard<std::mutex> lock(mutex_);
-    if (hook_ && key == hookKey_) hook_();
     if (failAll_ || failing_.count(key) || failingWrites_.count(key)) {
         throw std::runtime_error("injected write failure: " + key);
     }

@@ -8,6 +8,8 @@
 #include <boost/filesystem/operations.hpp>
 #include <cerrno>
 #include <climits>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace fs = boost::filesystem;
@@ -69,18 +71,24 @@ void createMissingDirectories(const fs::path& dir) {
 // leaves the other's copy, when another process got there first) and the
 // directory fsynced. Never a half-written copy, never an error for a race.
 void copyOnce(const fs::path& from, const fs::path& to) {
-    const fs::path temporary = to.string() + ".tmp." + std::to_string(::getpid());
-    boost::system::error_code error;
-    fs::remove(temporary, error);
-    fs::copy_file(from, temporary, error);
-    if (error) return;
-    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd >= 0) {
-        ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
-        ::fsync(fd);
-        ::close(fd);
+    std::ifstream in(from.string(), std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof()) return;
+    const std::string temporary = to.string() + ".tmp." + std::to_string(::getpid());
+    ::unlink(temporary.c_str());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
+    if (fd < 0) return;
+    bool whole = ::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) == 0;
+    for (std::size_t done = 0; whole && done < content.size();) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        whole = n > 0;
+        if (whole) done += static_cast<std::size_t>(n);
     }
-    ::link(temporary.c_str(), to.c_str());
+    whole = whole && ::fsync(fd) == 0;
+    ::close(fd);
+    if (whole) ::link(temporary.c_str(), to.c_str());
     ::unlink(temporary.c_str());
     const int directory = ::open(to.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (directory >= 0) {
