@@ -3,8 +3,8 @@
 //
 //   DNDOASGlobalSettings.MaxScanTimeout [51]: 45 -> 90
 //
-// A value that did not exist before (or no longer exists) is shown as
-// "(none)"; secret values as "(secret)". "watch" is this tool's own word
+// An empty value (or a key that did not exist before, or no longer exists)
+// is shown as ""; secret values as "(secret)". "watch" is this tool's own word
 // beside the fixed vocabulary. Once the watch has begun, one line on stderr
 // says so.
 #include <pthread.h>
@@ -26,7 +26,7 @@ const std::string kWatchHelp =
 const std::string kWatchSummary = "Prints each changed preference as it happens, until interrupted.";
 const std::string kWatchFailed = "Unable to watch the preferences for changes.";
 
-std::string shown(const std::string& value) { return value.empty() ? "(none)" : value; }
+std::string shown(const std::string& value) { return value.empty() ? "\"\"" : value; }
 
 Status watch(Context& ctx, const Invocation&) {
     // Blocked before the watching thread starts, so that it inherits the mask
