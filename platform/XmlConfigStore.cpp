@@ -36,6 +36,10 @@
 // lacks sections is completed from the defaults the store was loaded with.
 // The thread that owns a transaction reads its own uncommitted copy; every
 // other reader sees only committed documents.
+// Observation (IObservableStore): every install after a load hands the
+// observer the previous and the new document, under changeMutex, as
+// snapshots that keep them alive; with no observer an install only keeps
+// one more reference to the document it installs. Reads never look at it.
 // What a crash can leave: the file is only ever replaced by rename(), so it
 // holds the old or the new version, never a mix. A writer killed before its
 // rename leaves "<file>.tmp", which the next commit removes and writes anew
