@@ -366,11 +366,12 @@ public:
     // and dropped. stopWatching and the destructor wait for an announcement
     // in progress to return, and none runs after they return; neither may be
     // called from a callback or listener (stopWatching from there only asks
-    // the thread to end). Why inotify and an eventfd rather than a futex on
-    // the shared commit counter: a rename by an editor or the bootstrap never
-    // moves the counter, and a futex wait on a shared file mapping wakes on
-    // no other event, so the directory watch is needed anyway and alone
-    // covers every writer.
+    // the thread to end). A subclass whose overrides a callback may reach
+    // calls stopWatching in its own destructor. Why inotify and an eventfd
+    // rather than a futex on the shared commit counter: an editor's rename,
+    // or a writer that dies between its rename and the bump, never moves the
+    // counter, and a futex wait on the shared mapping wakes on nothing else,
+    // so the directory watch is needed anyway and alone covers every writer.
     bool startWatching();
     void stopWatching();
     // Replaces the change listener (empty: none); takes effect at the next
