@@ -34,6 +34,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/ChangeWatcher.h"
 #include "config/Schema.h"
 
 namespace KOVL {
@@ -214,6 +215,9 @@ public:
     std::atomic<bool> updateRunning{false};
     TpAgentAdaptor* agentAdaptor = nullptr;  // guarded by agentAdaptorMutex()
     ControllerMutex mutex;
+    // The watch for changes made elsewhere (config/ChangeWatcher.h): idle,
+    // without thread or descriptor, until startWatching.
+    std::unique_ptr<ChangeWatcher> watcher;
 
     // ---- logging and notification -----------------------------------------
     void logError(const std::string& message);

@@ -32,7 +32,8 @@ ControllerImpl::ControllerImpl(KOVConfigController& self_, ZUR::ILogger& logger_
       configStore(std::move(store)),
       transactions(dynamic_cast<ZUR::ITransactionalStore*>(configStore.get())),
       ssl(std::move(ssl_)),
-      utils(std::move(utils_)) {}
+      utils(std::move(utils_)),
+      watcher(std::make_unique<ChangeWatcher>(*this)) {}
 
 }  // namespace detail
 
@@ -65,6 +66,8 @@ KOVConfigController::KOVConfigController(ZUR::ILogger& logger,
 }
 
 KOVConfigController::~KOVConfigController() {
+    // The watch ends first: it waits for an announcement in progress.
+    impl_->watcher->stop();
     // The bootstrap goes first, while the store, the logger and the mutex are
     // alive; the rest follows with the implementation object.
     impl_->configData.reset();

@@ -36,6 +36,10 @@
 // lacks sections is completed from the defaults the store was loaded with.
 // The thread that owns a transaction reads its own uncommitted copy; every
 // other reader sees only committed documents.
+// Observation (IObservableStore): every install after a load hands the
+// observer the previous and the new document, under changeMutex, as
+// snapshots that keep them alive; with no observer an install only keeps
+// one more reference to the document it installs. Reads never look at it.
 // What a crash can leave: the file is only ever replaced by rename(), so it
 // holds the old or the new version, never a mix. A writer killed before its
 // rename leaves "<file>.tmp", which the next commit removes and writes anew
@@ -97,6 +101,27 @@ std::string versionText(IPreferenceFileStore::FileState state, const FileId& id)
            "." + std::to_string(id.mtime.tv_nsec);
 }
 
+// Every value of `doc`, as readAllSettings answers it.
+SettingsMap allSettings(const Document& doc) {
+    SettingsMap all;
+    for (const Document::Element& element : doc.elements()) {
+        const Tree* type = xmlstore::attributeOf(*element.tree, "type");
+        if (type != nullptr) xmlstore::flattenNode(*element.tree, element.name, all[type->data()]);
+    }
+    return all;
+}
+
+// An installed document handed to an observer; documents are never modified
+// once installed.
+class DocumentSnapshot : public IStoreSnapshot {
+public:
+    explicit DocumentSnapshot(std::shared_ptr<const Document> doc) : doc_(std::move(doc)) {}
+    SettingsMap settings() const override { return allSettings(*doc_); }
+
+private:
+    std::shared_ptr<const Document> doc_;
+};
+
 }  // namespace
 
 XmlConfigStoreUtility::XmlConfigStoreUtility(std::size_t maxFileBytes, int maxDepth,
@@ -131,6 +156,12 @@ struct XmlConfigStore::Impl {
     std::atomic<std::uint64_t> seenGeneration{0};            // the counter the document is current at
     std::atomic<std::int64_t> nextStat{0};                   // coarseNanos() of the next stat due
     std::atomic<unsigned long> commitCount{0};
+
+    // Observation, guarded by changeMutex: the observer (empty: none) and the
+    // document last installed, which is the one `cache` holds.
+    enum class Installed { load, local, elsewhere };
+    IObservableStore::Observer observer;
+    std::shared_ptr<const Document> lastInstalled;
 
     // The transaction, owned by the thread in `txOwner`, which holds
     // changeMutex from its begin to its end. Touched by that thread only.
@@ -188,7 +219,22 @@ struct XmlConfigStore::Impl {
         return parsed;
     }
 
-    void install(std::unique_ptr<Document> next) { cache.install(std::move(next)); }
+    // Makes `next` current and tells the observer, if any, how it came.
+    // Requires changeMutex.
+    void install(std::unique_ptr<Document> next, Installed how) {
+        std::shared_ptr<const Document> doc(std::move(next));
+        cache.install(doc);
+        const std::shared_ptr<const Document> before = std::exchange(lastInstalled, doc);
+        if (!observer || how == Installed::load || !before || !doc) return;
+        try {
+            observer({std::make_shared<DocumentSnapshot>(before), std::make_shared<DocumentSnapshot>(doc),
+                      how == Installed::local ? IObservableStore::Origin::local
+                                              : IObservableStore::Origin::elsewhere});
+        } catch (...) {
+            // An observer that cannot queue (out of memory) misses this change;
+            // the change itself stands.
+        }
+    }
 
     // A line of the store's own, for the host's log.
     void warn(const std::string& line) const {
@@ -233,7 +279,7 @@ struct XmlConfigStore::Impl {
             if (fresh) {
                 completeInMemory(*fresh);
                 diskId = id;
-                install(std::move(fresh));
+                install(std::move(fresh), Installed::elsewhere);
             } else {
                 rejectedId = current;
             }
@@ -260,7 +306,7 @@ struct XmlConfigStore::Impl {
         commitCount.fetch_add(1, std::memory_order_relaxed);
         diskId = done.id;
         xmlstore::ChangeCounter* shared = counter.load(std::memory_order_acquire);
-        install(std::move(next));
+        install(std::move(next), Installed::local);
         if (shared != nullptr) seenGeneration.store(shared->bump(), std::memory_order_relaxed);
     }
 
@@ -412,7 +458,7 @@ struct XmlConfigStore::Impl {
         } catch (const std::exception&) {
             std::unique_ptr<Document> next = installed().clone();
             completeInMemory(*next);
-            install(std::move(next));
+            install(std::move(next), Installed::local);
         }
     }
 
@@ -587,7 +633,7 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
     Impl& impl = *impl_;
     std::lock_guard<std::mutex> guard(impl.changeMutex);
     impl.loaded.store(false);
-    impl.install(nullptr);
+    impl.install(nullptr, Impl::Installed::load);
     impl.path = std::move(path);
     impl.diskId = FileId{};
     impl.rejectedId = FileId{};
@@ -601,14 +647,14 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
         std::unique_ptr<Document> loaded = impl.readFile(id);
         if (!loaded) return false;
         impl.diskId = id;
-        impl.install(std::move(loaded));
+        impl.install(std::move(loaded), Impl::Installed::load);
         impl.loaded.store(true);
         impl.defaults = std::move(defaults);
         if (!impl.defaults.empty()) impl.completeWithDefaults();
     } catch (const std::exception&) {
         // Out of memory while loading: report the file as not loaded.
         impl.loaded.store(false);
-        impl.install(nullptr);
+        impl.install(nullptr, Impl::Installed::load);
         return false;
     }
     return true;
@@ -644,14 +690,28 @@ bool XmlConfigStore::readTypedSection(std::string sectionType, SettingsMap& nest
 }
 
 SettingsMap XmlConfigStore::readAllSettings() {
-    return impl_->read([](const Document& doc) {
-        SettingsMap all;
-        for (const Document::Element& element : doc.elements()) {
-            const Tree* type = xmlstore::attributeOf(*element.tree, "type");
-            if (type != nullptr) xmlstore::flattenNode(*element.tree, element.name, all[type->data()]);
-        }
-        return all;
-    });
+    return impl_->read([](const Document& doc) { return allSettings(doc); });
+}
+
+void XmlConfigStore::observe(Observer observer) {
+    std::lock_guard<std::mutex> guard(impl_->changeMutex);
+    impl_->observer = std::move(observer);
+}
+
+void XmlConfigStore::refresh() {
+    if (impl_->ownsTransaction()) return;
+    std::lock_guard<std::mutex> guard(impl_->changeMutex);
+    if (!impl_->loaded.load()) return;
+    try {
+        impl_->syncWithDisk();
+    } catch (const std::exception&) {
+        // The last good document stays; the next change or read tries again.
+    }
+}
+
+std::string XmlConfigStore::watchedFile() {
+    std::lock_guard<std::mutex> guard(impl_->changeMutex);
+    return impl_->path;
 }
 
 bool XmlConfigStore::trusted(const std::string& path, std::string& reason) {

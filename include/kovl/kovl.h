@@ -2,6 +2,7 @@
 #pragma once
 
 #include <kovl/cli/AMCliStringConstants.h>
+#include <kovl/config/ChangeNotices.h>
 #include <kovl/config/Defaults.h>
 #include <kovl/config/IConfigController.h>
 #include <kovl/config/KOVConfigController.h>

@@ -692,6 +692,7 @@ std::vector<CommandSpec> buildTable() {
              // Not served by this tool yet.
          })
         table.push_back(spec);
+    table.push_back(watchCommand());
     return table;
 }
 

@@ -58,4 +58,7 @@ Status orqTelemetry(Context& ctx, const Invocation& in);
 Status proxyServerConfig(Context& ctx, const Invocation& in);
 Status showProxyServerConfig(Context& ctx, const Invocation& in);
 
+// Watching for changes (WatchCommand.cpp): our own word beside the vocabulary.
+CommandSpec watchCommand();
+
 }  // namespace zlytpcli

@@ -29,6 +29,7 @@
 // is guarded by a process-wide mutex; no operation holds both.
 #pragma once
 
+#include <kovl/config/ChangeNotices.h>
 #include <kovl/config/IConfigController.h>
 #include <kovl/config/TpAgentAdaptor.h>
 #include <kovl/config/Types.h>
@@ -333,6 +334,49 @@ public:
     // A profile text that is not a number throws boost::bad_lexical_cast.
     int setScanMode(std::string profile, ScanMode mode);
     int setScanFileTypes(std::string profile, FileTypesForScan types);
+
+    // ---- Hearing changes made elsewhere -----------------------------------
+    // These members are our own, beside the fixed interface.
+    //
+    // Without startWatching the controller hears only its own changes, as
+    // before: no thread, no descriptor, nothing else done. startWatching
+    // (false, after a level-2 line, when the store cannot be observed or the
+    // descriptors cannot be had) starts one thread that sleeps in poll() on
+    // an inotify watch of the preferences file's directory (the file renamed
+    // into place, written, created or deleted) and an eventfd that this
+    // process's own commits and stopWatching write to; it never polls on a
+    // timer, so an idle watch costs no CPU. On a wake-up it picks up the
+    // newest committed version (a version that does not load is skipped and
+    // the last good one stays), then announces what changed since its last
+    // announcement:
+    //  - the preference callback (registerCallBack), for changes made by
+    //    another process or an outside edit only, once per wake-up for each
+    //    of OAS status (PREF_OAS_STATUS), maximum scan timeout
+    //    (PREF_OAS_MAX_SCAN_TIMEOUT), process settings (PREF_OAS_PROC_SETTINGS)
+    //    and quarantine directory (PREF_QUARANTINE_DIR) whose value differs,
+    //    each after a level-6 line naming the preference type and saying the
+    //    change came from elsewhere. This process's own changes are announced
+    //    by its setters, as before, and never a second time;
+    //  - then the change listener, for changes from anywhere (this process's
+    //    too), with the net difference since the previous call: several
+    //    commits between two wake-ups come as one list in which every key that
+    //    differs appears once, with its newest value; secrets masked.
+    // Both run on the watching thread with no controller mutex held, so they
+    // may call back into the controller; what they throw is logged (level 2)
+    // and dropped. stopWatching and the destructor wait for an announcement
+    // in progress to return, and none runs after they return; neither may be
+    // called from a callback or listener (stopWatching from there only asks
+    // the thread to end). A subclass whose overrides a callback may reach
+    // calls stopWatching in its own destructor. Why inotify and an eventfd
+    // rather than a futex on the shared commit counter: an editor's rename,
+    // or a writer that dies between its rename and the bump, never moves the
+    // counter, and a futex wait on the shared mapping wakes on nothing else,
+    // so the directory watch is needed anyway and alone covers every writer.
+    bool startWatching();
+    void stopWatching();
+    // Replaces the change listener (empty: none); takes effect at the next
+    // announcement.
+    void registerChangeListener(ChangeListener listener);
 
 private:
     // Everything else: the state, the controller mutex and the helpers live in

@@ -38,6 +38,7 @@
 #include <kovl/platform/Interfaces.h>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -130,6 +131,50 @@ public:
     virtual bool replaceWithShipped(const std::string& path, const std::string& shipped) = 0;
 };
 
+// Observing the store: an extension a store may offer beside IConfigStore.
+// An observer hears of every document the store makes current after a load:
+// its own commits (`local`) and the versions it picks up from the file
+// because another process committed or something else replaced or edited the
+// file (`elsewhere`). A version that does not load is never made current and
+// never reported. Each change carries the documents before and after it as
+// snapshots; consecutive changes chain (one's `after` is the next one's
+// `before`). A snapshot holds a document that is never modified, so it may be
+// kept and flattened later, on any thread.
+//
+// The observer runs on the thread that made the change, with the store's
+// change mutex held: it must only queue the change and wake whoever handles
+// it, never call the store. Without an observer the store does nothing more
+// than before, and reads cost what they cost before.
+class KOVL_EXPORT IStoreSnapshot {
+public:
+    virtual ~IStoreSnapshot() = default;
+    // Every value of the document: section type -> flattened key -> text, as
+    // IConfigStore::readAllSettings answers it.
+    virtual SettingsMap settings() const = 0;
+};
+
+class KOVL_EXPORT IObservableStore {
+public:
+    enum class Origin { local, elsewhere };
+    struct Change {
+        std::shared_ptr<const IStoreSnapshot> before;
+        std::shared_ptr<const IStoreSnapshot> after;
+        Origin origin;
+    };
+    using Observer = std::function<void(const Change&)>;
+
+    virtual ~IObservableStore() = default;
+    // Replaces the observer (empty: none). Once it returns, the previous
+    // observer is not running and is never called again.
+    virtual void observe(Observer observer) = 0;
+    // Picks up another process's commit or an outside edit now, waiting for
+    // a change in progress in this process; never throws. A caller that
+    // holds a transaction of this store must not call it.
+    virtual void refresh() = 0;
+    // The file whose replacement or edit refresh() picks up (empty before a load).
+    virtual std::string watchedFile() = 0;
+};
+
 // Limits the store applies to the files it parses, and how long a change
 // waits for the lock another process holds before it fails. Attaching a
 // utility to a store replaces the limits it uses from then on.
@@ -163,7 +208,8 @@ private:
 
 class KOVL_EXPORT XmlConfigStore : public IConfigStore,
                                    public ITransactionalStore,
-                                   public IPreferenceFileStore {
+                                   public IPreferenceFileStore,
+                                   public IObservableStore {
 public:
     XmlConfigStore();
     ~XmlConfigStore() override;
@@ -196,6 +242,10 @@ public:
     Inspection inspect(const std::string& path) override;
     Restored restore(const std::string& path, const std::string& shipped, const Inspection& seen) override;
     bool replaceWithShipped(const std::string& path, const std::string& shipped) override;
+
+    void observe(Observer observer) override;
+    void refresh() override;
+    std::string watchedFile() override;
 
     // Number of times this store has replaced the file.
     unsigned long commits() const;
