@@ -84,12 +84,12 @@ tool() {
 check_first_use() {
   local program="$1" defaults="$2" summary
   summary=$(tool "$program" --getoasconfig --summary) || fail "$program --getoasconfig --summary failed"
-  grep -q '^Maximum scan time: *45$' <<<"$summary" || fail "unexpected summary: $summary"
+  grep -q '^Maximum scan time: *45 seconds$' <<<"$summary" || fail "unexpected summary: $summary"
   expect_mode "$var/prefs.xml" 600 root:root
   cmp -s "$var/prefs.xml" "$defaults" || fail "$var/prefs.xml is not a copy of $defaults"
   tool "$program" --setoasglobalconfig --maxscantime 90 >/dev/null || fail "$program could not change a setting"
   summary=$(tool "$program" --getoasconfig --summary) || fail "$program --getoasconfig --summary failed"
-  grep -q '^Maximum scan time: *90$' <<<"$summary" || fail "the change was not kept: $summary"
+  grep -q '^Maximum scan time: *90 seconds$' <<<"$summary" || fail "the change was not kept: $summary"
   expect_mode "$var/prefs.xml" 600 root:root
   ok "$program created $var/prefs.xml (0600) from $defaults and changed it"
 }
@@ -140,7 +140,7 @@ tool zlytpcli --proxyserverconfig --type customproxy --url proxy.example.com --p
 expect_mode "$var/tpagent.key" 600 root:root
 printf 'not xml' >"$var/prefs.xml"
 summary=$(tool zlytpcli --getoasconfig --summary) || fail "corrupt preferences were not restored"
-grep -q '^Maximum scan time: *45$' <<<"$summary" || fail "restored preferences are not the defaults: $summary"
+grep -q '^Maximum scan time: *45 seconds$' <<<"$summary" || fail "restored preferences are not the defaults: $summary"
 ls "$var"/prefs.xml.corrupt-* >/dev/null 2>&1 || fail "no copy of the corrupt preferences was kept"
 : >"$var/prefs.xml.tmp"
 ok "installation key, kept corrupt copy and temporary copy are in place: $(cd "$var" && echo *)"
