@@ -3,6 +3,7 @@
 // exported vocabulary constants the tool must print.
 #include <sys/wait.h>
 
+#include <atomic>
 #include <boost/algorithm/string/replace.hpp>
 #include <boost/filesystem.hpp>
 #include <cstdio>
@@ -65,7 +66,7 @@ protected:
     kovtest::RecordingLogger logger;
     std::unique_ptr<ZUR::AesAgentAdaptor> adaptor;
     std::unique_ptr<KOVL::KOVConfigController> controller;
-    mutable int runs = 0;
+    mutable std::atomic<int> runs{0};
 };
 
 // An expected output of tests/data/zlytpcli_outputs.tsv, its line breaks written as "\n".
