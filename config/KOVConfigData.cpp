@@ -65,6 +65,22 @@ std::string notReplaced(const std::string& path, Restored answer) {
     return "";
 }
 
+// Restores the file through the store; false, after a line saying why, when
+// it was neither replaced nor found restored by another process.
+bool restore(ZUR::ILogger& logger, ZUR::IPreferenceFileStore& store, const std::string& path,
+             const std::string& shipped, const ZUR::IPreferenceFileStore::Inspection& seen,
+             Restored& answer) {
+    try {
+        answer = store.restore(path, shipped, seen);
+    } catch (const std::exception& error) {
+        logger.logMessage(2, kComponent, error.what());
+        return false;
+    }
+    if (answer == Restored::replaced || answer == Restored::foundRestored) return true;
+    logger.logMessage(2, kComponent, notReplaced(path, answer));
+    return false;
+}
+
 std::mutex& excludedFileSystemsMutex() {
     static std::mutex mutex;
     return mutex;
@@ -120,14 +136,9 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
         if (fileStore == nullptr) {
             restored = copyDefaultPrefs();
         } else {
-            try {
-                const Restored answer =
-                    fileStore->restore(current, files_.shipped, fileStore->inspect(current));
-                restored = answer == Restored::replaced || answer == Restored::foundRestored;
-                if (!restored) logger.logMessage(2, kComponent, notReplaced(current, answer));
-            } catch (const std::exception& error) {
-                logger.logMessage(2, kComponent, error.what());
-            }
+            Restored answer;
+            restored =
+                restore(logger, *fileStore, current, files_.shipped, fileStore->inspect(current), answer);
         }
         if (!restored) fatal(logger, kMissingAndNoDefaults, kMissingAndNoDefaults);
     }
@@ -157,14 +168,7 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
                 fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
             case FileState::missing:
             case FileState::corrupt:
-                try {
-                    answer = fileStore->restore(current, files_.shipped, seen);
-                } catch (const std::exception& error) {
-                    logger.logMessage(2, kComponent, error.what());
-                    fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
-                }
-                if (answer != Restored::replaced && answer != Restored::foundRestored) {
-                    logger.logMessage(2, kComponent, notReplaced(current, answer));
+                if (!restore(logger, *fileStore, current, files_.shipped, seen, answer)) {
                     fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
                 }
                 break;

@@ -112,23 +112,23 @@ FileVerdict judgeFile(const std::string& path, std::size_t maxBytes, int maxDept
                       std::string& reason) {
     std::string text;
     id = FileId{};
-    switch (readBoundedFile(path, maxBytes, text, id)) {
+    const ReadStatus status = readBoundedFile(path, maxBytes, text, id);
+    const int error = errno;
+    // A version not read whole is identified by its status alone.
+    if (status != ReadStatus::ok && status != ReadStatus::missing) id = statFile(path);
+    switch (status) {
         case ReadStatus::missing:
             return FileVerdict::missing;
         case ReadStatus::notRegular:
-            id = statFile(path);
             reason = "not a regular file";
             return FileVerdict::unreadable;
         case ReadStatus::ioError:
-            reason = std::strerror(errno);
-            id = statFile(path);
+            reason = std::strerror(error);
             return FileVerdict::unreadable;
         case ReadStatus::empty:
-            id = statFile(path);
             reason = "empty";
             return FileVerdict::corrupt;
         case ReadStatus::tooLarge:
-            id = statFile(path);
             reason = "larger than " + std::to_string(maxBytes) + " bytes";
             return FileVerdict::corrupt;
         case ReadStatus::ok:
