@@ -122,11 +122,13 @@ TEST_F(WatchTest, BurstOfCommitsGivesTheNetDifference) {
     ASSERT_TRUE(kovtest::inChildren(1, [&](int) {
         ZUR::XmlConfigStore writer;
         if (!writer.loadPreferences(prefs(), {})) return false;
+        // The scan timeout is written last in each round, so the value the
+        // test waits for is the burst's last commit.
         for (int i = 1; i <= 1000; ++i) {
-            writer.writeInt("type", "51", "DNDOASGlobalSettings.MaxScanTimeout", 1000 + i);
             if (i % 100 == 0) writer.writeInt("type", "52", "DNDGlobalSettings.MountMonitorInterval", i);
             if (i == 500)
                 writer.writeString("type", "58", "DNDProxySettings.ProxyHttpAuthPassword", "hunter2");
+            writer.writeInt("type", "51", "DNDOASGlobalSettings.MaxScanTimeout", 1000 + i);
         }
         return true;
     }));
