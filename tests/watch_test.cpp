@@ -119,9 +119,19 @@ TEST_F(WatchTest, BurstOfCommitsGivesTheNetDifference) {
     ZUR::XmlConfigStore reader;
     ASSERT_TRUE(reader.loadPreferences(prefs(), {}));
     const ZUR::SettingsMap start = reader.readAllSettings();
-    ASSERT_TRUE(kovtest::inChildren(1, [&](int) {
+    // The writer is forked while this process has no other thread (a thread
+    // holding an allocator lock at the fork would leave it locked in the
+    // child), and starts only once the watch runs again.
+    controller->stopWatching();
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    const pid_t writerPid = ::fork();
+    if (writerPid == 0) {
+        ::close(go[1]);
+        char byte = 0;
+        if (::read(go[0], &byte, 1) != 1) ::_exit(2);
         ZUR::XmlConfigStore writer;
-        if (!writer.loadPreferences(prefs(), {})) return false;
+        if (!writer.loadPreferences(prefs(), {})) ::_exit(1);
         // The scan timeout is written last in each round, so the value the
         // test waits for is the burst's last commit.
         for (int i = 1; i <= 1000; ++i) {
@@ -130,8 +140,16 @@ TEST_F(WatchTest, BurstOfCommitsGivesTheNetDifference) {
                 writer.writeString("type", "58", "DNDProxySettings.ProxyHttpAuthPassword", "hunter2");
             writer.writeInt("type", "51", "DNDOASGlobalSettings.MaxScanTimeout", 1000 + i);
         }
-        return true;
-    }));
+        ::_exit(0);
+    }
+    ::close(go[0]);
+    ASSERT_GT(writerPid, 0);
+    ASSERT_TRUE(controller->startWatching());
+    ASSERT_EQ(::write(go[1], "g", 1), 1);
+    ::close(go[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(writerPid, &status, 0), writerPid);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(record.waitForValue(kTimeout, "2000"));
     reader.refresh();
     std::map<std::string, std::pair<std::string, std::string>> expected;  // key -> old, new
