@@ -19,75 +19,14 @@ using kovtest::LogLine;
 using C = KOVL::KOVConfigController;
 using Row = std::vector<std::string>;
 
-std::string text(bool v) { return v ? "1" : "0"; }
-std::string text(int v) { return std::to_string(v); }
-std::string text(long v) { return std::to_string(v); }
-std::string text(const std::string& v) { return v; }
-
 using kovtest::err;
 using kovtest::info;
 
 std::vector<Row> rows(const std::string& kind) { return kovtest::dataRows("global_settings.tsv", kind); }
 
-// Every getter and setter of the family by name; the data file must name each once.
-// clang-format off
-#define KOVL_GETTERS(X) \
-    X(getOASMaxScanTimeout) X(getMaxRequestQueueSizeForOAS) X(getRequestQueueSizeMonitorIntervalForOAS) \
-    X(getRequestQueueReducePercentageForOAS) X(getActionWhenRequestQueueOverflowsForOAS) \
-    X(getMaxConcurrentODSLimit) X(getMountMonitorInterval) X(getOASMgrWatchDogStatus) \
-    X(getOASMgrWatchDogPollingInterval) X(getOASMgrWatchDogTimeOutInterval) X(useKernelModuleForFileAccess) \
-    X(getUseKernelModuleForFileAccess) X(getUseFanotifyForFileAccess) X(getOASSupportedStatus) \
-    X(getNetlinkRequestSocket) X(getNetlinkResponseSocket) X(getSysCallTableAddress) \
-    X(getKallsymsLookUpNameAddress) X(getFMCacheMaxLimit) X(getCachePurgeLimit) X(getQuarantineDir) \
-    X(isDebugLoggingEnabledForOAS) X(isDebugLoggingEnabledForMsgBus) X(isDebugLoggingEnabledForODS) \
-    X(isLimitDebugLogSizeEnabled) X(isActivityLoggingEnabled) X(isOASActivityLoggingEnabled) \
-    X(isLimitActivityLogSizeEnabled) X(isSendingEventsToZarnEnabled) X(isEventLoggingEnabled) X(getDebugLogSize) \
-    X(getActivityLogSize) X(getZarnLogLevelForOAS) X(getLogLevelForOAS) X(getZarnLogLevelForODS) \
-    X(getLogLevelForODS) X(getDefaultMaximumLogFileSize) X(getDefaultRotatedLogFileCount) X(getLogPath) \
-    X(getLogFileForFM) X(getLogFileForScanFactory) X(getLogFileForScanActionMgr) X(getLogFileForOASMgr) \
-    X(getLogFileForODSMgr) X(getLogFileForODSCollector) X(getUpdateTimeOutInterval) \
-    X(getDefaultClientUpdateTask) X(getMarkerDefaultClientUpdateTask) X(getDefaultClientUpdateTaskScheduleTime) \
-    X(getAccessProtectionStatus) X(isPostDeploymentStartup) X(isAutoContentUpdateEnabled)
-
-#define KOVL_SETTERS(X) \
-    X(setOASMgrWatchDogStatus, bool) X(setUseFanotifyForFileAccess, bool) \
-    X(setUseKernelModuleForFileAccess, bool) X(setFMCacheMaxLimit, int) X(setCachePurgeLimit, int) \
-    X(enableDebugLoggingForOAS, bool) X(enableDebugLoggingForODS, bool) X(enableLimitDebugLogSize, bool) \
-    X(enableActivityLogging, bool) X(enableOASActivityLogging, bool) X(enableLimitActivityLogSize, bool) \
-    X(enableSendingEventsToZarn, bool) X(enableEventLogging, bool) X(setDebugLogSize, int) \
-    X(setActivityLogSize, int) X(setZarnLogLevelForOAS, int) X(setLogLevelForOAS, int) \
-    X(setZarnLogLevelForODS, int) X(setLogLevelForODS, int) X(setLogPath, std::string) \
-    X(setDefaultClientUpdateTask, bool) X(setMarkerDefaultClientUpdateTask, bool) \
-    X(setAccessProtectionStatus, bool) X(resetPostDeploymentStartupStatus, bool) \
-    X(setAutoContentUpdateStatus, bool)
-// clang-format on
-
-template <class T>
-T parse(const std::string& v);
-template <>
-bool parse<bool>(const std::string& v) {
-    return v == "1";
-}
-template <>
-int parse<int>(const std::string& v) {
-    return std::stoi(v);
-}
-template <>
-std::string parse<std::string>(const std::string& v) {
-    return v;
-}
-
-const std::map<std::string, std::function<std::string(C&)>> kGetters = {
-#define KOVL_GETTER(fn) {#fn, [](C& c) { return text(c.fn()); }},
-    KOVL_GETTERS(KOVL_GETTER)
-#undef KOVL_GETTER
-};
-
-const std::map<std::string, std::function<AM_ERROR_CODES(C&, const std::string&)>> kSetters = {
-#define KOVL_SETTER(fn, T) {#fn, [](C& c, const std::string& v) { return c.fn(parse<T>(v)); }},
-    KOVL_SETTERS(KOVL_SETTER)
-#undef KOVL_SETTER
-};
+// The rows name the interface's operations; their table is generated from it.
+const auto& kGetters = kovtest::plainOperations().getters;
+const auto& kSetters = kovtest::plainOperations().setters;
 
 LogLine accessorLine(const std::string& kind, const std::string& key) {
     const std::string accessor = kind == "Bool"  ? "getBooleanConfiguration"
@@ -131,14 +70,10 @@ protected:
     std::vector<LogLine> lines() { return logger.controllerLines(); }
 };
 
-TEST_F(GlobalSettingsTest, DataFileNamesEveryGetterAndSetterOnce) {
-    std::map<std::string, int> getters, setters;
-    for (const Row& row : rows("getter")) ++getters[row[0]];
-    for (const Row& row : rows("setter")) ++setters[row[0]];
-    for (const auto& getter : kGetters) EXPECT_EQ(getters[getter.first], 1) << getter.first;
-    for (const auto& setter : kSetters) EXPECT_EQ(setters[setter.first], 1) << setter.first;
-    EXPECT_EQ(getters.size(), kGetters.size());
-    EXPECT_EQ(setters.size(), kSetters.size());
+TEST_F(GlobalSettingsTest, DataFileNamesInterfaceOperationsOnceEach) {
+    std::map<std::string, int> named;
+    for (const Row& row : rows("getter")) EXPECT_EQ(++named[row[0]] + kGetters.count(row[0]), 2u) << row[0];
+    for (const Row& row : rows("setter")) EXPECT_EQ(++named[row[0]] + kSetters.count(row[0]), 2u) << row[0];
 }
 
 // Row: name kind route section key stored fallback message.

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,7 +15,6 @@ namespace {
 
 using KOVL::KOVConfigController;
 using kovtest::LogLine;
-using C = KOVConfigController;
 using Items = std::vector<std::string>;
 using Params = std::map<std::string, std::string>;
 
@@ -174,19 +172,9 @@ TEST_F(ReputationTest, CredentialsOpenOnlyThroughAnAdaptor) {
 }
 
 TEST_F(ReputationTest, SelectionListsTrimSplitAndFallBack) {
-    const std::map<std::string, std::function<Items(C&)>> getters = {
-        {"getORQServerLocForSelc02", &C::getORQServerLocForSelc02},
-        {"getORQFsTypesForSelc03", &C::getORQFsTypesForSelc03},
-        {"getORQTmpPathsForSelc04", &C::getORQTmpPathsForSelc04},
-        {"getORQFileTypesForSelc08", &C::getORQFileTypesForSelc08},
-        {"getORQExecType", &C::getORQExecType},
-        {"getORQHLCFileTypes", &C::getORQHLCFileTypes},
-        {"getORQELFFileTypes", &C::getORQELFFileTypes}};
-    const std::vector<Items> lists = rows("list");
-    ASSERT_EQ(lists.size(), getters.size());
-    for (const Items& row : lists) {
+    for (const Items& row : rows("list")) {
         SCOPED_TRACE(row[0]);
-        const auto get = getters.at(row[0]);
+        const auto get = kovtest::plainOperations().lists.at(row[0]);
         const std::string& key = row[1];
         const std::string delimiterKey = key.substr(0, key.rfind('.')) + ".<xmlattr>.delimiter";
         put("57", key, "a,,b ");
@@ -206,33 +194,23 @@ TEST_F(ReputationTest, SelectionListsTrimSplitAndFallBack) {
 }
 
 TEST_F(ReputationTest, StatisticsCompareAndWriteWithoutAStamp) {
-    using Pair = std::pair<std::function<int(C&)>, std::function<int(C&, int)>>;
-    const std::map<std::string, Pair> ops = {
-        {"ORQAverageRTTForLast24Hours",
-         {&C::getORQAverageRTTForLast24Hours, &C::setORQAverageRTTForLast24Hours}},
-        {"ORQAverageSSLHandShakeTimeForLast24Hours",
-         {&C::getORQAverageSSLHandShakeTimeForLast24Hours, &C::setORQAverageSSLHandShakeTimeForLast24Hours}},
-        {"ORQAverageRetriesForAQueryForLast24Hours",
-         {&C::getORQAverageRetriesForAQueryForLast24Hours, &C::setORQAverageRetriesForAQueryForLast24Hours}},
-        {"NumberOfORQQueriesForLast24Hours",
-         {&C::getNumberOfORQQueriesForLast24Hours, &C::setNumberOfORQQueriesForLast24Hours}}};
-    const std::vector<Items> statistics = rows("statistic");
-    ASSERT_EQ(statistics.size(), ops.size());
+    const auto& ops = kovtest::plainOperations();
     staleStamp();
-    for (const Items& row : statistics) {
+    for (const Items& row : rows("statistic")) {
         SCOPED_TRACE(row[0]);
-        const auto& op = ops.at(row[0]);
-        const std::string& key = row[1];
-        EXPECT_EQ(op.second(ctl(), 7), 3001);
-        EXPECT_EQ(op.first(ctl()), 7);
-        EXPECT_EQ(op.second(ctl(), 7), 3018);
+        const auto& get = ops.getters.at(row[0]);
+        const auto& set = ops.setters.at(row[1]);
+        const std::string& key = row[2];
+        EXPECT_EQ(set(ctl(), "7"), 3001);
+        EXPECT_EQ(get(ctl()), "7");
+        EXPECT_EQ(set(ctl(), "7"), 3018);
         store->failWritesOf(key);
-        EXPECT_EQ(op.second(ctl(), 9), 3025);
+        EXPECT_EQ(set(ctl(), "9"), 3025);
         store->failKey(key);
-        EXPECT_EQ(op.first(ctl()), 0);
-        EXPECT_EQ(op.second(ctl(), 0), 3018);  // an unreadable value counts as 0
+        EXPECT_EQ(get(ctl()), "0");
+        EXPECT_EQ(set(ctl(), "0"), 3018);  // an unreadable value counts as 0
         EXPECT_EQ(logger.controllerLines(),
-                  (std::vector<LogLine>{info(row[3]), err(row[4]), err(row[2]), err(row[2]), info(row[3])}));
+                  (std::vector<LogLine>{info(row[4]), err(row[5]), err(row[3]), err(row[3]), info(row[4])}));
         store->clearFaults();
         EXPECT_EQ(stored("57", key), "7");
         logger.clear();

@@ -7,6 +7,8 @@
 #include <ctime>
 #include <fstream>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #ifndef KOVCONFIG_SHIPPED_PREFS
 #error "the build passes the path of the generated shipped preferences"
@@ -228,6 +230,53 @@ std::vector<std::vector<std::string>> dataRows(const std::string& file, const st
         if (fields[0] == kind) found.emplace_back(fields.begin() + 1, fields.end());
     if (found.empty()) ADD_FAILURE() << "no \"" << kind << "\" rows in tests/data/" << file;
     return found;
+}
+
+namespace {
+
+std::string asText(bool v) { return v ? "1" : "0"; }
+std::string asText(int v) { return std::to_string(v); }
+std::string asText(long v) { return std::to_string(v); }
+std::string asText(const std::string& v) { return v; }
+
+template <class T>
+T fromText(const std::string& v) {
+    if constexpr (std::is_same_v<T, std::string>)
+        return v;
+    else if constexpr (std::is_same_v<T, bool>)
+        return v == "1";
+    else
+        return static_cast<T>(std::stol(v));
+}
+
+template <class Get>
+void addGetter(PlainOperations& ops, const std::string& name, Get get) {
+    using T = decltype(get(std::declval<PlainOperations::C&>()));
+    if constexpr (std::is_same_v<T, std::vector<std::string>>)
+        ops.lists.emplace(name, get);
+    else
+        ops.getters.emplace(name, [get](PlainOperations::C& c) { return asText(get(c)); });
+}
+
+PlainOperations readOperations() {
+    PlainOperations ops;
+#define KOVL_PLAIN_GETTER(type, name) \
+    addGetter(ops, #name, [](PlainOperations::C& c) -> type { return c.name(); });
+#define KOVL_PLAIN_SETTER(type, name)                                            \
+    ops.setters.emplace(#name, [](PlainOperations::C& c, const std::string& v) { \
+        return static_cast<int>(c.name(fromText<type>(v)));                      \
+    });
+#include "InterfaceOperations.inc"
+#undef KOVL_PLAIN_GETTER
+#undef KOVL_PLAIN_SETTER
+    return ops;
+}
+
+}  // namespace
+
+const PlainOperations& plainOperations() {
+    static const PlainOperations ops = readOperations();
+    return ops;
 }
 
 std::string readFile(const std::string& path) {

@@ -1,0 +1,22 @@
+# Fails when an operation of IConfigController is named by no test: neither a
+# test source nor a golden data file under tests/ spells its name. OVERRIDES is
+# the override list the build generates from the interface.
+file(STRINGS ${OVERRIDES} declarations REGEX "override;$")
+file(GLOB tests ${TESTS_DIR}/*.cpp ${TESTS_DIR}/support/* ${TESTS_DIR}/data/*)
+set(text " ")
+foreach(file IN LISTS tests)
+  file(READ ${file} content)
+  string(APPEND text "${content} ")
+endforeach()
+string(REGEX REPLACE "[^A-Za-z0-9_]+" " " text "${text}")
+set(untested "")
+foreach(declaration IN LISTS declarations)
+  string(REGEX REPLACE "^[^(]* ([A-Za-z0-9_]+)\\(.*$" "\\1" name "${declaration}")
+  string(FIND "${text}" " ${name} " found)
+  if(found EQUAL -1)
+    string(APPEND untested "\n  ${name}")
+  endif()
+endforeach()
+if(untested)
+  message(FATAL_ERROR "operations no test names:${untested}")
+endif()
