@@ -9,7 +9,9 @@
 // Design: this header is only the interface. The state, the controller mutex
 // and the helpers every subsystem shares live in the library, in one
 // implementation object behind `impl_`, so an internal change never changes
-// this header or the library's binary interface. A host may subclass the
+// this header or the library's binary interface. The interface's operations
+// are declared here by IConfigControllerOverrides.inc, which the build writes
+// from IConfigController.h and installs beside it. A host may subclass the
 // controller and override any virtual operation; the controller calls its own
 // overridable operations virtually, so an override is seen everywhere.
 //
