@@ -12,6 +12,7 @@
 function(kovconfig_interface_operations header overrides operations)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${header})
   file(READ ${header} text)
+  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
   string(REGEX REPLACE "//[^\n]*" "" text "${text}")
   string(REGEX MATCHALL "virtual[^;{}]*= 0" declarations "${text}")
   if(NOT declarations)
