@@ -526,12 +526,8 @@ std::string XmlConfigStore::readString(std::string sectionType, std::string key)
 }
 
 bool XmlConfigStore::keyExists(std::string sectionType, std::string key) {
-    return impl_->read([&](const Document& doc) {
-        Key parsed;
-        if (!xmlstore::splitKey(key, parsed)) return false;
-        const Tree* section = doc.section(sectionType, parsed.section);
-        return section != nullptr && xmlstore::findPath(*section, parsed.path, parsed.path.size()) != nullptr;
-    });
+    return impl_->read(
+        [&](const Document& doc) { return xmlstore::findNode(doc, sectionType, key) != nullptr; });
 }
 
 void XmlConfigStore::writeBool(std::string attrName, std::string sectionType, std::string key, bool value) {
@@ -551,7 +547,7 @@ void XmlConfigStore::writeString(std::string attrName, std::string sectionType, 
     if (parsed.namesSectionType() && value != sectionType) reject("a section's type cannot be changed");
     const int maxDepth = impl_->maxDepth;
     impl_->change(
-        [&](Document& next) { return xmlstore::setValue(next, sectionType, key, value, maxDepth); });
+        [&](Document& next) { return xmlstore::setValue(next, sectionType, key, parsed, value, maxDepth); });
 }
 
 std::map<std::string, std::string> XmlConfigStore::readAttributeMap(std::string key, std::string attrName) {

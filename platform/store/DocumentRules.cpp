@@ -23,21 +23,20 @@ Key parseKey(const std::string& key) {
     return parsed;
 }
 
-// The node `key` names, found by looking up each component as it is cut from
-// the key; the first names the section, which `sectionNamed(name)` finds. The
-// components are cut into `component`, a buffer the caller reuses so that a
-// warm one allocates nothing. Null when the node is missing or the key
-// malformed (as splitKey reads it).
 const Tree& requireSection(const Document& doc, const std::string& type, const Key& key) {
     const Tree* section = doc.section(type, key.section);
     if (section == nullptr) fail("no section " + key.section + " of type '" + type + "'");
     return *section;
 }
 
-const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
+const Tree* findNode(const Document& doc, const std::string& type, const std::string& key) {
     thread_local std::string component;  // nothing below looks up another key while it is in use
     const auto sectionNamed = [&](const std::string& name) { return doc.section(type, name); };
-    if (const Tree* node = findKey(key, component, sectionNamed)) return *node;
+    return findKey(key, component, sectionNamed);
+}
+
+const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key) {
+    if (const Tree* node = findNode(doc, type, key)) return *node;
     // Say why it is not there.
     const Key parsed = parseKey(key);
     requireSection(doc, type, parsed);
@@ -101,12 +100,18 @@ const char* uncarriable(const std::string& value) {
     return nullptr;
 }
 
-bool setValue(Document& next, const std::string& type, const std::string& key, const std::string& value,
-              int maxDepth) {
-    Key parsed;
-    if (!splitKey(key, parsed) || parsed.path.empty()) reject("malformed key '" + key + "'");
-    if (const char* why = uncarriable(value)) reject(why);
-    if (parsed.namesSectionType() && value != type) reject("a section's type cannot be changed");
+namespace {
+
+// Whether an entry can be stored at all: a well-formed key that may be
+// created within maxDepth, and a value XML can carry.
+bool storable(const std::string& key, const std::string& value, int maxDepth, Key& parsed) {
+    return splitKey(key, parsed) && isCreatableKey(parsed, maxDepth) && uncarriable(value) == nullptr;
+}
+
+}  // namespace
+
+bool setValue(Document& next, const std::string& type, const std::string& key, const Key& parsed,
+              const std::string& value, int maxDepth) {
     if (!isCreatableKey(parsed, maxDepth)) reject("key '" + key + "' cannot be stored");
     Tree* section = next.section(type, parsed.section);
     if (section == nullptr) fail("no section " + parsed.section + " of type '" + type + "'");
@@ -120,8 +125,7 @@ bool setValue(Document& next, const std::string& type, const std::string& key, c
 bool mergeEntry(Document& next, const std::string& type, const std::string& key, const std::string& value,
                 bool& modified, int maxDepth) {
     Key parsed;
-    if (!splitKey(key, parsed) || !isCreatableKey(parsed, maxDepth)) return false;
-    if (uncarriable(value) != nullptr) return false;
+    if (!storable(key, value, maxDepth, parsed)) return false;
     if (parsed.namesSectionType() && value != type) return false;
     if (parsed.path.empty() && !value.empty()) return false;  // a section holds no text
     Tree* section = next.section(type, parsed.section);
@@ -144,9 +148,6 @@ bool mergeEntry(Document& next, const std::string& type, const std::string& key,
     }
     return true;
 }
-
-// Removes one entry; false when its section is missing or the entry names
-// the section's type.
 
 bool removeEntry(Document& next, const SettingsMap& first, const std::string& type, const std::string& key,
                  const std::string& value, bool& modified, int maxDepth) {
@@ -193,14 +194,13 @@ bool removeEntry(Document& next, const SettingsMap& first, const std::string& ty
                 return std::find(listed.begin(), listed.end(), item) != listed.end();
             };
             if (std::all_of(unwanted.begin(), unwanted.end(), isListed)) {
-                std::string remaining;
+                std::vector<std::string> kept;
                 for (const std::string& item : listed) {
-                    if (std::find(unwanted.begin(), unwanted.end(), item) != unwanted.end()) continue;
-                    if (!remaining.empty()) remaining += *delimiter;
-                    remaining += item;
+                    if (std::find(unwanted.begin(), unwanted.end(), item) == unwanted.end())
+                        kept.push_back(item);
                 }
-                if (!remaining.empty()) {
-                    node->data() = remaining;
+                if (!kept.empty()) {
+                    node->data() = KOVL::detail::joinList(kept, *delimiter);
                     modified = true;
                     return true;
                 }
@@ -212,18 +212,12 @@ bool removeEntry(Document& next, const SettingsMap& first, const std::string& ty
     return true;
 }
 
-// Adds the defaults missing from `next`: sections, keys and attributes.
-// Existing values, lists included, are never touched.
-
 bool addMissingDefaults(Document& next, const SettingsMap& defaults, int maxDepth) {
     bool added = false;
     for (const auto& typed : defaults) {
         for (const auto& entry : typed.second) {
             Key parsed;
-            if (!splitKey(entry.first, parsed) || !isCreatableKey(parsed, maxDepth) ||
-                uncarriable(entry.second) != nullptr) {
-                continue;
-            }
+            if (!storable(entry.first, entry.second, maxDepth, parsed)) continue;
             Tree* section = next.section(typed.first, parsed.section);
             if (section == nullptr) {
                 section = &next.addSection(parsed.section, typed.first);
@@ -240,9 +234,6 @@ bool addMissingDefaults(Document& next, const SettingsMap& defaults, int maxDept
     }
     return added;
 }
-
-// Whether addMissingDefaults would add anything to `doc`, found without
-// changing or copying it.
 
 bool lacksDefaults(const Document& doc, const SettingsMap& defaults, int maxDepth) {
     std::string component;  // reused for every key
@@ -263,20 +254,11 @@ bool lacksDefaults(const Document& doc, const SettingsMap& defaults, int maxDept
         for (const auto& entry : typed.second) {
             if (findKey(entry.first, component, sectionNamed) != nullptr) continue;
             Key parsed;  // missing, or malformed: only what addMissingDefaults adds counts
-            if (splitKey(entry.first, parsed) && isCreatableKey(parsed, maxDepth) &&
-                uncarriable(entry.second) == nullptr) {
-                return true;
-            }
+            if (storable(entry.first, entry.second, maxDepth, parsed)) return true;
         }
     }
     return false;
 }
-
-// Completes the freshly loaded document with the missing defaults and
-// writes the file when anything was added. Should the file not be
-// writable, the defaults are still served from memory and reach the file
-// with the next change that is written. A complete document, the usual
-// case, is only looked through. Requires changeMutex.
 
 }  // namespace xmlstore
 }  // namespace ZUR

@@ -30,6 +30,9 @@ Key parseKey(const std::string& key);
 template <class SectionNamed>
 const Tree* findKey(const std::string& key, std::string& component, SectionNamed&& sectionNamed);
 
+// The node `key` names in the section of `type`; null when it is missing or
+// the key malformed.
+const Tree* findNode(const Document& doc, const std::string& type, const std::string& key);
 // The section or node, or fail() saying which is missing.
 const Tree& requireSection(const Document& doc, const std::string& type, const Key& key);
 const Tree& requireNode(const Document& doc, const std::string& type, const std::string& key);
@@ -43,10 +46,12 @@ int toInt(const std::string& text, const std::string& key);
 // line feed and carriage return, or bytes that are not UTF-8), or null when it can.
 const char* uncarriable(const std::string& value);
 
-// Sets one value; answers whether the document changed. reject() for what can
-// never be stored, fail() when the section is missing.
-bool setValue(Document& next, const std::string& type, const std::string& key, const std::string& value,
-              int maxDepth);
+// Sets one value at `key`, already split into `parsed` with a path, to a
+// value the caller has found carriable and that keeps the section's type;
+// answers whether the document changed. reject() for a key that cannot be
+// created, fail() when the section is missing.
+bool setValue(Document& next, const std::string& type, const std::string& key, const Key& parsed,
+              const std::string& value, int maxDepth);
 // Sets or adds one merged entry; false when the entry cannot be stored.
 bool mergeEntry(Document& next, const std::string& type, const std::string& key, const std::string& value,
                 bool& modified, int maxDepth);
