@@ -464,24 +464,10 @@ struct XmlConfigStore::Impl {
 
     // ---- the bootstrap's file operations --------------------------------
 
-    IPreferenceFileStore::Inspection inspect(const std::string& file, FileId& id) const {
+    IPreferenceFileStore::Inspection inspect(const std::string& file) const {
         IPreferenceFileStore::Inspection seen;
-        std::string reason;
-        switch (xmlstore::judgeFile(file, maxFileBytes, maxDepth, id, reason)) {
-            case xmlstore::FileVerdict::missing:
-                seen.state = IPreferenceFileStore::FileState::missing;
-                break;
-            case xmlstore::FileVerdict::corrupt:
-                seen.state = IPreferenceFileStore::FileState::corrupt;
-                break;
-            case xmlstore::FileVerdict::unreadable:
-                seen.state = IPreferenceFileStore::FileState::unreadable;
-                break;
-            case xmlstore::FileVerdict::wellFormed:
-                seen.state = IPreferenceFileStore::FileState::usable;
-                break;
-        }
-        seen.reason = reason;
+        FileId id;
+        seen.state = xmlstore::judgeFile(file, maxFileBytes, maxDepth, id, seen.reason);
         seen.version = versionText(seen.state, id);
         return seen;
     }
@@ -716,8 +702,7 @@ bool XmlConfigStore::trusted(const std::string& path, std::string& reason) {
 
 IPreferenceFileStore::Inspection XmlConfigStore::inspect(const std::string& path) {
     std::lock_guard<std::mutex> guard(impl_->changeMutex);  // the limits
-    FileId id;
-    return impl_->inspect(path, id);
+    return impl_->inspect(path);
 }
 
 IPreferenceFileStore::Restored XmlConfigStore::restore(const std::string& path, const std::string& shipped,
@@ -728,8 +713,7 @@ IPreferenceFileStore::Restored XmlConfigStore::restore(const std::string& path, 
     xmlstore::FileLock lock(xmlstore::lockPathOf(path), impl_->lockWait);
     // Decided on the file as it is now, under the lock: another process may
     // have restored it, or changed it, since it was inspected.
-    FileId id;
-    const Inspection now = impl_->inspect(path, id);
+    const Inspection now = impl_->inspect(path);
     if (now.version != seen.version) return Restored::foundRestored;
     if (now.state == FileState::corrupt && xmlstore::keepAside(path).empty()) return Restored::notKeptAside;
     impl_->replaceUnderLock(path, *text, lock);

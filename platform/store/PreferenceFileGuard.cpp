@@ -108,8 +108,10 @@ bool changeableOnlyBy(const std::string& path, uid_t uid, std::string& reason) {
     return safeEntry(st, uid, path + " (the target of the link)", reason);
 }
 
-FileVerdict judgeFile(const std::string& path, std::size_t maxBytes, int maxDepth, FileId& id,
-                      std::string& reason) {
+using FileState = IPreferenceFileStore::FileState;
+
+FileState judgeFile(const std::string& path, std::size_t maxBytes, int maxDepth, FileId& id,
+                    std::string& reason) {
     std::string text;
     id = FileId{};
     const ReadStatus status = readBoundedFile(path, maxBytes, text, id);
@@ -118,26 +120,26 @@ FileVerdict judgeFile(const std::string& path, std::size_t maxBytes, int maxDept
     if (status != ReadStatus::ok && status != ReadStatus::missing) id = statFile(path);
     switch (status) {
         case ReadStatus::missing:
-            return FileVerdict::missing;
+            return FileState::missing;
         case ReadStatus::notRegular:
             reason = "not a regular file";
-            return FileVerdict::unreadable;
+            return FileState::unreadable;
         case ReadStatus::ioError:
             reason = std::strerror(error);
-            return FileVerdict::unreadable;
+            return FileState::unreadable;
         case ReadStatus::empty:
             reason = "empty";
-            return FileVerdict::corrupt;
+            return FileState::corrupt;
         case ReadStatus::tooLarge:
             reason = "larger than " + std::to_string(maxBytes) + " bytes";
-            return FileVerdict::corrupt;
+            return FileState::corrupt;
         case ReadStatus::ok:
             break;
     }
     std::unique_ptr<Document> parsed;
     switch (Document::parse(text, maxDepth, parsed)) {
         case Document::ParseStatus::ok:
-            return FileVerdict::wellFormed;
+            return FileState::usable;
         case Document::ParseStatus::tooDeep:
             reason = "nested deeper than " + std::to_string(maxDepth) + " levels";
             break;
@@ -148,7 +150,7 @@ FileVerdict judgeFile(const std::string& path, std::size_t maxBytes, int maxDept
             reason = "not well-formed XML";
             break;
     }
-    return FileVerdict::corrupt;
+    return FileState::corrupt;
 }
 
 }  // namespace xmlstore

@@ -5,6 +5,7 @@
 // corrupt or merely unreadable.
 #pragma once
 
+#include <kovl/platform/XmlConfigStore.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -26,18 +27,14 @@ namespace xmlstore {
 // is trusted: it will be replaced. `reason` says what was refused.
 bool changeableOnlyBy(const std::string& path, uid_t uid, std::string& reason);
 
-enum class FileVerdict {
-    missing,     // nothing at the path (any more)
-    corrupt,     // read whole: empty, over the size limit, or not a well-formed preferences file
-    unreadable,  // not a regular file, or reading failed (permission, I/O)
-    wellFormed,  // read whole and parses: whatever failed, it was not the file's content
-};
-
 // Reads `path` (bounded, regular files only, never blocking) and judges it;
 // `id` receives the identity of the version read (invalid when none was),
-// `reason` why it is not well formed (naming no content).
-FileVerdict judgeFile(const std::string& path, std::size_t maxBytes, int maxDepth, FileId& id,
-                      std::string& reason);
+// `reason` why it is not well formed (naming no content). Corrupt means read
+// whole and empty, over the size limit or not a well-formed preferences file;
+// unreadable, not a regular file or a failed read (permission, I/O); usable,
+// read whole and parsed, so whatever failed, it was not the file's content.
+IPreferenceFileStore::FileState judgeFile(const std::string& path, std::size_t maxBytes, int maxDepth,
+                                          FileId& id, std::string& reason);
 
 }  // namespace xmlstore
 }  // namespace ZUR
