@@ -151,9 +151,8 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
 
     if (store->loadPreferences(current, defaultSettings())) return;
 
-    bool copied = false;
     if (fileStore == nullptr) {
-        copied = copyDefaultPrefs();
+        if (!copyDefaultPrefs()) fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
     } else {
         const ZUR::IPreferenceFileStore::Inspection seen = fileStore->inspect(current);
         Restored answer = Restored::foundRestored;
@@ -173,15 +172,13 @@ KOVConfigData::KOVConfigData(ZUR::ILogger& logger, std::unique_ptr<ZUR::IConfigS
                 }
                 break;
         }
-        copied = answer == Restored::replaced;
-        if (!copied) {
+        if (answer != Restored::replaced) {
             // Found usable or restored by another process: one more load, no copy.
             if (store->loadPreferences(current, defaultSettings())) return;
             fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
         }
     }
 
-    if (!copied) fatal(logger, kLoadFailedNoCopy, kLoadFailedNoCopy);
     if (!store->loadPreferences(current, defaultSettings())) {
         fatal(logger, kLoadFailedAfterCopy, std::string(kLoadFailedAfterCopy) + ".");
     }

@@ -3,12 +3,14 @@
 // Layers, each using only those below it:
 //   store/FileLock, store/DurableFile  the lock file, bounded reads, durable
 //                                      replacement, keeping a file aside
-//   store/CommitCounter, store/DocumentCache
-//                                      the commit counter shared between
-//                                      processes; the document readers see
 //   store/Document, store/DocumentRules
 //                                      the parsed preferences and how keys,
 //                                      values, lists and defaults apply to them
+//   store/CommitCounter, store/DocumentCache, store/PreferenceFileGuard
+//                                      the commit counter shared between
+//                                      processes; the document readers see;
+//                                      who may change the file, and whether
+//                                      it is corrupt
 //   this file                          loading, noticing other processes'
 //                                      commits, changes and transactions, and
 //                                      the bootstrap's file operations
@@ -50,7 +52,6 @@
 #include <kovl/platform/XmlConfigStore.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <atomic>
 #include <boost/optional.hpp>
 #include <cstdint>

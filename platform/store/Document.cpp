@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <pugixml.hpp>
-#include <set>
 #include <stdexcept>
 
 namespace ZUR {
@@ -96,9 +95,9 @@ std::size_t nameEnd(const std::string& text, std::size_t at) {
 
 // The position of the '>' closing the start tag that opens at `at`, or npos
 // when the tag is not `<Name (Name = "value")* >` (or "/>"). Names are XML
-// names, so they end exactly where the parser ends them; the parser itself
-// would take quotes into element and attribute names, and a scan that read
-// such a quote as opening a value would lose track of the nesting.
+// names, so they end exactly where the parser ends them: a quote the scan read
+// as opening a value where the parser saw part of a name would lose track of
+// the nesting.
 std::size_t scanStartTag(const std::string& text, std::size_t at) {
     const std::size_t size = text.size();
     std::size_t p = nameEnd(text, at + 1);
@@ -129,7 +128,8 @@ std::size_t scanStartTag(const std::string& text, std::size_t at) {
 // processing instructions are skipped to their closing text; any other "<!"
 // markup (a DOCTYPE, or something unknown) is refused, because the parser
 // ends such markup at a place this scan cannot agree on for every text, and a
-// disagreement would let nesting past the limit reach the recursive parser.
+// disagreement would let nesting past the limit reach the tree's recursive
+// building.
 // Quoted attribute values may hold '>'. Each "</" closes one level, as it
 // does for the parser. Start tags must be well formed with XML names.
 // Character references outside skipped markup are checked on the way.

@@ -117,7 +117,8 @@ public:
 
     enum class ParseStatus { ok, malformed, tooDeep, wrongRoot };
     // Parses a preferences file after checking its nesting with a cheap scan,
-    // so the recursive parser never sees more than maxDepth levels. The scan
+    // so that the tree, which is built recursively, never gets more than
+    // maxDepth levels. The scan
     // refuses "<!" markup other than comments and CDATA, and numeric
     // character references naming a character XML cannot carry.
     static ParseStatus parse(const std::string& text, int maxDepth, std::unique_ptr<Document>& out);

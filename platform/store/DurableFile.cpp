@@ -19,11 +19,11 @@
 namespace ZUR {
 namespace xmlstore {
 
-namespace {
-
 [[noreturn]] void throwErrno(int err, const std::string& what, const std::string& file) {
     throw std::system_error(err, std::generic_category(), "XmlConfigStore: " + what + " '" + file + "'");
 }
+
+namespace {
 
 FileId idFromStat(const struct stat& st) {
     FileId id;

@@ -15,6 +15,9 @@
 namespace ZUR {
 namespace xmlstore {
 
+// Throws std::system_error for `err`, saying what could not be done to `file`.
+[[noreturn]] void throwErrno(int err, const std::string& what, const std::string& file);
+
 // Identifies one version of a file: a replacement by rename() gets a new inode,
 // an in-place rewrite changes the size or the modification time.
 struct FileId {

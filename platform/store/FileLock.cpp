@@ -12,16 +12,10 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/store/DurableFile.h"
+
 namespace ZUR {
 namespace xmlstore {
-
-namespace {
-
-[[noreturn]] void throwErrno(int err, const std::string& what, const std::string& file) {
-    throw std::system_error(err, std::generic_category(), "XmlConfigStore: " + what + " '" + file + "'");
-}
-
-}  // namespace
 
 std::string lockPathOf(const std::string& path) { return path + ".lock"; }
 

@@ -6,7 +6,6 @@
 // of the file it guards.
 #pragma once
 
-#include <kovl/platform/XmlConfigStore.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -38,8 +37,7 @@ int openLockFile(const std::string& lockPath, int access, struct stat& st);
 // std::runtime_error saying so, rather than hanging behind a stuck holder.
 class FileLock {
 public:
-    explicit FileLock(const std::string& lockPath,
-                      std::chrono::milliseconds wait = XmlConfigStoreUtility::kDefaultLockWait);
+    FileLock(const std::string& lockPath, std::chrono::milliseconds wait);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

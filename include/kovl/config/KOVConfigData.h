@@ -6,7 +6,7 @@
 // hands the store its utility and loads the file completed by the defaults
 // table. All work happens in the constructor, which throws a std::string with
 // a fatal text (after logging it) when the store cannot be made usable.
-// Not thread-safe during construction; holds nothing afterwards.
+// Not thread-safe during construction; afterwards it only shares the store.
 #pragma once
 
 #include <kovl/config/Types.h>

@@ -197,7 +197,6 @@ public:
     int maxDepth() const { return maxDepth_; }
     std::chrono::milliseconds lockWait() const { return lockWait_; }
     ILogger* logger() const { return logger_; }
-    void setLogger(ILogger* logger) { logger_ = logger; }
 
 private:
     std::size_t maxFileBytes_ = 16u * 1024u * 1024u;
