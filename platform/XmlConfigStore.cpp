@@ -210,10 +210,10 @@ struct XmlConfigStore::Impl {
 
     // ---- file ------------------------------------------------------------
 
-    // Reads and parses the file; null when it is missing or unusable.
-    std::unique_ptr<Document> readFile(FileId& id) const {
-        std::string text;
-        if (xmlstore::readBoundedFile(path, maxFileBytes, text, id) != xmlstore::ReadStatus::ok)
+    // Reads and parses `file` (`text`: what was read); null when it is
+    // missing or unusable.
+    std::unique_ptr<Document> readFile(const std::string& file, std::string& text, FileId& id) const {
+        if (xmlstore::readBoundedFile(file, maxFileBytes, text, id) != xmlstore::ReadStatus::ok)
             return nullptr;
         std::unique_ptr<Document> parsed;
         if (Document::parse(text, maxDepth, parsed) != Document::ParseStatus::ok) return nullptr;
@@ -276,7 +276,8 @@ struct XmlConfigStore::Impl {
         const FileId current = xmlstore::statFile(path);
         if (current.valid && current != diskId && current != rejectedId) {
             FileId id;
-            std::unique_ptr<Document> fresh = readFile(id);
+            std::string text;
+            std::unique_ptr<Document> fresh = readFile(path, text, id);
             if (fresh) {
                 completeInMemory(*fresh);
                 diskId = id;
@@ -477,9 +478,7 @@ struct XmlConfigStore::Impl {
     boost::optional<std::string> shippedText(const std::string& shipped) const {
         std::string text;
         FileId id;
-        if (xmlstore::readBoundedFile(shipped, maxFileBytes, text, id) != xmlstore::ReadStatus::ok) return {};
-        std::unique_ptr<Document> parsed;
-        if (Document::parse(text, maxDepth, parsed) != Document::ParseStatus::ok) return {};
+        if (!readFile(shipped, text, id)) return {};
         return text;
     }
 
@@ -627,7 +626,8 @@ bool XmlConfigStore::loadPreferences(std::string path, SettingsMap defaults) {
         impl.seenGeneration.store(impl.currentGeneration());
         impl.nextStat.store(coarseNanos() + kStatIntervalNanos);
         FileId id;
-        std::unique_ptr<Document> loaded = impl.readFile(id);
+        std::string text;
+        std::unique_ptr<Document> loaded = impl.readFile(impl.path, text, id);
         if (!loaded) return false;
         impl.diskId = id;
         impl.install(std::move(loaded), Impl::Installed::load);
