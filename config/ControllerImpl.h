@@ -25,7 +25,6 @@
 #include <boost/thread/exceptions.hpp>
 #include <boost/thread/mutex.hpp>
 #include <cstddef>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -208,7 +207,6 @@ public:
     std::shared_ptr<ZUR::IZlySSL> ssl;
     std::shared_ptr<ZUR::IZURUtils> utils;
     oas_configuration oasConfig;
-    std::map<PROFILE_CODE, oas_profile*> profileIndex;
     std::set<std::string> zarnExclusionKeys;
     std::atomic<int> managedMode{3};
     std::atomic<bool> oasRunning{false};

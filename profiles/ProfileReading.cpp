@@ -110,8 +110,6 @@ oas_configuration* KOVConfigController::getOASConfigurationData() {
         slot = fresh;
         slot.profile_code = code;
     }
-    for (PROFILE_CODE code : kAllProfiles)
-        impl_->profileIndex.emplace(code, &impl_->oasConfig.profiles[code - 1]);
     return &impl_->oasConfig;
 }
 
