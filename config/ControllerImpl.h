@@ -26,7 +26,6 @@
 #include <boost/thread/mutex.hpp>
 #include <cstddef>
 #include <memory>
-#include <set>
 #include <string>
 #include <thread>
 #include <type_traits>
@@ -207,7 +206,6 @@ public:
     std::shared_ptr<ZUR::IZlySSL> ssl;
     std::shared_ptr<ZUR::IZURUtils> utils;
     oas_configuration oasConfig;
-    std::set<std::string> zarnExclusionKeys;
     std::atomic<int> managedMode{3};
     std::atomic<bool> oasRunning{false};
     std::atomic<bool> updateRunning{false};

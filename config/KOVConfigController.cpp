@@ -49,20 +49,6 @@ KOVConfigController::KOVConfigController(ZUR::ILogger& logger,
         std::make_unique<KOVConfigData>(logger, std::move(storeUtility), d.configStore, std::move(files));
     const oas_configuration* refreshed = getOASConfigurationData();
     if (refreshed != &d.oasConfig) d.oasConfig = *refreshed;
-    for (const char* key : {KOVL_KEY("DNDOASProfile.ReadExclusionFiles.ZarnFile"),
-                            KOVL_KEY("DNDOASProfile.ReadExclusionPaths.ZarnPath"),
-                            KOVL_KEY("DNDOASProfile.ReadExclusionTypes.ZarnFileType"),
-                            KOVL_KEY("DNDOASProfile.ReadExcludeFoldersAndSubFolders.ZarnFolder"),
-                            KOVL_KEY("DNDOASProfile.WriteExclusionFiles.ZarnFile"),
-                            KOVL_KEY("DNDOASProfile.WriteExclusionPaths.ZarnPath"),
-                            KOVL_KEY("DNDOASProfile.WriteExclusionTypes.ZarnFileType"),
-                            KOVL_KEY("DNDOASProfile.WriteExcludeFoldersAndSubFolders.ZarnFolder"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionFiles.ZarnFile"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionPaths.ZarnPath"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionTypes.ZarnFileType"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder")}) {
-        d.zarnExclusionKeys.insert(key);
-    }
 }
 
 KOVConfigController::~KOVConfigController() {
