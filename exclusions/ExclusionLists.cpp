@@ -34,12 +34,7 @@ std::vector<std::string> joined(std::vector<std::string> first, const std::vecto
 // Items exactly as stored: no trimming; every character of the delimiter separates.
 std::vector<std::string> readExclusionList(detail::ControllerImpl& d, PROFILE_CODE profile,
                                            const std::string& key, const std::string& failure) {
-    try {
-        return d.readList(profileSectionType(profile), key, "preferences." + key, false);
-    } catch (...) {
-        d.logError(failure);
-        return {};
-    }
+    return d.listOr({profileSectionType(profile), key, {}, failure}, "preferences." + key, false);
 }
 }  // namespace
 
