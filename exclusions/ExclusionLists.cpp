@@ -4,13 +4,12 @@
 // mutex; failures answer an empty (or, for the numbered list, shortened)
 // result after one line.
 
-#include <boost/algorithm/string/classification.hpp>
-#include <boost/algorithm/string/split.hpp>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "config/ControllerImpl.h"
+#include "config/ListText.h"
 #include "exclusions/ExclusionKeys.h"
 
 namespace KOVL {
@@ -100,10 +99,7 @@ std::vector<std::string> KOVConfigController::getExclusion(std::string type, std
         const std::string text = impl_->configStore->readString(type, key);
         std::string delimiter = ",";
         impl_->configStore->readDelimiter(type, "preferences." + key, delimiter);
-        std::vector<std::string> items;
-        boost::algorithm::split(items, text, boost::algorithm::is_any_of(delimiter),
-                                boost::algorithm::token_compress_on);
-        return items;
+        return detail::splitList(text, delimiter);
     } catch (...) {
         impl_->logError("Unable to get exclusions in Config Controller");
         return {};
