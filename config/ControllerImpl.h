@@ -320,7 +320,7 @@ void ControllerImpl::writeStore(const Setting<T>& setting, const T& value) {
 template <class T>
 T ControllerImpl::readOr(const Setting<T>& setting) {
     try {
-        return readStore<T>(setting.sectionType, setting.key);
+        return readStore(setting);
     } catch (...) {
         if (!setting.message.empty()) logError(setting.message);
         return setting.fallback;
@@ -331,7 +331,7 @@ template <class T>
 AM_ERROR_CODES ControllerImpl::readInto(const Setting<T>& setting, T& out) {
     out = setting.fallback;
     try {
-        out = readStore<T>(setting.sectionType, setting.key);
+        out = readStore(setting);
         return AM_SUCCESS;
     } catch (...) {
         logError(setting.message);
