@@ -49,9 +49,9 @@ namespace detail {
 //   Setting<bool> kFirst{KOVL_PREF("DNDGlobalSettings.IsPostDeploymentStartUp"), false, "Unable to ..."};
 //   Setting<int>  kMode{KOVL_PREF("DNDOASProfile.ScanMode"), code, "Unable to ..."};  // one profile's key
 // A text row may name a number or flag key: it reads the stored text.
-// The four-value form {sectionType, key, fallback, message} is only for keys
-// the schema does not ship (the DAT release date and update time in
-// content/ContentInformation.cpp, which exist once their setters wrote them).
+// The four-value form {sectionType, key, fallback, message} is only for a key
+// composed at run time (an exclusion list's key in exclusions/ExclusionLists.cpp,
+// which exclusions/ExclusionKeys.h checks against the schema).
 template <class T>
 struct Setting {
     std::string sectionType;
@@ -85,7 +85,7 @@ struct Setting {
     }
 };
 
-// Rows for keys outside the schema are written as the four values.
+// Rows for keys composed at run time are written as the four values.
 static_assert(
     std::is_constructible_v<Setting<int>, const char*, const char*, int, const char*> &&
         std::is_constructible_v<Setting<std::string>, std::string, std::string, const char*, const char*>,

@@ -33,12 +33,12 @@ const Setting<int> kMajorEngine{KOVL_PREF("DNDGlobalSettings.MajorEngineVersion"
 const Setting<int> kMinorEngine{KOVL_PREF("DNDGlobalSettings.MinorEngineVersion")};
 const Setting<int> kMajorDAT{KOVL_PREF("DNDGlobalSettings.MajorDATVersion")};
 const Setting<int> kMinorDAT{KOVL_PREF("DNDGlobalSettings.MinorDATVersion")};
-// Keys the schema does not ship: they exist once their setters wrote them, and
+// Keys without a schema default: they exist once their setters wrote them, and
 // a read before that fails.
-const Setting<int> kReleaseDay{KOVL_PREF("DNDGlobalSettings.DATReleaseDay"), 0, ""};
-const Setting<int> kReleaseMonth{KOVL_PREF("DNDGlobalSettings.DATReleaseMonth"), 0, ""};
-const Setting<int> kReleaseYear{KOVL_PREF("DNDGlobalSettings.DATReleaseYear"), 0, ""};
-const Setting<std::string> kDATUpdateTime{KOVL_PREF("DNDGlobalSettings.DATUpdateTime"), "", ""};
+const Setting<int> kReleaseDay{KOVL_PREF("DNDGlobalSettings.DATReleaseDay")};
+const Setting<int> kReleaseMonth{KOVL_PREF("DNDGlobalSettings.DATReleaseMonth")};
+const Setting<int> kReleaseYear{KOVL_PREF("DNDGlobalSettings.DATReleaseYear")};
+const Setting<std::string> kDATUpdateTime{KOVL_PREF("DNDGlobalSettings.DATUpdateTime")};
 const Setting<std::vector<std::string>> kVirusList{
     KOVL_PREF("DNDGlobalSettings.ExtraDATVirusList.VirusName")};
 const Setting<std::string> kIncrementalEngine{KOVL_PREF("DNDGlobalSettings.IncrementalUpdateEngineVersion")};
