@@ -15,9 +15,6 @@
 namespace KOVL {
 
 namespace {
-std::vector<std::string> readExclusionList(detail::ControllerImpl& d, PROFILE_CODE profile,
-                                           const std::string& key, const std::string& failure);
-
 using detail::exclusionKey;
 using detail::ExclusionKind;
 

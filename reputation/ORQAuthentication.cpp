@@ -14,8 +14,6 @@
 namespace KOVL {
 
 namespace {
-std::string decryptedCredential(detail::ControllerImpl& d, const std::string& stored);
-
 using detail::Setting;
 
 const Setting<std::string> kHost{KOVL_PREF("DNDProductInformation.ORQHostAddr"),
