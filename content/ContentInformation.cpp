@@ -21,11 +21,6 @@ const char* const kEngineAndDATFailed = "Unable to set engine and DAT info in Co
 const char* const kReleaseDateFailed = "Unable to set DAT's release date info in Config Controller";
 const char* const kExtraDATVersionFailed = "Unable to set Extra DAT version info in Config Controller";
 const char* const kVirusListFailed = "Unable to set virus list that Extra DAT can detect";
-}  // namespace
-
-namespace {
-std::string contentInstallDir(detail::ControllerImpl& d);
-std::string contentVarDir(detail::ControllerImpl& d);
 
 using detail::Setting;
 

@@ -14,9 +14,6 @@ namespace KOVL {
 namespace {
 const char* const kScanModeFailed = "Unable to set scan mode settings in Config Controller";
 const char* const kFileTypesFailed = "Unable to set file types for scan settings in Config Controller";
-}  // namespace
-
-namespace {
 
 using detail::Setting;
 
