@@ -2,7 +2,6 @@
 // with each on-access profile's own values and the built-in tasks.
 #include <kovl/config/Defaults.h>
 
-#include <iterator>
 #include <string>
 
 #include "config/Schema.h"
