@@ -10,10 +10,11 @@
 // Calling sequence of a change: `locked(body)` takes the controller mutex and
 // runs `body` once as one store transaction (`transacted`); the writes the
 // body makes are committed together when it returns. A write names, through
-// TransactionScope::onCommitFailure, what the operation answers and logs
-// should that commit fail: the generic setters' shapes do it for their rows,
-// and a body that writes the store directly declares its own line first. A
-// commit failure with nothing declared is thrown to the caller of `locked`.
+// TransactionScope::onCommitFailure, the line the operation logs should that
+// commit fail (it then answers 3025): the generic setters' shapes do it for
+// their rows, and a body that writes the store directly declares its own line
+// first. A commit failure with nothing declared is thrown to the caller of
+// `locked`.
 #pragma once
 
 #include <kovl/config/KOVConfigController.h>
@@ -120,7 +121,7 @@ private:
 
 // The outermost store transaction of the calling thread, as the controller
 // sees it: the log lines written while it is open (written out when it ends,
-// dropped when its commit fails) and what the operation answers should the
+// dropped when its commit fails) and the line the operation logs should the
 // commit fail. Scopes do not nest.
 class TransactionScope {
 public:
@@ -132,13 +133,14 @@ public:
     // Keeps the line when the calling thread has a scope open; false otherwise.
     static bool hold(ZUR::ILogger& logger, int level, const std::string& component,
                      const std::string& message);
-    // Names the answer and the level-2 line of the operation should the
-    // commit fail; the first declaration of a scope stands. Outside a scope
-    // (a store without transactions writes at once) it does nothing.
-    static void onCommitFailure(AM_ERROR_CODES code, const std::string& line);
+    // Names the level-2 line of the operation should the commit fail (the
+    // operation then answers AM_STORE_FAILURE); the first declaration of a
+    // scope stands. Outside a scope (a store without transactions writes at
+    // once) it does nothing.
+    static void onCommitFailure(const std::string& line);
 
-    // Drops the held lines; answers the declared failure, if any.
-    bool failed(AM_ERROR_CODES& code, std::string& line);
+    // Drops the held lines; answers whether a failure was declared, and its line.
+    bool failed(std::string& line);
 
 private:
     struct Line {
@@ -149,7 +151,6 @@ private:
     };
     std::vector<Line> lines_;
     bool declared_ = false;
-    AM_ERROR_CODES code_ = AM_STORE_FAILURE;
     std::string failureLine_;
 };
 
@@ -262,8 +263,8 @@ public:
     // body's reads and writes, across processes, are one atomic change. What
     // the body wrote before it threw is committed too, as it would have been
     // without a transaction. Should the commit fail, the memory is back as
-    // it was, the lines the body logged are dropped and the failure the body
-    // declared is logged and answered (void bodies answer nothing); with
+    // it was, the lines the body logged are dropped and the line the body
+    // declared is logged and 3025 answered (void bodies answer nothing); with
     // none declared the commit's exception is thrown.
     template <class F>
     auto transacted(F&& body) -> decltype(body());
@@ -380,17 +381,12 @@ auto ControllerImpl::transacted(F&& body) -> decltype(body()) {
     try {
         transaction.commit();
     } catch (...) {
-        AM_ERROR_CODES code = AM_STORE_FAILURE;
         std::string line;
-        const bool declared = scope.failed(code, line);
-        if constexpr (std::is_void_v<Result>) {
+        const bool declared = scope.failed(line);
+        if constexpr (std::is_void_v<Result> || kAnswersCode<Result>) {
             if (!declared) throw;
             logError(line);
-            return;
-        } else if constexpr (kAnswersCode<Result>) {
-            if (!declared) throw;
-            logError(line);
-            return static_cast<Result>(code);
+            return static_cast<Result>(AM_STORE_FAILURE);
         } else {
             throw;
         }
@@ -418,7 +414,7 @@ AM_ERROR_CODES ControllerImpl::compareWriteStamp(const T& value, Current&& curre
             return AM_ALREADY_SET;
         }
         write();
-        TransactionScope::onCommitFailure(AM_STORE_FAILURE, failure);
+        TransactionScope::onCommitFailure(failure);
         self.updateTimeStamp();
         return AM_SUCCESS;
     } catch (...) {
@@ -441,7 +437,7 @@ AM_ERROR_CODES ControllerImpl::compareWrite(const Setting<T>& setting, const T& 
             locked(write);
         } else {
             write();
-            TransactionScope::onCommitFailure(AM_STORE_FAILURE, failure);
+            TransactionScope::onCommitFailure(failure);
         }
         return AM_SUCCESS;
     } catch (...) {

@@ -154,18 +154,16 @@ bool TransactionScope::hold(ZUR::ILogger& logger, int level, const std::string& 
     return true;
 }
 
-void TransactionScope::onCommitFailure(AM_ERROR_CODES code, const std::string& line) {
+void TransactionScope::onCommitFailure(const std::string& line) {
     TransactionScope* scope = openOnThisThread;
     if (scope == nullptr || scope->declared_) return;
     scope->declared_ = true;
-    scope->code_ = code;
     scope->failureLine_ = line;
 }
 
-bool TransactionScope::failed(AM_ERROR_CODES& code, std::string& line) {
+bool TransactionScope::failed(std::string& line) {
     lines_.clear();
     openOnThisThread = nullptr;  // what is logged from here on goes out at once
-    code = code_;
     line = failureLine_;
     return declared_;
 }

@@ -63,7 +63,7 @@ int KOVConfigController::getEngineAndDATInfo(EngineAndDATInfo& info) {
 int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
     return impl_->locked([&] {
         try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kEngineAndDATFailed);
+            detail::TransactionScope::onCommitFailure(kEngineAndDATFailed);
             impl_->writeStore(kMajorEngine, low32(info.majorEngineVersion));
             impl_->writeStore(kMinorEngine, low32(info.minorEngineVersion));
             impl_->writeStore(kMajorDAT, low32(info.majorDATVersion));
@@ -91,7 +91,7 @@ int KOVConfigController::getDATDateInfo(DATReleaseInfo& info) {
 int KOVConfigController::setDATDateInfo(DATReleaseInfo& info) {
     return impl_->locked([&] {
         try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kReleaseDateFailed);
+            detail::TransactionScope::onCommitFailure(kReleaseDateFailed);
             impl_->writeStore(kReleaseDay, info.day);
             impl_->writeStore(kReleaseMonth, info.month);
             impl_->writeStore(kReleaseYear, info.year);
@@ -142,7 +142,7 @@ int KOVConfigController::getExtraDATVersion(std::string& version) {
 int KOVConfigController::setExtraDATVersion(std::string version) {
     return impl_->locked([&] {
         try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kExtraDATVersionFailed);
+            detail::TransactionScope::onCommitFailure(kExtraDATVersionFailed);
             impl_->writeStore(kExtraDATVersion, version);
             return AM_SUCCESS;
         } catch (...) {
@@ -171,7 +171,7 @@ int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
 int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
     return impl_->locked([&] {
         try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kVirusListFailed);
+            detail::TransactionScope::onCommitFailure(kVirusListFailed);
             const std::string current = impl_->readStore<std::string>(kVirusList.sectionType, kVirusList.key);
             if (!current.empty()) {
                 delInternalSettings({}, {{kVirusList.sectionType, {{kVirusList.key, current}}}});

@@ -78,7 +78,7 @@ int KOVConfigController::setScanMode(std::string profile, ScanMode mode) {
             return AM_ALREADY_SET;
         }
         try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kScanModeFailed);
+            detail::TransactionScope::onCommitFailure(kScanModeFailed);
             impl_->configStore->writeInt("type", profile, kScanModeKey, mode);
             updateTimeStamp();
             return AM_SUCCESS;
@@ -103,7 +103,7 @@ int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan 
             return AM_ALREADY_SET;
         }
         try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kFileTypesFailed);
+            detail::TransactionScope::onCommitFailure(kFileTypesFailed);
             impl_->configStore->writeInt("type", profile, kFileTypeToScanKey, types);
             const std::string written = impl_->configStore->readString(profile, kFileTypeToScanKey);
             const char* leftList = old == ONLY_SPECIFIED          ? kOnlySpecifiedKey
