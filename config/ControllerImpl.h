@@ -13,8 +13,8 @@
 // TransactionScope::onCommitFailure, the line the operation logs should that
 // commit fail (it then answers 3025): the generic setters' shapes do it for
 // their rows, and a body that writes the store directly declares its own line
-// first. A commit failure with nothing declared is thrown to the caller of
-// `locked`.
+// first (directWrites). A commit failure with nothing declared is thrown to
+// the caller of `locked`.
 #pragma once
 
 #include <kovl/config/KOVConfigController.h>
@@ -292,6 +292,11 @@ public:
     template <class T, class Current>
     AM_ERROR_CODES compareWrite(const Setting<T>& setting, const T& value, Current&& current, bool lockWrite,
                                 const std::string& alreadySet, const std::string& failure);
+    // A body's writes to the store outside the shapes above: declares
+    // `failure` as the commit-failure line first, then runs `writes` and
+    // answers 3001; anything `writes` throws logs `failure` and answers 3025.
+    template <class Writes>
+    AM_ERROR_CODES directWrites(const std::string& failure, Writes&& writes);
 };
 
 template <class T>
@@ -439,6 +444,18 @@ AM_ERROR_CODES ControllerImpl::compareWrite(const Setting<T>& setting, const T& 
             write();
             TransactionScope::onCommitFailure(failure);
         }
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(failure);
+        return AM_STORE_FAILURE;
+    }
+}
+
+template <class Writes>
+AM_ERROR_CODES ControllerImpl::directWrites(const std::string& failure, Writes&& writes) {
+    try {
+        TransactionScope::onCommitFailure(failure);
+        writes();
         return AM_SUCCESS;
     } catch (...) {
         logError(failure);

@@ -62,17 +62,12 @@ int KOVConfigController::getEngineAndDATInfo(EngineAndDATInfo& info) {
 
 int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(kEngineAndDATFailed);
+        return impl_->directWrites(kEngineAndDATFailed, [&] {
             impl_->writeStore(kMajorEngine, low32(info.majorEngineVersion));
             impl_->writeStore(kMinorEngine, low32(info.minorEngineVersion));
             impl_->writeStore(kMajorDAT, low32(info.majorDATVersion));
             impl_->writeStore(kMinorDAT, low32(info.minorDATVersion));
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kEngineAndDATFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 
@@ -90,16 +85,11 @@ int KOVConfigController::getDATDateInfo(DATReleaseInfo& info) {
 
 int KOVConfigController::setDATDateInfo(DATReleaseInfo& info) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(kReleaseDateFailed);
+        return impl_->directWrites(kReleaseDateFailed, [&] {
             impl_->writeStore(kReleaseDay, info.day);
             impl_->writeStore(kReleaseMonth, info.month);
             impl_->writeStore(kReleaseYear, info.year);
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kReleaseDateFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 
@@ -141,14 +131,8 @@ int KOVConfigController::getExtraDATVersion(std::string& version) {
 
 int KOVConfigController::setExtraDATVersion(std::string version) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(kExtraDATVersionFailed);
-            impl_->writeStore(kExtraDATVersion, version);
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kExtraDATVersionFailed);
-            return AM_STORE_FAILURE;
-        }
+        return impl_->directWrites(kExtraDATVersionFailed,
+                                   [&] { impl_->writeStore(kExtraDATVersion, version); });
     });
 }
 
@@ -170,8 +154,7 @@ int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
 // vector clears the list. The bulk operations' codes are not examined.
 int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(kVirusListFailed);
+        return impl_->directWrites(kVirusListFailed, [&] {
             const std::string current = impl_->readStore<std::string>(kVirusList.sectionType, kVirusList.key);
             if (!current.empty()) {
                 delInternalSettings({}, {{kVirusList.sectionType, {{kVirusList.key, current}}}});
@@ -182,11 +165,7 @@ int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
                     boost::algorithm::join(names, getDelimiter(kVirusList.sectionType, kVirusList.key));
                 addInternalSettings({{kVirusList.sectionType, {{kVirusList.key, joined}}}});
             }
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kVirusListFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 
