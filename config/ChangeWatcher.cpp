@@ -231,8 +231,9 @@ void ChangeWatcher::run() {
     }
 }
 
-std::vector<PreferenceChange> ChangeWatcher::difference(const ZUR::SettingsMap& before,
-                                                        const ZUR::SettingsMap& after) {
+namespace {
+// The net difference between two flattened documents, secrets masked.
+std::vector<PreferenceChange> difference(const ZUR::SettingsMap& before, const ZUR::SettingsMap& after) {
     std::vector<PreferenceChange> changes;
     const auto add = [&](const std::string& type, const std::string& key, const std::string& was,
                          const std::string& now) {
@@ -270,6 +271,7 @@ std::vector<PreferenceChange> ChangeWatcher::difference(const ZUR::SettingsMap& 
     }
     return changes;
 }
+}  // namespace
 
 void ChangeWatcher::announce(std::vector<ZUR::IObservableStore::Change> batch) {
     // Each document is flattened once.
