@@ -57,18 +57,15 @@ static_assert(secretName(KOVL_KEY("DNDProxySettings.ProxyHttpAuthUserName")) &&
 // The preferences a notifying setter announces, in the order announced.
 struct Announced {
     KOVPrefType type;
-    const char* sectionType;
-    const char* key;
+    const schema::Row& pref;
     const char* what;
 };
 const std::array<Announced, 4> kAnnounced = {{
-    {PREF_OAS_STATUS, sections::kOASGlobal, KOVL_KEY("DNDOASGlobalSettings.IsOASEnabled"), "OAS Status"},
-    {PREF_OAS_MAX_SCAN_TIMEOUT, sections::kOASGlobal, KOVL_KEY("DNDOASGlobalSettings.MaxScanTimeout"),
+    {PREF_OAS_STATUS, KOVL_PREF("DNDOASGlobalSettings.IsOASEnabled").row, "OAS Status"},
+    {PREF_OAS_MAX_SCAN_TIMEOUT, KOVL_PREF("DNDOASGlobalSettings.MaxScanTimeout").row,
      "OAS Maximum Scan Timeout"},
-    {PREF_OAS_PROC_SETTINGS, sections::kOASGlobal, KOVL_KEY("DNDOASGlobalSettings.ProfileName"),
-     "OAS ProcSettings"},
-    {PREF_QUARANTINE_DIR, sections::kGlobal, KOVL_KEY("DNDGlobalSettings.QuarantineDirectory"),
-     "Quarantine Directory"},
+    {PREF_OAS_PROC_SETTINGS, KOVL_PREF("DNDOASGlobalSettings.ProfileName").row, "OAS ProcSettings"},
+    {PREF_QUARANTINE_DIR, KOVL_PREF("DNDGlobalSettings.QuarantineDirectory").row, "Quarantine Directory"},
 }};
 
 const std::string* valueOf(const ZUR::SettingsMap& all, const std::string& type, const std::string& key) {
@@ -79,8 +76,8 @@ const std::string* valueOf(const ZUR::SettingsMap& all, const std::string& type,
 }
 
 bool differs(const ZUR::SettingsMap& before, const ZUR::SettingsMap& after, const Announced& row) {
-    const std::string* was = valueOf(before, row.sectionType, row.key);
-    const std::string* now = valueOf(after, row.sectionType, row.key);
+    const std::string* was = valueOf(before, row.pref.sectionType, row.pref.key);
+    const std::string* now = valueOf(after, row.pref.sectionType, row.pref.key);
     if (was == nullptr || now == nullptr) return was != now;
     return *was != *now;
 }
@@ -234,8 +231,9 @@ void ChangeWatcher::run() {
     }
 }
 
-std::vector<PreferenceChange> ChangeWatcher::difference(const ZUR::SettingsMap& before,
-                                                        const ZUR::SettingsMap& after) {
+namespace {
+// The net difference between two flattened documents, secrets masked.
+std::vector<PreferenceChange> difference(const ZUR::SettingsMap& before, const ZUR::SettingsMap& after) {
     std::vector<PreferenceChange> changes;
     const auto add = [&](const std::string& type, const std::string& key, const std::string& was,
                          const std::string& now) {
@@ -273,6 +271,7 @@ std::vector<PreferenceChange> ChangeWatcher::difference(const ZUR::SettingsMap& 
     }
     return changes;
 }
+}  // namespace
 
 void ChangeWatcher::announce(std::vector<ZUR::IObservableStore::Change> batch) {
     // Each document is flattened once.

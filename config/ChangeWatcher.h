@@ -38,10 +38,6 @@ public:
     void stop();
     void setListener(ChangeListener listener);
 
-    // The net difference between two flattened documents, secrets masked.
-    static std::vector<PreferenceChange> difference(const ZUR::SettingsMap& before,
-                                                    const ZUR::SettingsMap& after);
-
 private:
     void run();
     bool drainInotify();  // true when an event named the preferences file

@@ -10,10 +10,11 @@
 // Calling sequence of a change: `locked(body)` takes the controller mutex and
 // runs `body` once as one store transaction (`transacted`); the writes the
 // body makes are committed together when it returns. A write names, through
-// TransactionScope::onCommitFailure, what the operation answers and logs
-// should that commit fail: the generic setters' shapes do it for their rows,
-// and a body that writes the store directly declares its own line first. A
-// commit failure with nothing declared is thrown to the caller of `locked`.
+// TransactionScope::onCommitFailure, the line the operation logs should that
+// commit fail (it then answers 3025): the generic setters' shapes do it for
+// their rows, and a body that writes the store directly declares its own line
+// first (directWrites). A commit failure with nothing declared is thrown to
+// the caller of `locked`.
 #pragma once
 
 #include <kovl/config/KOVConfigController.h>
@@ -25,9 +26,7 @@
 #include <boost/thread/exceptions.hpp>
 #include <boost/thread/mutex.hpp>
 #include <cstddef>
-#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <thread>
 #include <type_traits>
@@ -51,9 +50,9 @@ namespace detail {
 //   Setting<bool> kFirst{KOVL_PREF("DNDGlobalSettings.IsPostDeploymentStartUp"), false, "Unable to ..."};
 //   Setting<int>  kMode{KOVL_PREF("DNDOASProfile.ScanMode"), code, "Unable to ..."};  // one profile's key
 // A text row may name a number or flag key: it reads the stored text.
-// The four-value form {sectionType, key, fallback, message} is only for keys
-// the schema does not ship (the DAT release date and update time in
-// content/ContentInformation.cpp, which exist once their setters wrote them).
+// The four-value form {sectionType, key, fallback, message} is only for a key
+// composed at run time (an exclusion list's key in exclusions/ExclusionLists.cpp,
+// which exclusions/ExclusionKeys.h checks against the schema).
 template <class T>
 struct Setting {
     std::string sectionType;
@@ -87,7 +86,7 @@ struct Setting {
     }
 };
 
-// Rows for keys outside the schema are written as the four values.
+// Rows for keys composed at run time are written as the four values.
 static_assert(
     std::is_constructible_v<Setting<int>, const char*, const char*, int, const char*> &&
         std::is_constructible_v<Setting<std::string>, std::string, std::string, const char*, const char*>,
@@ -122,7 +121,7 @@ private:
 
 // The outermost store transaction of the calling thread, as the controller
 // sees it: the log lines written while it is open (written out when it ends,
-// dropped when its commit fails) and what the operation answers should the
+// dropped when its commit fails) and the line the operation logs should the
 // commit fail. Scopes do not nest.
 class TransactionScope {
 public:
@@ -134,13 +133,14 @@ public:
     // Keeps the line when the calling thread has a scope open; false otherwise.
     static bool hold(ZUR::ILogger& logger, int level, const std::string& component,
                      const std::string& message);
-    // Names the answer and the level-2 line of the operation should the
-    // commit fail; the first declaration of a scope stands. Outside a scope
-    // (a store without transactions writes at once) it does nothing.
-    static void onCommitFailure(AM_ERROR_CODES code, const std::string& line);
+    // Names the level-2 line of the operation should the commit fail (the
+    // operation then answers AM_STORE_FAILURE); the first declaration of a
+    // scope stands. Outside a scope (a store without transactions writes at
+    // once) it does nothing.
+    static void onCommitFailure(const std::string& line);
 
-    // Drops the held lines; answers the declared failure, if any.
-    bool failed(AM_ERROR_CODES& code, std::string& line);
+    // Drops the held lines; answers whether a failure was declared, and its line.
+    bool failed(std::string& line);
 
 private:
     struct Line {
@@ -151,7 +151,6 @@ private:
     };
     std::vector<Line> lines_;
     bool declared_ = false;
-    AM_ERROR_CODES code_ = AM_STORE_FAILURE;
     std::string failureLine_;
 };
 
@@ -208,8 +207,6 @@ public:
     std::shared_ptr<ZUR::IZlySSL> ssl;
     std::shared_ptr<ZUR::IZURUtils> utils;
     oas_configuration oasConfig;
-    std::map<PROFILE_CODE, oas_profile*> profileIndex;
-    std::set<std::string> zarnExclusionKeys;
     std::atomic<int> managedMode{3};
     std::atomic<bool> oasRunning{false};
     std::atomic<bool> updateRunning{false};
@@ -266,8 +263,8 @@ public:
     // body's reads and writes, across processes, are one atomic change. What
     // the body wrote before it threw is committed too, as it would have been
     // without a transaction. Should the commit fail, the memory is back as
-    // it was, the lines the body logged are dropped and the failure the body
-    // declared is logged and answered (void bodies answer nothing); with
+    // it was, the lines the body logged are dropped and the line the body
+    // declared is logged and 3025 answered (void bodies answer nothing); with
     // none declared the commit's exception is thrown.
     template <class F>
     auto transacted(F&& body) -> decltype(body());
@@ -295,6 +292,11 @@ public:
     template <class T, class Current>
     AM_ERROR_CODES compareWrite(const Setting<T>& setting, const T& value, Current&& current, bool lockWrite,
                                 const std::string& alreadySet, const std::string& failure);
+    // A body's writes to the store outside the shapes above: declares
+    // `failure` as the commit-failure line first, then runs `writes` and
+    // answers 3001; anything `writes` throws logs `failure` and answers 3025.
+    template <class Writes>
+    AM_ERROR_CODES directWrites(const std::string& failure, Writes&& writes);
 };
 
 template <class T>
@@ -324,7 +326,7 @@ void ControllerImpl::writeStore(const Setting<T>& setting, const T& value) {
 template <class T>
 T ControllerImpl::readOr(const Setting<T>& setting) {
     try {
-        return readStore<T>(setting.sectionType, setting.key);
+        return readStore(setting);
     } catch (...) {
         if (!setting.message.empty()) logError(setting.message);
         return setting.fallback;
@@ -335,7 +337,7 @@ template <class T>
 AM_ERROR_CODES ControllerImpl::readInto(const Setting<T>& setting, T& out) {
     out = setting.fallback;
     try {
-        out = readStore<T>(setting.sectionType, setting.key);
+        out = readStore(setting);
         return AM_SUCCESS;
     } catch (...) {
         logError(setting.message);
@@ -384,17 +386,12 @@ auto ControllerImpl::transacted(F&& body) -> decltype(body()) {
     try {
         transaction.commit();
     } catch (...) {
-        AM_ERROR_CODES code = AM_STORE_FAILURE;
         std::string line;
-        const bool declared = scope.failed(code, line);
-        if constexpr (std::is_void_v<Result>) {
+        const bool declared = scope.failed(line);
+        if constexpr (std::is_void_v<Result> || kAnswersCode<Result>) {
             if (!declared) throw;
             logError(line);
-            return;
-        } else if constexpr (kAnswersCode<Result>) {
-            if (!declared) throw;
-            logError(line);
-            return static_cast<Result>(code);
+            return static_cast<Result>(AM_STORE_FAILURE);
         } else {
             throw;
         }
@@ -422,7 +419,7 @@ AM_ERROR_CODES ControllerImpl::compareWriteStamp(const T& value, Current&& curre
             return AM_ALREADY_SET;
         }
         write();
-        TransactionScope::onCommitFailure(AM_STORE_FAILURE, failure);
+        TransactionScope::onCommitFailure(failure);
         self.updateTimeStamp();
         return AM_SUCCESS;
     } catch (...) {
@@ -445,8 +442,20 @@ AM_ERROR_CODES ControllerImpl::compareWrite(const Setting<T>& setting, const T& 
             locked(write);
         } else {
             write();
-            TransactionScope::onCommitFailure(AM_STORE_FAILURE, failure);
+            TransactionScope::onCommitFailure(failure);
         }
+        return AM_SUCCESS;
+    } catch (...) {
+        logError(failure);
+        return AM_STORE_FAILURE;
+    }
+}
+
+template <class Writes>
+AM_ERROR_CODES ControllerImpl::directWrites(const std::string& failure, Writes&& writes) {
+    try {
+        TransactionScope::onCommitFailure(failure);
+        writes();
         return AM_SUCCESS;
     } catch (...) {
         logError(failure);

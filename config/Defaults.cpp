@@ -1,8 +1,8 @@
 // The preference defaults: the schema table of config/Schema.h, completed
 // with each on-access profile's own values and the built-in tasks.
 #include <kovl/config/Defaults.h>
+#include <kovl/config/TaskSections.h>
 
-#include <iterator>
 #include <string>
 
 #include "config/Schema.h"
@@ -60,15 +60,15 @@ ZUR::SettingsMap buildDefaultSettings() {
     }
     auto& quick = settings[sections::kQuickScanTask];
     auto& full = settings[sections::kFullScanTask];
-    quick[schema::kODSTaskType] = sections::kQuickScanTask;
-    full[schema::kODSTaskType] = sections::kFullScanTask;
+    quick[taskTypeKey(ODS_TASK)] = sections::kQuickScanTask;
+    full[taskTypeKey(ODS_TASK)] = sections::kFullScanTask;
     for (const schema::TaskRow& row : schema::kODSTask) {
         quick[row.key] = row.quick;
         full[row.key] = row.full;
     }
     for (const schema::TaskKey& row : schema::kUpdateTask)
         settings[sections::kDefaultUpdateTask][row.key] = row.value;
-    settings[sections::kDefaultUpdateTask][schema::kUpdateTaskType] = sections::kDefaultUpdateTask;
+    settings[sections::kDefaultUpdateTask][taskTypeKey(UPDATE_TASK)] = sections::kDefaultUpdateTask;
     return settings;
 }
 

@@ -49,20 +49,6 @@ KOVConfigController::KOVConfigController(ZUR::ILogger& logger,
         std::make_unique<KOVConfigData>(logger, std::move(storeUtility), d.configStore, std::move(files));
     const oas_configuration* refreshed = getOASConfigurationData();
     if (refreshed != &d.oasConfig) d.oasConfig = *refreshed;
-    for (const char* key : {KOVL_KEY("DNDOASProfile.ReadExclusionFiles.ZarnFile"),
-                            KOVL_KEY("DNDOASProfile.ReadExclusionPaths.ZarnPath"),
-                            KOVL_KEY("DNDOASProfile.ReadExclusionTypes.ZarnFileType"),
-                            KOVL_KEY("DNDOASProfile.ReadExcludeFoldersAndSubFolders.ZarnFolder"),
-                            KOVL_KEY("DNDOASProfile.WriteExclusionFiles.ZarnFile"),
-                            KOVL_KEY("DNDOASProfile.WriteExclusionPaths.ZarnPath"),
-                            KOVL_KEY("DNDOASProfile.WriteExclusionTypes.ZarnFileType"),
-                            KOVL_KEY("DNDOASProfile.WriteExcludeFoldersAndSubFolders.ZarnFolder"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionFiles.ZarnFile"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionPaths.ZarnPath"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExclusionTypes.ZarnFileType"),
-                            KOVL_KEY("DNDOASProfile.ReadWriteExcludeFoldersAndSubFolders.ZarnFolder")}) {
-        d.zarnExclusionKeys.insert(key);
-    }
 }
 
 KOVConfigController::~KOVConfigController() {
@@ -168,18 +154,16 @@ bool TransactionScope::hold(ZUR::ILogger& logger, int level, const std::string& 
     return true;
 }
 
-void TransactionScope::onCommitFailure(AM_ERROR_CODES code, const std::string& line) {
+void TransactionScope::onCommitFailure(const std::string& line) {
     TransactionScope* scope = openOnThisThread;
     if (scope == nullptr || scope->declared_) return;
     scope->declared_ = true;
-    scope->code_ = code;
     scope->failureLine_ = line;
 }
 
-bool TransactionScope::failed(AM_ERROR_CODES& code, std::string& line) {
+bool TransactionScope::failed(std::string& line) {
     lines_.clear();
     openOnThisThread = nullptr;  // what is logged from here on goes out at once
-    code = code_;
     line = failureLine_;
     return declared_;
 }

@@ -357,8 +357,6 @@ struct TaskKey {
     const char* key;
     const char* value;
 };
-inline constexpr const char* kODSTaskType = "ODSProfile.<xmlattr>.type";
-inline constexpr const char* kUpdateTaskType = "UpdateProfile.<xmlattr>.type";
 inline constexpr TaskKey kUpdateTask[] = {
     {"UpdateProfile.TaskName", "Default Client Update task"},
     {"UpdateProfile.TaskOrigin", "0"},

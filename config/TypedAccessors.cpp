@@ -83,7 +83,7 @@ AM_ERROR_CODES KOVConfigController::addSettings(ZUR::SettingsMap settings) {
 AM_ERROR_CODES KOVConfigController::addInternalSettings(ZUR::SettingsMap settings) {
     try {
         const bool merged = impl_->configStore->mergeSettings(settings);
-        detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kAddFailed);
+        detail::TransactionScope::onCommitFailure(kAddFailed);
         if (!merged) impl_->logError(kAddFailed);
         updateTimeStamp();
         return merged ? AM_SUCCESS : AM_STORE_FAILURE;
@@ -100,7 +100,7 @@ AM_ERROR_CODES KOVConfigController::delSettings(ZUR::SettingsMap first, ZUR::Set
 AM_ERROR_CODES KOVConfigController::delInternalSettings(ZUR::SettingsMap first, ZUR::SettingsMap second) {
     try {
         const bool removed = impl_->configStore->removeSettings(first, second);
-        detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kDeleteFailed);
+        detail::TransactionScope::onCommitFailure(kDeleteFailed);
         if (!removed) impl_->logError(kDeleteFailed);
         updateTimeStamp();
         return removed ? AM_SUCCESS : AM_STORE_FAILURE;

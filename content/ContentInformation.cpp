@@ -21,11 +21,6 @@ const char* const kEngineAndDATFailed = "Unable to set engine and DAT info in Co
 const char* const kReleaseDateFailed = "Unable to set DAT's release date info in Config Controller";
 const char* const kExtraDATVersionFailed = "Unable to set Extra DAT version info in Config Controller";
 const char* const kVirusListFailed = "Unable to set virus list that Extra DAT can detect";
-}  // namespace
-
-namespace {
-std::string contentInstallDir(detail::ControllerImpl& d);
-std::string contentVarDir(detail::ControllerImpl& d);
 
 using detail::Setting;
 
@@ -33,12 +28,12 @@ const Setting<int> kMajorEngine{KOVL_PREF("DNDGlobalSettings.MajorEngineVersion"
 const Setting<int> kMinorEngine{KOVL_PREF("DNDGlobalSettings.MinorEngineVersion")};
 const Setting<int> kMajorDAT{KOVL_PREF("DNDGlobalSettings.MajorDATVersion")};
 const Setting<int> kMinorDAT{KOVL_PREF("DNDGlobalSettings.MinorDATVersion")};
-// Keys the schema does not ship: they exist once their setters wrote them, and
+// Keys without a schema default: they exist once their setters wrote them, and
 // a read before that fails.
-const Setting<int> kReleaseDay{KOVL_PREF("DNDGlobalSettings.DATReleaseDay"), 0, ""};
-const Setting<int> kReleaseMonth{KOVL_PREF("DNDGlobalSettings.DATReleaseMonth"), 0, ""};
-const Setting<int> kReleaseYear{KOVL_PREF("DNDGlobalSettings.DATReleaseYear"), 0, ""};
-const Setting<std::string> kDATUpdateTime{KOVL_PREF("DNDGlobalSettings.DATUpdateTime"), "", ""};
+const Setting<int> kReleaseDay{KOVL_PREF("DNDGlobalSettings.DATReleaseDay")};
+const Setting<int> kReleaseMonth{KOVL_PREF("DNDGlobalSettings.DATReleaseMonth")};
+const Setting<int> kReleaseYear{KOVL_PREF("DNDGlobalSettings.DATReleaseYear")};
+const Setting<std::string> kDATUpdateTime{KOVL_PREF("DNDGlobalSettings.DATUpdateTime")};
 const Setting<std::vector<std::string>> kVirusList{
     KOVL_PREF("DNDGlobalSettings.ExtraDATVirusList.VirusName")};
 const Setting<std::string> kIncrementalEngine{KOVL_PREF("DNDGlobalSettings.IncrementalUpdateEngineVersion")};
@@ -67,17 +62,12 @@ int KOVConfigController::getEngineAndDATInfo(EngineAndDATInfo& info) {
 
 int KOVConfigController::setEngineAndDATInfo(EngineAndDATInfo& info) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kEngineAndDATFailed);
+        return impl_->directWrites(kEngineAndDATFailed, [&] {
             impl_->writeStore(kMajorEngine, low32(info.majorEngineVersion));
             impl_->writeStore(kMinorEngine, low32(info.minorEngineVersion));
             impl_->writeStore(kMajorDAT, low32(info.majorDATVersion));
             impl_->writeStore(kMinorDAT, low32(info.minorDATVersion));
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kEngineAndDATFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 
@@ -95,16 +85,11 @@ int KOVConfigController::getDATDateInfo(DATReleaseInfo& info) {
 
 int KOVConfigController::setDATDateInfo(DATReleaseInfo& info) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kReleaseDateFailed);
+        return impl_->directWrites(kReleaseDateFailed, [&] {
             impl_->writeStore(kReleaseDay, info.day);
             impl_->writeStore(kReleaseMonth, info.month);
             impl_->writeStore(kReleaseYear, info.year);
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kReleaseDateFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 
@@ -146,14 +131,8 @@ int KOVConfigController::getExtraDATVersion(std::string& version) {
 
 int KOVConfigController::setExtraDATVersion(std::string version) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kExtraDATVersionFailed);
-            impl_->writeStore(kExtraDATVersion, version);
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kExtraDATVersionFailed);
-            return AM_STORE_FAILURE;
-        }
+        return impl_->directWrites(kExtraDATVersionFailed,
+                                   [&] { impl_->writeStore(kExtraDATVersion, version); });
     });
 }
 
@@ -175,8 +154,7 @@ int KOVConfigController::getExtraDATVirusList(std::vector<std::string>& names) {
 // vector clears the list. The bulk operations' codes are not examined.
 int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
     return impl_->locked([&] {
-        try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kVirusListFailed);
+        return impl_->directWrites(kVirusListFailed, [&] {
             const std::string current = impl_->readStore<std::string>(kVirusList.sectionType, kVirusList.key);
             if (!current.empty()) {
                 delInternalSettings({}, {{kVirusList.sectionType, {{kVirusList.key, current}}}});
@@ -187,11 +165,7 @@ int KOVConfigController::setExtraDATVirusList(std::vector<std::string>& names) {
                     boost::algorithm::join(names, getDelimiter(kVirusList.sectionType, kVirusList.key));
                 addInternalSettings({{kVirusList.sectionType, {{kVirusList.key, joined}}}});
             }
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kVirusListFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 

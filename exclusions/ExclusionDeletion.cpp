@@ -12,8 +12,6 @@
 namespace KOVL {
 
 namespace {
-int clearSourceExclusions(detail::ControllerImpl& d, PROFILE_CODE profile, DataSource source);
-
 // "1" to "3"; "" for the extra profiles and any other code.
 std::string deletableSection(PROFILE_CODE profile) {
     return profile >= STANDARD_PROFILE && profile <= HIGH_RISK_PROFILE ? profileSectionType(profile)

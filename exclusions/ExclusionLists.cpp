@@ -4,21 +4,17 @@
 // mutex; failures answer an empty (or, for the numbered list, shortened)
 // result after one line.
 
-#include <boost/algorithm/string/classification.hpp>
-#include <boost/algorithm/string/split.hpp>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "config/ControllerImpl.h"
+#include "config/ListText.h"
 #include "exclusions/ExclusionKeys.h"
 
 namespace KOVL {
 
 namespace {
-std::vector<std::string> readExclusionList(detail::ControllerImpl& d, PROFILE_CODE profile,
-                                           const std::string& key, const std::string& failure);
-
 using detail::exclusionKey;
 using detail::ExclusionKind;
 
@@ -34,12 +30,7 @@ std::vector<std::string> joined(std::vector<std::string> first, const std::vecto
 // Items exactly as stored: no trimming; every character of the delimiter separates.
 std::vector<std::string> readExclusionList(detail::ControllerImpl& d, PROFILE_CODE profile,
                                            const std::string& key, const std::string& failure) {
-    try {
-        return d.readList(profileSectionType(profile), key, "preferences." + key, false);
-    } catch (...) {
-        d.logError(failure);
-        return {};
-    }
+    return d.listOr({profileSectionType(profile), key, {}, failure}, "preferences." + key, false);
 }
 }  // namespace
 
@@ -105,10 +96,7 @@ std::vector<std::string> KOVConfigController::getExclusion(std::string type, std
         const std::string text = impl_->configStore->readString(type, key);
         std::string delimiter = ",";
         impl_->configStore->readDelimiter(type, "preferences." + key, delimiter);
-        std::vector<std::string> items;
-        boost::algorithm::split(items, text, boost::algorithm::is_any_of(delimiter),
-                                boost::algorithm::token_compress_on);
-        return items;
+        return detail::splitList(text, delimiter);
     } catch (...) {
         impl_->logError("Unable to get exclusions in Config Controller");
         return {};

@@ -110,8 +110,6 @@ oas_configuration* KOVConfigController::getOASConfigurationData() {
         slot = fresh;
         slot.profile_code = code;
     }
-    for (PROFILE_CODE code : kAllProfiles)
-        impl_->profileIndex.emplace(code, &impl_->oasConfig.profiles[code - 1]);
     return &impl_->oasConfig;
 }
 
@@ -185,8 +183,7 @@ int KOVConfigController::setMultipleProfilesEnabled(bool enable) {
     return impl_->locked([&] {
         return impl_->compareWriteStamp(
             enable, [&] { return getOASMultipleProfilesEnabled(); },
-            [&] { impl_->configStore->writeBool("type", row.read.sectionType, row.read.key, enable); },
-            row.alreadySet, row.failed);
+            [&] { impl_->writeStore(row.read, enable); }, row.alreadySet, row.failed);
     });
 }
 
@@ -194,8 +191,7 @@ int KOVConfigController::setScanManagerThreads(int threads) {
     const Switch<int>& row = kScanManagerThreads;
     return impl_->locked([&] {
         return impl_->compareWriteStamp(
-            threads, [&] { return getScanManagerThreads(); },
-            [&] { impl_->configStore->writeInt("type", row.read.sectionType, row.read.key, threads); },
+            threads, [&] { return getScanManagerThreads(); }, [&] { impl_->writeStore(row.read, threads); },
             row.alreadySet, row.failed);
     });
 }

@@ -260,6 +260,14 @@ int setSecondaryAction(detail::ControllerImpl& d, const std::string& profile, co
     return d.self.setScanActionConfiguration(profile, secondaryKey, chosen.secondary);
 }
 
+// One of the twelve lists the management server fills, whatever the kind and scan mode.
+bool isZarnExclusionKey(const std::string& key) {
+    for (ExclusionKind kind : detail::kExclusionKinds)
+        for (ScanMode mode : detail::kExclusionModes)
+            if (detail::exclusionKey(kind, mode, ZARN) == key) return true;
+    return false;
+}
+
 // `number` counts from 1 in getExclusionList's order. A profile text that is
 // not a number leaves as boost::bad_lexical_cast. In managed mode (1 or 2)
 // the command line may not delete what the management server set.
@@ -280,7 +288,7 @@ int deleteExclusionByNumber(detail::ControllerImpl& d, const std::string& profil
     const std::string key = entry.begin()->first;
     const std::string item = entry.begin()->second;
     const int mode = d.managedMode;
-    if (source == CLI && mode != 0 && mode != 3 && d.zarnExclusionKeys.count(key) != 0) {
+    if (source == CLI && mode != 0 && mode != 3 && isZarnExclusionKey(key)) {
         d.logError("It is not possible to delete exclusion set from Zarn through CLI");
         return AM_STORE_FAILURE;
     }

@@ -14,9 +14,6 @@ namespace KOVL {
 namespace {
 const char* const kScanModeFailed = "Unable to set scan mode settings in Config Controller";
 const char* const kFileTypesFailed = "Unable to set file types for scan settings in Config Controller";
-}  // namespace
-
-namespace {
 
 using detail::Setting;
 
@@ -80,15 +77,10 @@ int KOVConfigController::setScanMode(std::string profile, ScanMode mode) {
                 "scan mode settings is already set to same value. Hence not setting it again to same value");
             return AM_ALREADY_SET;
         }
-        try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kScanModeFailed);
+        return impl_->directWrites(kScanModeFailed, [&] {
             impl_->configStore->writeInt("type", profile, kScanModeKey, mode);
             updateTimeStamp();
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kScanModeFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 
@@ -105,8 +97,7 @@ int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan 
                 "value");
             return AM_ALREADY_SET;
         }
-        try {
-            detail::TransactionScope::onCommitFailure(AM_STORE_FAILURE, kFileTypesFailed);
+        return impl_->directWrites(kFileTypesFailed, [&] {
             impl_->configStore->writeInt("type", profile, kFileTypeToScanKey, types);
             const std::string written = impl_->configStore->readString(profile, kFileTypeToScanKey);
             const char* leftList = old == ONLY_SPECIFIED          ? kOnlySpecifiedKey
@@ -114,11 +105,7 @@ int KOVConfigController::setScanFileTypes(std::string profile, FileTypesForScan 
                                                                   : nullptr;
             if (leftList) impl_->configStore->removeSettings({}, {{profile, {{leftList, written}}}});
             updateTimeStamp();
-            return AM_SUCCESS;
-        } catch (...) {
-            impl_->logError(kFileTypesFailed);
-            return AM_STORE_FAILURE;
-        }
+        });
     });
 }
 

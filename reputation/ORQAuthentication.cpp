@@ -14,8 +14,6 @@
 namespace KOVL {
 
 namespace {
-std::string decryptedCredential(detail::ControllerImpl& d, const std::string& stored);
-
 using detail::Setting;
 
 const Setting<std::string> kHost{KOVL_PREF("DNDProductInformation.ORQHostAddr"),
@@ -41,7 +39,7 @@ std::string decryptedCredential(detail::ControllerImpl& d, const std::string& st
 }
 }  // namespace
 
-// Holds m_agentAdaptorMutex for the whole call; its lock error is let out.
+// Holds the adaptor mutex (detail::agentAdaptorMutex()) for the whole call; its lock error is let out.
 std::map<std::string, std::string> KOVConfigController::getORQQueryAuthInformation() {
     boost::unique_lock<boost::mutex> lock(detail::agentAdaptorMutex());
     std::map<std::string, std::string> info;

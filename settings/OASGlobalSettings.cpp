@@ -84,13 +84,12 @@ bool KOVConfigController::getOASStatus(bool& status, AM_ERROR_CODES& code) {
 AM_ERROR_CODES KOVConfigController::setOASStatus(bool enable) {
     const std::string word = stateWord(enable);
     try {
-        if (impl_->readStore<bool>(kOASEnabled.sectionType, kOASEnabled.key) == enable) {
+        if (impl_->readStore(kOASEnabled) == enable) {
             impl_->logInfo("OAS State is already set to " + word +
                            " state. Hence not setting it again to same value");
             return AM_ALREADY_SET;
         }
-        impl_->locked(
-            [&] { impl_->configStore->writeBool("type", kOASEnabled.sectionType, kOASEnabled.key, enable); });
+        impl_->locked([&] { impl_->writeStore(kOASEnabled, enable); });
         if (impl_->notify(PREF_OAS_STATUS,
                           "Call to registered callback function Set OAS Status for preference type " +
                               std::to_string(PREF_OAS_STATUS))) {
@@ -108,7 +107,7 @@ long KOVConfigController::getOASMaxScanTimeout() { return impl_->readOr(kMaxScan
 
 AM_ERROR_CODES KOVConfigController::setOASMaxScanTimeout(long timeout) {
     try {
-        const long current = impl_->readStore<int>(kMaxScanTimeout.sectionType, kMaxScanTimeout.key);
+        const long current = impl_->readStore(kMaxScanTimeout);
         if (current == timeout) {
             impl_->logInfo(
                 "OAS Max Scan Timeout is already set to same value. Hence not setting it again to same "
@@ -117,9 +116,7 @@ AM_ERROR_CODES KOVConfigController::setOASMaxScanTimeout(long timeout) {
         }
         // The store keeps a 32-bit value: the low 32 bits of the argument.
         const auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(timeout));
-        impl_->locked([&] {
-            impl_->configStore->writeInt("type", kMaxScanTimeout.sectionType, kMaxScanTimeout.key, low);
-        });
+        impl_->locked([&] { impl_->writeStore(kMaxScanTimeout, low); });
         impl_->notify(
             PREF_OAS_MAX_SCAN_TIMEOUT,
             "Call to registered callback function for Set OAS Maximum Scan Timeout for preference type " +
@@ -147,9 +144,7 @@ std::string KOVConfigController::getActionWhenRequestQueueOverflowsForOAS() {
 
 int KOVConfigController::getMaxConcurrentODSLimit() { return impl_->readOr(kMaxConcurrentODS); }
 
-int KOVConfigController::getMountMonitorInterval() {
-    return impl_->readStore<int>(kMountMonitorInterval.sectionType, kMountMonitorInterval.key);
-}
+int KOVConfigController::getMountMonitorInterval() { return impl_->readStore(kMountMonitorInterval); }
 
 bool KOVConfigController::getOASMgrWatchDogStatus() { return impl_->accessOr(kWatchDog); }
 
@@ -157,13 +152,9 @@ AM_ERROR_CODES KOVConfigController::setOASMgrWatchDogStatus(bool enable) {
     return impl_->lockedSet(kWatchDog, enable);
 }
 
-int KOVConfigController::getOASMgrWatchDogPollingInterval() {
-    return impl_->readStore<int>(kWatchDogPolling.sectionType, kWatchDogPolling.key);
-}
+int KOVConfigController::getOASMgrWatchDogPollingInterval() { return impl_->readStore(kWatchDogPolling); }
 
-int KOVConfigController::getOASMgrWatchDogTimeOutInterval() {
-    return impl_->readStore<int>(kWatchDogTimeOut.sectionType, kWatchDogTimeOut.key);
-}
+int KOVConfigController::getOASMgrWatchDogTimeOutInterval() { return impl_->readStore(kWatchDogTimeOut); }
 
 bool KOVConfigController::useKernelModuleForFileAccess() { return impl_->readOr(kKernelModuleNeeded); }
 

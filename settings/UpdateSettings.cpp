@@ -36,9 +36,7 @@ const Setting<bool> kAutoContentUpdate{
 
 }  // namespace
 
-int KOVConfigController::getUpdateTimeOutInterval() {
-    return impl_->readStore<int>(kUpdateTimeOut.sectionType, kUpdateTimeOut.key);
-}
+int KOVConfigController::getUpdateTimeOutInterval() { return impl_->readStore(kUpdateTimeOut); }
 
 bool KOVConfigController::getDefaultClientUpdateTask() { return impl_->accessOr(kDefaultUpdateTask); }
 
