@@ -22,11 +22,7 @@ using S = KOVL::AMCliStringConstants;
 
 std::vector<std::string> enableChoices() { return {S::PARAM_ENABLE, S::PARAM_DISABLE}; }
 
-bool enableWord(const std::string& word, const std::string& invalid, const std::string& option) {
-    if (word == S::PARAM_ENABLE) return true;
-    if (word == S::PARAM_DISABLE) return false;
-    refuse(invalid, oneOf(option.empty() ? "the command" : "--" + option, word, enableChoices()));
-}
+bool enableWord(const std::string& word) { return word == S::PARAM_ENABLE; }
 
 long number(const std::string& word, long low, long high, const std::string& invalid,
             const std::string& option) {
@@ -55,8 +51,7 @@ long number(const std::string& word, long low, long high, const std::string& inv
 KOVL::PROFILE_CODE profileWord(const std::string& word) {
     if (word == S::CLI_PROFILE_PARAM_STANDARD) return KOVL::STANDARD_PROFILE;
     if (word == S::CLI_PROFILE_PARAM_LOWRISK) return KOVL::LOW_RISK_PROFILE;
-    if (word == S::CLI_PROFILE_PARAM_HIGHRISK) return KOVL::HIGH_RISK_PROFILE;
-    refuse(S::INVALID_PROFILE_OPTION_MSG);
+    return KOVL::HIGH_RISK_PROFILE;
 }
 
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in) {
@@ -153,7 +148,6 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
 
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_OAS)) {
         const std::string word = in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_OAS);
-        if (word != S::CLI_OAS_PARAM_ON && word != S::CLI_OAS_PARAM_OFF) refuse(S::INVALID_CMD_OPTION_MSG);
         return report(ctx, c.setOASStatus(word == S::CLI_OAS_PARAM_ON), S::VALUE_COULD_NOT_BE_SET_MSG);
     }
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME)) {
@@ -164,8 +158,6 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
     }
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS)) {
         const std::string word = in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS);
-        if (word != S::CLI_PROCSETTINGS_PARAM_STANDARD && word != S::CLI_PROCSETTINGS_PARAM_RISKBASED)
-            refuse(S::INVALID_PROCSETTINGS_ARGUMENT_MSG);
         return report(ctx,
                       word == S::CLI_PROCSETTINGS_PARAM_STANDARD ? c.setOASProcSettingsToStandard()
                                                                  : c.setOASProcSettingsToRiskbased(),
@@ -179,10 +171,8 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
         const std::string word = in.sub(S::CLI_SUB_ORQ_SENSITIVITY);
         for (const SensitivityLevel& row : kSensitivity)
             if (*row.word == word) level = row.level;
-        if (level == 0) refuse(S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG);
     }
-    const bool state = in.has(S::CLI_SUB_ORQ_STATE) &&
-                       enableWord(in.sub(S::CLI_SUB_ORQ_STATE), S::INVALID_ORQ_STATE_ARGUMENT_MSG);
+    const bool state = in.has(S::CLI_SUB_ORQ_STATE) && enableWord(in.sub(S::CLI_SUB_ORQ_STATE));
     if (in.has(S::CLI_SUB_ORQ_STATE) && !succeeded(c.setORQStatus(state)))
         refuse(S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG, kFailed);
     if (level != 0) return report(ctx, c.setORQSensitivity(level), S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
@@ -610,8 +600,7 @@ std::vector<CommandSpec> buildTable() {
                          row.invalid,
                          {},
                          [&row](Context& ctx, const Invocation& in) {
-                             return report(ctx, row.set(ctx.controller, enableWord(in.value(), *row.invalid)),
-                                           *row.failed);
+                             return report(ctx, row.set(ctx.controller, enableWord(in.value())), *row.failed);
                          },
                          enableChoices()});
     }

@@ -8,13 +8,14 @@ namespace zlytpcli {
 
 using Controller = KOVL::KOVConfigController;
 
-// "enable" or "disable"; anything else is refused with `invalid`.
-bool enableWord(const std::string& word, const std::string& invalid, const std::string& option = "");
+// Whether a checked enable/disable word is "enable".
+bool enableWord(const std::string& word);
 std::vector<std::string> enableChoices();
 // A whole number in [low, high]; anything else is refused with `invalid` and a
 // second line that tells a missing value, a non-number and one out of range apart.
 long number(const std::string& word, long low, long high, const std::string& invalid,
             const std::string& option = "");
+// The profile of a checked --profile word.
 KOVL::PROFILE_CODE profileWord(const std::string& word);
 // The --profile sub-option, which must be given.
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in);

@@ -26,8 +26,9 @@
 //   --excludefiletype                 25      extensions
 //   --delexclusion --index N          29      N as listed by --getoasconfig --exclusionlist
 //
-// Every value is checked here, before the map is handed over, so a refused
-// command line changes nothing.
+// The fixed value words are checked against the command table before the
+// handler runs, every other value here before the map is handed over, so a
+// refused command line changes nothing.
 #include <unistd.h>
 
 #include <boost/filesystem.hpp>
@@ -179,8 +180,6 @@ void addFileTypeOptions(const Invocation& in, Options& options) {
         return;
     }
     const std::string word = in.sub(S::CLI_SUB_FILETYPESTOSCAN);
-    if (word != S::PARAM_ALL && word != S::PARAM_DEFAULT_AND_SPECIFIED && word != S::PARAM_ONLY_SPECIFIED)
-        refuse(S::INVALID_FILETYPESTOSCAN_OPTION_MSG);
     if (word == S::PARAM_ALL && anyTypeOption) refuse(S::NO_SUBOPTIONS_ALLOWED_FOR_FILETYPESTOSCAN_MSG);
     options[2] = {word};
     const bool defaults = word == S::PARAM_DEFAULT_AND_SPECIFIED;
@@ -417,9 +416,6 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
 
     if (in.has(S::CLI_SETOASPROFILECONFIG_SUB_SETMODE)) {
         const std::string word = in.sub(S::CLI_SETOASPROFILECONFIG_SUB_SETMODE);
-        if (word != S::CLI_SETMODE_PARAM_SOR && word != S::CLI_SETMODE_PARAM_SOW &&
-            word != S::CLI_SETMODE_PARAM_KORVEL && word != S::CLI_SETMODE_PARAM_NOSCAN)
-            refuse(S::INVALID_SETMODE_OPTION_MSG);
         if (word == S::CLI_SETMODE_PARAM_NOSCAN && code != KOVL::LOW_RISK_PROFILE)
             refuse(S::NOSCAN_ALLOWED_ONLY_FOR_LOWRISK_PROFILE_MSG);
         options[1] = {word};
@@ -427,16 +423,9 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
     addFileTypeOptions(in, options);
     for (const SwitchOption& row : kSwitches)
         if (in.has(*row.word))
-            options[row.option] = {enableWord(in.sub(*row.word), *row.invalid) ? S::PARAM_ENABLE
-                                                                               : S::PARAM_DISABLE};
-    for (const ActionOption& row : actionOptions()) {
-        if (!in.has(*row.word)) continue;
-        const std::string word = in.sub(*row.word);
-        if (std::none_of(row.words.begin(), row.words.end(),
-                         [&](const std::string* w) { return *w == word; }))
-            refuse(*row.invalid);
-        options[row.option] = {word};
-    }
+            options[row.option] = {enableWord(in.sub(*row.word)) ? S::PARAM_ENABLE : S::PARAM_DISABLE};
+    for (const ActionOption& row : actionOptions())
+        if (in.has(*row.word)) options[row.option] = {in.sub(*row.word)};
     checkProfileActionPair(c, code, in, S::CLI_SUB_PRIMARYACTION, S::CLI_SUB_SECONDARYACTION,
                            "DNDOASProfile.InfectionPrimaryAction", false);
     checkProfileActionPair(c, code, in, S::CLI_SUB_PRIMARYACTIONPUP, S::CLI_SUB_SECONDARYACTIONPUP,
