@@ -61,6 +61,8 @@ KOVL::PROFILE_CODE requiredProfile(const Invocation& in) {
 
 const std::string& enabledLabel(bool on) { return on ? S::ENABLED : S::DISABLED; }
 
+Cell enabledCell(bool on) { return {on, enabledLabel(on)}; }
+
 // ---- results ----
 
 bool succeeded(int code) {
@@ -186,8 +188,6 @@ std::string sensitivityWord(int level) {
     return "";
 }
 
-Cell enabledCell(bool on) { return {on, enabledLabel(on)}; }
-
 void printSummary(Context& ctx) {
     Controller& c = ctx.controller;
     bool oas = false;
@@ -232,7 +232,7 @@ void printProcessList(Context& ctx) {
     std::vector<std::vector<Cell>> rows;
     for (const NumberedProcess& entry : numberedProcesses(ctx.controller)) {
         const bool high = entry.code == KOVL::HIGH_RISK_PROFILE;
-        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)},
+        rows.push_back({Cell(long(rows.size() + 1)),
                         entry.name,
                         {high ? S::CLI_SUB_HIGHRISK : S::CLI_SUB_LOWRISK, high ? S::HIGHRISK : S::LOWRISK}});
     }
@@ -264,7 +264,7 @@ Status getOASConfig(Context& ctx, const Invocation& in) {
         std::vector<std::vector<Cell>> rows;
         for (const std::string& type : defaults ? c.getFileTypesToScanDefaultAndSpecified(code)
                                                 : c.getFileTypesToScanOnlySpecified(code))
-            rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)}, type});
+            rows.push_back({Cell(long(rows.size() + 1)), type});
         View()
             .table("fileTypes", {{"index", "#"}, {"type", S::FILE_TYPES_TO_BE_SCANNED}}, rows,
                    S::NO_FILETYPES_TO_SHOW_MSG)
@@ -461,7 +461,7 @@ Status getAPStatus(Context& ctx, const Invocation&) {
 Status getAPExclusions(Context& ctx, const Invocation&) {
     std::vector<std::vector<Cell>> rows;
     for (const std::string& item : ctx.controller.getAPDefaultExclusions())
-        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)}, item});
+        rows.push_back({Cell(long(rows.size() + 1)), item});
     View()
         .table("exclusions", {{"index", "#"}, {"process", "Excluded process"}}, rows,
                S::NO_EXCLUSIONS_AVAILABLE_MSG)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "View.h"
 
 namespace zlytpcli {
 
@@ -20,6 +21,8 @@ KOVL::PROFILE_CODE profileWord(const std::string& word);
 // The --profile sub-option, which must be given.
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in);
 const std::string& enabledLabel(bool on);
+// The label, with the flag itself as JSON.
+Cell enabledCell(bool on);
 // 3001 written, 3018 already set and 3021 written without a listener.
 bool succeeded(int code);
 // Prints the success line, or refuses with `failed` (status 1).

@@ -446,7 +446,7 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
 Status printExclusionList(Context& ctx, KOVL::PROFILE_CODE code) {
     std::vector<std::vector<Cell>> rows;
     for (const auto& pair : numberedExclusions(ctx.controller, code)) {
-        const Cell index(static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1));
+        const Cell index(long(rows.size() + 1));
         if (ctx.json)
             rows.push_back({index, std::string(kKindWords[exclusionKind(pair.first)]),
                             std::string(kModeWords[exclusionMode(pair.first)]),
@@ -482,7 +482,6 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
                                            : types == KOVL::DEFAULT_AND_SPECIFIED
                                                ? c.getFileTypesToScanDefaultAndSpecified(code)
                                                : c.getFileTypesToScanOnlySpecified(code);
-    const auto on = [](bool value) { return Cell(value, enabledLabel(value)); };
     const KOVL::ScanMode mode = c.getScanMode(code);
     View view;
     view.field("profile", "Profile", in.sub(S::CLI_SUB_PROFILE))
@@ -493,17 +492,18 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
                                                       : Cell(S::PARAM_ONLY_SPECIFIED, S::SPECIFIED))
         .field("fileTypes", S::FILE_TYPE_EXTENSION_TO_BE_SCANNED,
                types == KOVL::ALL_FILES ? Cell(Json::array(), S::NOT_APPLICABLE) : listCell(added, ""))
-        .field("scanNoExtension", S::SCAN_NO_EXTENSIONS, on(c.getScanNoExtension(code)))
-        .field("scanMacros", S::SCAN_MACROS, on(macros))
+        .field("scanNoExtension", S::SCAN_NO_EXTENSIONS, enabledCell(c.getScanNoExtension(code)))
+        .field("scanMacros", S::SCAN_MACROS, enabledCell(macros))
         .field("onScanError", S::SCAN_ERROR, actionCell(p.scan_error_action))
         .field("onScanTimeout", S::SCAN_TIMEOUT, actionCell(p.scan_timeout_action))
-        .field("networkScan", S::SCAN_NETWORK, on(c.isNetworkFilesystemScanEnable(code)))
-        .field("scanArchive", S::SCAN_ARCHIVES, on(p.scan_archive_enabled))
-        .field("scanMime", S::SCAN_MIME, on(p.scan_mail_enabled))
-        .field("scanPups", S::DETECT_UNWANTED_PROGRAMS, on(p.detect_unwanted_programs_enabled))
-        .field("scanUnknownPrograms", S::DETECT_UNKNOWN_PROGRAMS, on(p.detect_unknown_programs_enabled))
-        .field("scanUnknownMacros", S::DETECT_UNKNOWNMACROS, on(p.detect_unknown_macros_enabled))
-        .field("detectJokes", S::DETECT_JOKES, on(p.detect_jokes_enabled))
+        .field("networkScan", S::SCAN_NETWORK, enabledCell(c.isNetworkFilesystemScanEnable(code)))
+        .field("scanArchive", S::SCAN_ARCHIVES, enabledCell(p.scan_archive_enabled))
+        .field("scanMime", S::SCAN_MIME, enabledCell(p.scan_mail_enabled))
+        .field("scanPups", S::DETECT_UNWANTED_PROGRAMS, enabledCell(p.detect_unwanted_programs_enabled))
+        .field("scanUnknownPrograms", S::DETECT_UNKNOWN_PROGRAMS,
+               enabledCell(p.detect_unknown_programs_enabled))
+        .field("scanUnknownMacros", S::DETECT_UNKNOWNMACROS, enabledCell(p.detect_unknown_macros_enabled))
+        .field("detectJokes", S::DETECT_JOKES, enabledCell(p.detect_jokes_enabled))
         .field("primaryAction", S::PRIMARY_ACTION, actionCell(p.infection_primary_action))
         .field("secondaryAction", S::SECONDARY_ACTION, actionCell(p.infection_secondary_action))
         .field("primaryActionPup", S::PRIMARY_ACTION_PUP, actionCell(p.pup_primary_action))

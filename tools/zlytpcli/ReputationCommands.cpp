@@ -109,7 +109,7 @@ Status orqTelemetry(Context& ctx, const Invocation& in) {
     }
     bool on = false;
     if (c.getORQFeedbackStatus(on) != KOVL::AM_SUCCESS) refuse(S::VALUE_COULD_NOT_BE_SET_MSG, kFailed);
-    View().field("orqTelemetry", S::ORQ_TELEMETRY, {on, enabledLabel(on)}).print(ctx.out, ctx.json);
+    View().field("orqTelemetry", S::ORQ_TELEMETRY, enabledCell(on)).print(ctx.out, ctx.json);
     return kOk;
 }
 
@@ -183,7 +183,7 @@ Status showProxyServerConfig(Context& ctx, const Invocation&) {
     }
     if (type.enabled)
         view.field("httpAuthentication", S::SHOWPROXYCONFIG_HTTP_AUTHENTICATION,
-                   {config.proxyHttpAuthIsEnabled, enabledLabel(config.proxyHttpAuthIsEnabled)});
+                   enabledCell(config.proxyHttpAuthIsEnabled));
     if (type.enabled && config.proxyHttpAuthIsEnabled)
         view.field("username", S::SHOWPROXYCONFIG_USERNAME, config.proxyHttpAuthUserName);
     view.print(ctx.out, ctx.json);

@@ -459,10 +459,7 @@ Cell scheduleCell(const std::string& stored) {
     return {json, text + " at " + parts.back()};
 }
 
-Cell flagCell(const Task& task, const char* key) {
-    const bool on = task.value(key) == "1";
-    return {on, enabledLabel(on)};
-}
+Cell flagCell(const Task& task, const char* key) { return enabledCell(task.value(key) == "1"); }
 
 Cell countCell(const Task& task, const char* key, const std::string& unit = "") {
     const std::string text = task.value(key);
@@ -521,7 +518,7 @@ const char* kindLabel(KOVL::TASK_KIND kind) { return kind == KOVL::ODS_TASK ? "O
 Status listTasks(Context& ctx, const Invocation&) {
     std::vector<std::vector<Cell>> rows;
     for (const Task& task : allTasks(ctx.controller))
-        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)},
+        rows.push_back({Cell(long(rows.size() + 1)),
                         task.value("TaskName"),
                         {kindWord(task.kind), kindLabel(task.kind)},
                         scheduleCell(task.value("TaskSchedule")),
