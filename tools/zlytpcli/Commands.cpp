@@ -63,6 +63,13 @@ const std::string& enabledLabel(bool on) { return on ? S::ENABLED : S::DISABLED;
 
 Cell enabledCell(bool on) { return {on, enabledLabel(on)}; }
 
+Cell listCell(const std::vector<std::string>& items, const std::string& none) {
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
+    return {Json(items), items.empty() ? none : text};
+}
+
 // ---- results ----
 
 bool succeeded(int code) {

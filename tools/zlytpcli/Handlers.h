@@ -23,6 +23,8 @@ KOVL::PROFILE_CODE requiredProfile(const Invocation& in);
 const std::string& enabledLabel(bool on);
 // The label, with the flag itself as JSON.
 Cell enabledCell(bool on);
+// The items joined with ", " (`none` when there are none), and as a JSON array.
+Cell listCell(const std::vector<std::string>& items, const std::string& none);
 // 3001 written, 3018 already set and 3021 written without a listener.
 bool succeeded(int code);
 // Prints the success line, or refuses with `failed` (status 1).

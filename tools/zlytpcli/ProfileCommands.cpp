@@ -331,23 +331,9 @@ const char* scanModeWord(KOVL::ScanMode mode) {
     return mode >= KOVL::SCAN_MODE_NONE && mode <= KOVL::SCAN_MODE_DECIDE ? kWords[mode] : "";
 }
 
-Cell listCell(const std::vector<std::string>& items, const std::string& none) {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
-    return {Json(items), items.empty() ? none : text};
-}
-
 Cell actionCell(int action) {
     const std::string word = actionWord(action);
     return {word.empty() ? Json(nullptr) : Json(word), actionLabel(action)};
-}
-
-std::string joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
-    return text;
 }
 
 }  // namespace
@@ -527,7 +513,7 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
             if (groups.empty() || groups.back().first != row[1].text) groups.push_back({row[1].text, {}});
             groups.back().second.push_back(row[4].text);
         }
-        for (const auto& group : groups) view.field("", group.first, joined(group.second));
+        for (const auto& group : groups) view.field("", group.first, listCell(group.second, "").text);
     }
     view.print(ctx.out, ctx.json);
     return kOk;

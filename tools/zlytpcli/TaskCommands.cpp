@@ -483,9 +483,7 @@ Cell itemsCell(const Task& task, const char* key, const std::string& none) {
         if (comma == std::string::npos) break;
         start = comma + S::VALUE_FOR_COMMA_DELIMITER.size();
     }
-    std::string shown;
-    for (const std::string& item : items) shown += (shown.empty() ? "" : ", ") + item;
-    return {Json(items), items.empty() ? none : shown};
+    return listCell(items, none);
 }
 
 // A stored value of a word table (actions, file-type choices, levels) as its word.
