@@ -222,6 +222,21 @@ std::vector<std::pair<std::string, std::string>> numberedExclusions(Controller& 
     return list;
 }
 
+// The exclusions as numbered rows: the number, the kind (its word in JSON, the
+// list's label in text), the mode and source words, and the item.
+const std::vector<Column> kExclusionColumns = {
+    {"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}};
+std::vector<std::vector<Cell>> exclusionRows(Controller& c, KOVL::PROFILE_CODE code) {
+    std::vector<std::vector<Cell>> rows;
+    for (const auto& pair : numberedExclusions(c, code))
+        rows.push_back({Cell(long(rows.size() + 1)),
+                        {kKindWords[exclusionKind(pair.first)], exclusionLabel(pair.first)},
+                        std::string(kModeWords[exclusionMode(pair.first)]),
+                        std::string(exclusionSource(pair.first)),
+                        pair.second});
+    return rows;
+}
+
 // Fills the exclusion options; `deleted` tells what --delexclusion deletes.
 void addExclusionOptions(Controller& c, KOVL::PROFILE_CODE code, const Invocation& in, Options& options,
                          std::string& deleted) {
@@ -430,21 +445,15 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
 
 // Text: the number, the list's label and the item. JSON: the label's parts as words.
 Status printExclusionList(Context& ctx, KOVL::PROFILE_CODE code) {
-    std::vector<std::vector<Cell>> rows;
-    for (const auto& pair : numberedExclusions(ctx.controller, code)) {
-        const Cell index(long(rows.size() + 1));
-        if (ctx.json)
-            rows.push_back({index, std::string(kKindWords[exclusionKind(pair.first)]),
-                            std::string(kModeWords[exclusionMode(pair.first)]),
-                            std::string(exclusionSource(pair.first)), pair.second});
-        else
-            rows.push_back({index, exclusionLabel(pair.first), pair.second});
-    }
+    std::vector<std::vector<Cell>> rows = exclusionRows(ctx.controller, code);
+    if (!ctx.json)
+        for (std::vector<Cell>& row : rows) row = {row[0], row[1], row[4]};
     const std::string& none = code == KOVL::STANDARD_PROFILE
                                   ? S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE
                                   : S::NO_EXCLUSIONS_TO_SHOW_MSG;
-    std::vector<Column> columns = {{"index", "#"}, {"kind", "Exclusion"}, {"item", "Item"}};
-    if (ctx.json) columns = {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}};
+    const std::vector<Column> columns =
+        ctx.json ? kExclusionColumns
+                 : std::vector<Column>{{"index", "#"}, {"kind", "Exclusion"}, {"item", "Item"}};
     View().table("exclusions", columns, rows, none).print(ctx.out, ctx.json);
     return kOk;
 }
@@ -496,16 +505,9 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
         .field("secondaryActionPup", S::SECONDARY_ACTION_PUP, actionCell(p.pup_secondary_action));
     if (code != KOVL::STANDARD_PROFILE)
         view.field("processes", S::PROCESS_LIST, listCell(c.getProcess(code), S::NOT_DEFINED));
-    std::vector<std::vector<Cell>> rows;
-    for (const auto& pair : numberedExclusions(c, code))
-        rows.push_back({static_cast<long>(rows.size() + 1),
-                        {kKindWords[exclusionKind(pair.first)], exclusionLabel(pair.first)},
-                        std::string(kModeWords[exclusionMode(pair.first)]),
-                        std::string(exclusionSource(pair.first)),
-                        pair.second});
+    const std::vector<std::vector<Cell>> rows = exclusionRows(c, code);
     if (ctx.json) {
-        view.table("exclusions", {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}},
-                   rows, "");
+        view.table("exclusions", kExclusionColumns, rows, "");
     } else {
         // Exclusions grouped under their list's label, in the numbered order.
         std::vector<std::pair<std::string, std::vector<std::string>>> groups;
