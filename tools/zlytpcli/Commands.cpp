@@ -133,11 +133,15 @@ std::vector<std::string> sensitivityWords() {
 const std::string kProcessNameHelp =
     "Name of the process to delete, as shown by --getoasconfig --processlist.";
 
+}  // namespace
+
 const std::string& sensitivityLabel(int level) {
     for (const SensitivityLevel& row : kSensitivity)
         if (row.level == level) return *row.label;
     return S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
 }
+
+namespace {
 
 // ---- on-access global settings ----
 

@@ -21,6 +21,8 @@ KOVL::PROFILE_CODE profileWord(const std::string& word);
 // The --profile sub-option, which must be given.
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in);
 const std::string& enabledLabel(bool on);
+// The label of an ORQ sensitivity level 1..5; any other level is unknown.
+const std::string& sensitivityLabel(int level);
 // The label, with the flag itself as JSON.
 Cell enabledCell(bool on);
 // The items joined with ", " (`none` when there are none), and as a JSON array.

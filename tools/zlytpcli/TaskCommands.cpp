@@ -573,14 +573,10 @@ Status showTask(Context& ctx, const Invocation& in) {
                itemsCell(task, "FoldersAndSubFoldersExclusion.Folder", "None"))
         .field("excludeFileTypes", "Excluded file types",
                itemsCell(task, "FileTypesToExclude.FileType", "None"));
-    const std::string level = wordOf(kLevels, task.value("ORQSensitivityLevel"));
-    const std::string* const labels[] = {
-        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_LOW, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_LOW,
-        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_MEDIUM, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_HIGH,
-        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_HIGH};
-    std::string levelLabel = S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
-    for (std::size_t i = 0; i < kLevels.size(); ++i)
-        if (*kLevels[i].first == level) levelLabel = *labels[i];
+    const std::string storedLevel = task.value("ORQSensitivityLevel");
+    const std::string level = wordOf(kLevels, storedLevel);
+    // A word was found only for a stored level of exactly "1" to "5".
+    const std::string& levelLabel = sensitivityLabel(level.empty() ? 0 : std::stoi(storedLevel));
     view.group("howToScan", "How to scan")
         .field("scanArchive", "Archives", flagCell(task, "ScanArchiveEnabled"))
         .field("scanMime", "MIME-encoded files", flagCell(task, "ScanMailEnabled"))
