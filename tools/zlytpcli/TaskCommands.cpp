@@ -145,6 +145,14 @@ const char* lookup(const std::vector<std::pair<const std::string*, const char*>>
     return nullptr;
 }
 
+// A stored value of a word table (actions, file-type choices, levels) as its word.
+std::string wordOf(const std::vector<std::pair<const std::string*, const char*>>& table,
+                   const std::string& stored) {
+    for (const auto& row : table)
+        if (stored == row.second) return *row.first;
+    return "";
+}
+
 // The checked words of one sub-option, as the option map carries them.
 std::vector<std::string> checkedValues(const TaskOption& row, const Invocation& in) {
     const std::string word = in.sub(*row.word);
@@ -346,9 +354,7 @@ Status addTask(Context& ctx, const Invocation& in, KOVL::TASK_KIND kind) {
         const auto action = [&](int option, const char* key) {
             if (options.count(option)) return options[option].front();
             const auto found = defaults.find(KOVL::taskSectionName(KOVL::ODS_TASK) + "." + key);
-            for (const auto& row : kActions)
-                if (found != defaults.end() && found->second == row.second) return *row.first;
-            return std::string();
+            return found == defaults.end() ? std::string() : wordOf(kActions, found->second);
         };
         checkActionPair(action(119, "InfectionPrimaryAction"), action(120, "InfectionSecondaryAction"),
                         options.count(120) != 0, false, false);
@@ -484,14 +490,6 @@ Cell itemsCell(const Task& task, const char* key, const std::string& none) {
         start = comma + S::VALUE_FOR_COMMA_DELIMITER.size();
     }
     return listCell(items, none);
-}
-
-// A stored value of a word table (actions, file-type choices, levels) as its word.
-std::string wordOf(const std::vector<std::pair<const std::string*, const char*>>& table,
-                   const std::string& stored) {
-    for (const auto& row : table)
-        if (stored == row.second) return *row.first;
-    return "";
 }
 
 std::string capitalised(std::string word) {
