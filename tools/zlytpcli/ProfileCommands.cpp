@@ -29,8 +29,6 @@
 // The fixed value words are checked against the command table before the
 // handler runs, every other value here before the map is handed over, so a
 // refused command line changes nothing.
-#include <unistd.h>
-
 #include <boost/filesystem.hpp>
 #include <iostream>
 
