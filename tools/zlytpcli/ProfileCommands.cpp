@@ -19,8 +19,8 @@
 //   --scanunknownmacros               16      enable | disable
 //   --primaryaction, --secondaryaction          18, 19
 //   --primaryactionpup, --secondaryactionpup    20, 21
-//   --addexclusionread|write|rw       22      the sub-option's word (rw when items
-//                                             are given without one)
+//   --addexclusionread|write|rw       22      the sub-option's word (items given
+//                                             without one are refused)
 //   --excludepaths                    24      absolute paths (+ 28 with --excludesubfolder)
 //   --excludepathwithsubfolder        24, 28  absolute folders, with their subfolders
 //   --excludefiletype                 25      extensions
