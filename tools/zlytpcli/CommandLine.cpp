@@ -11,9 +11,10 @@ using S = KOVL::AMCliStringConstants;
 
 const std::string kOutputWord = "output";
 const std::string kOutputJson = "json";
-const std::string kOutputText = "text";
 
 namespace {
+
+const std::string kOutputText = "text";
 
 const std::string kOutputHelp = "Prints the result as text (the default) or as one JSON object, for scripts.";
 
