@@ -40,10 +40,7 @@ long number(const std::string& word, long low, long high, const std::string& inv
     if (parsed.ptr != end || (parsed.ec != std::errc() && parsed.ec != std::errc::result_out_of_range)) {
         refuse(invalid, "zlytpcli: '" + word + "'" + name + " is not a whole number;" + range + ".");
     }
-    if (parsed.ec == std::errc::result_out_of_range) {
-        refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
-    }
-    if (value < low || value > high)
+    if (parsed.ec == std::errc::result_out_of_range || value < low || value > high)
         refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
     return value;
 }
