@@ -99,7 +99,7 @@ check_first_use() {
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DKOVCONFIG_BUILD_TESTS=OFF -DKOVCONFIG_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target zlytpcli shipped_prefs >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zlytpcli shipped_prefs zlytpcli_docs >/dev/null
 prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 tool_umask=077

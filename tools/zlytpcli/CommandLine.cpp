@@ -11,9 +11,10 @@ using S = KOVL::AMCliStringConstants;
 
 const std::string kOutputWord = "output";
 const std::string kOutputJson = "json";
-const std::string kOutputText = "text";
 
 namespace {
+
+const std::string kOutputText = "text";
 
 const std::string kOutputHelp = "Prints the result as text (the default) or as one JSON object, for scripts.";
 
@@ -181,9 +182,8 @@ std::string oneOf(const std::string& option, const std::string& value,
     std::string list;
     for (std::size_t i = 0; i < valid.size(); ++i)
         list += (i == 0 ? "" : i + 1 == valid.size() ? " or " : ", ") + valid[i];
-    const std::string best = nearest(value, valid);
     return "zlytpcli: '" + value + "' is not a value of " + option + "; give " + list + "." +
-           (best.empty() ? std::string() : " Did you mean " + best + "?");
+           didYouMean(value, valid, "");
 }
 
 void printTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows,

@@ -110,7 +110,6 @@ Invocation checkShape(const CommandSpec& spec, const std::vector<Option>& option
 // The tool's own sub-option of every show and list command: --output text|json.
 extern const std::string kOutputWord;
 extern const std::string kOutputJson;
-extern const std::string kOutputText;
 SubOption outputSubOption();
 // Whether the checked command line asks for JSON.
 bool wantsJson(const Invocation& in);

@@ -22,11 +22,7 @@ using S = KOVL::AMCliStringConstants;
 
 std::vector<std::string> enableChoices() { return {S::PARAM_ENABLE, S::PARAM_DISABLE}; }
 
-bool enableWord(const std::string& word, const std::string& invalid, const std::string& option) {
-    if (word == S::PARAM_ENABLE) return true;
-    if (word == S::PARAM_DISABLE) return false;
-    refuse(invalid, oneOf(option.empty() ? "the command" : "--" + option, word, enableChoices()));
-}
+bool enableWord(const std::string& word) { return word == S::PARAM_ENABLE; }
 
 long number(const std::string& word, long low, long high, const std::string& invalid,
             const std::string& option) {
@@ -44,10 +40,7 @@ long number(const std::string& word, long low, long high, const std::string& inv
     if (parsed.ptr != end || (parsed.ec != std::errc() && parsed.ec != std::errc::result_out_of_range)) {
         refuse(invalid, "zlytpcli: '" + word + "'" + name + " is not a whole number;" + range + ".");
     }
-    if (parsed.ec == std::errc::result_out_of_range) {
-        refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
-    }
-    if (value < low || value > high)
+    if (parsed.ec == std::errc::result_out_of_range || value < low || value > high)
         refuse(invalid, "zlytpcli: " + word + name + " is out of range;" + range + ".");
     return value;
 }
@@ -55,8 +48,7 @@ long number(const std::string& word, long low, long high, const std::string& inv
 KOVL::PROFILE_CODE profileWord(const std::string& word) {
     if (word == S::CLI_PROFILE_PARAM_STANDARD) return KOVL::STANDARD_PROFILE;
     if (word == S::CLI_PROFILE_PARAM_LOWRISK) return KOVL::LOW_RISK_PROFILE;
-    if (word == S::CLI_PROFILE_PARAM_HIGHRISK) return KOVL::HIGH_RISK_PROFILE;
-    refuse(S::INVALID_PROFILE_OPTION_MSG);
+    return KOVL::HIGH_RISK_PROFILE;
 }
 
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in) {
@@ -65,6 +57,15 @@ KOVL::PROFILE_CODE requiredProfile(const Invocation& in) {
 }
 
 const std::string& enabledLabel(bool on) { return on ? S::ENABLED : S::DISABLED; }
+
+Cell enabledCell(bool on) { return {on, enabledLabel(on)}; }
+
+Cell listCell(const std::vector<std::string>& items, const std::string& none) {
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
+    return {Json(items), items.empty() ? none : text};
+}
 
 // ---- results ----
 
@@ -129,11 +130,15 @@ std::vector<std::string> sensitivityWords() {
 const std::string kProcessNameHelp =
     "Name of the process to delete, as shown by --getoasconfig --processlist.";
 
+}  // namespace
+
 const std::string& sensitivityLabel(int level) {
     for (const SensitivityLevel& row : kSensitivity)
         if (row.level == level) return *row.label;
     return S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
 }
+
+namespace {
 
 // ---- on-access global settings ----
 
@@ -153,7 +158,6 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
 
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_OAS)) {
         const std::string word = in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_OAS);
-        if (word != S::CLI_OAS_PARAM_ON && word != S::CLI_OAS_PARAM_OFF) refuse(S::INVALID_CMD_OPTION_MSG);
         return report(ctx, c.setOASStatus(word == S::CLI_OAS_PARAM_ON), S::VALUE_COULD_NOT_BE_SET_MSG);
     }
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_MAXSCANTIME)) {
@@ -164,8 +168,6 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
     }
     if (in.has(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS)) {
         const std::string word = in.sub(S::CLI_SETOASGLOBALCONFIG_SUB_PROCSETTINGS);
-        if (word != S::CLI_PROCSETTINGS_PARAM_STANDARD && word != S::CLI_PROCSETTINGS_PARAM_RISKBASED)
-            refuse(S::INVALID_PROCSETTINGS_ARGUMENT_MSG);
         return report(ctx,
                       word == S::CLI_PROCSETTINGS_PARAM_STANDARD ? c.setOASProcSettingsToStandard()
                                                                  : c.setOASProcSettingsToRiskbased(),
@@ -179,10 +181,8 @@ Status setOASGlobalConfig(Context& ctx, const Invocation& in) {
         const std::string word = in.sub(S::CLI_SUB_ORQ_SENSITIVITY);
         for (const SensitivityLevel& row : kSensitivity)
             if (*row.word == word) level = row.level;
-        if (level == 0) refuse(S::INVALID_ORQ_SENSITIVITY_ARGUMENT_MSG);
     }
-    const bool state = in.has(S::CLI_SUB_ORQ_STATE) &&
-                       enableWord(in.sub(S::CLI_SUB_ORQ_STATE), S::INVALID_ORQ_STATE_ARGUMENT_MSG);
+    const bool state = in.has(S::CLI_SUB_ORQ_STATE) && enableWord(in.sub(S::CLI_SUB_ORQ_STATE));
     if (in.has(S::CLI_SUB_ORQ_STATE) && !succeeded(c.setORQStatus(state)))
         refuse(S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG, kFailed);
     if (level != 0) return report(ctx, c.setORQSensitivity(level), S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
@@ -195,8 +195,6 @@ std::string sensitivityWord(int level) {
         if (row.level == level) return *row.word;
     return "";
 }
-
-Cell enabledCell(bool on) { return {on, enabledLabel(on)}; }
 
 void printSummary(Context& ctx) {
     Controller& c = ctx.controller;
@@ -242,7 +240,7 @@ void printProcessList(Context& ctx) {
     std::vector<std::vector<Cell>> rows;
     for (const NumberedProcess& entry : numberedProcesses(ctx.controller)) {
         const bool high = entry.code == KOVL::HIGH_RISK_PROFILE;
-        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)},
+        rows.push_back({Cell(long(rows.size() + 1)),
                         entry.name,
                         {high ? S::CLI_SUB_HIGHRISK : S::CLI_SUB_LOWRISK, high ? S::HIGHRISK : S::LOWRISK}});
     }
@@ -274,7 +272,7 @@ Status getOASConfig(Context& ctx, const Invocation& in) {
         std::vector<std::vector<Cell>> rows;
         for (const std::string& type : defaults ? c.getFileTypesToScanDefaultAndSpecified(code)
                                                 : c.getFileTypesToScanOnlySpecified(code))
-            rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)}, type});
+            rows.push_back({Cell(long(rows.size() + 1)), type});
         View()
             .table("fileTypes", {{"index", "#"}, {"type", S::FILE_TYPES_TO_BE_SCANNED}}, rows,
                    S::NO_FILETYPES_TO_SHOW_MSG)
@@ -471,7 +469,7 @@ Status getAPStatus(Context& ctx, const Invocation&) {
 Status getAPExclusions(Context& ctx, const Invocation&) {
     std::vector<std::vector<Cell>> rows;
     for (const std::string& item : ctx.controller.getAPDefaultExclusions())
-        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)}, item});
+        rows.push_back({Cell(long(rows.size() + 1)), item});
     View()
         .table("exclusions", {{"index", "#"}, {"process", "Excluded process"}}, rows,
                S::NO_EXCLUSIONS_AVAILABLE_MSG)
@@ -610,8 +608,7 @@ std::vector<CommandSpec> buildTable() {
                          row.invalid,
                          {},
                          [&row](Context& ctx, const Invocation& in) {
-                             return report(ctx, row.set(ctx.controller, enableWord(in.value(), *row.invalid)),
-                                           *row.failed);
+                             return report(ctx, row.set(ctx.controller, enableWord(in.value())), *row.failed);
                          },
                          enableChoices()});
     }

@@ -1,9 +1,6 @@
 // zlytpcli: the man page (roff, man macros) and the bash completion script.
 #include "Documents.h"
 
-#include <set>
-#include <sstream>
-
 #include "Commands.h"
 
 namespace zlytpcli {

@@ -3,22 +3,30 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "View.h"
 
 namespace zlytpcli {
 
 using Controller = KOVL::KOVConfigController;
 
-// "enable" or "disable"; anything else is refused with `invalid`.
-bool enableWord(const std::string& word, const std::string& invalid, const std::string& option = "");
+// Whether a checked enable/disable word is "enable".
+bool enableWord(const std::string& word);
 std::vector<std::string> enableChoices();
 // A whole number in [low, high]; anything else is refused with `invalid` and a
 // second line that tells a missing value, a non-number and one out of range apart.
 long number(const std::string& word, long low, long high, const std::string& invalid,
             const std::string& option = "");
+// The profile of a checked --profile word.
 KOVL::PROFILE_CODE profileWord(const std::string& word);
 // The --profile sub-option, which must be given.
 KOVL::PROFILE_CODE requiredProfile(const Invocation& in);
 const std::string& enabledLabel(bool on);
+// The label of an ORQ sensitivity level 1..5; any other level is unknown.
+const std::string& sensitivityLabel(int level);
+// The label, with the flag itself as JSON.
+Cell enabledCell(bool on);
+// The items joined with ", " (`none` when there are none), and as a JSON array.
+Cell listCell(const std::vector<std::string>& items, const std::string& none);
 // 3001 written, 3018 already set and 3021 written without a listener.
 bool succeeded(int code);
 // Prints the success line, or refuses with `failed` (status 1).

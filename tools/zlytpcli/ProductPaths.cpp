@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace fs = boost::filesystem;
 
@@ -97,17 +98,21 @@ void copyOnce(const fs::path& from, const fs::path& to) {
     }
 }
 
-}  // namespace
-
+// Copies of the shipped defaults that an installation of this tool brought,
+// in the order they are tried: beside the tool (an installation moved as a
+// whole to another prefix), then where the build configured it to be installed.
 std::vector<fs::path> installedShipped() {
     return {executableDir() / ".." / kShippedRelative, fs::path(ZLYTPCLI_INSTALLED_SHIPPED)};
 }
 
+// The same, then the copy in the build tree (for a tool run from its build).
 std::vector<fs::path> shippedCandidates() {
     std::vector<fs::path> candidates = installedShipped();
     candidates.emplace_back(ZLYTPCLI_BUILD_SHIPPED);
     return candidates;
 }
+
+}  // namespace
 
 KOVL::PreferenceFiles filesUnder(const fs::path& root) {
     KOVL::PreferenceFiles files;

@@ -19,17 +19,16 @@
 //   --scanunknownmacros               16      enable | disable
 //   --primaryaction, --secondaryaction          18, 19
 //   --primaryactionpup, --secondaryactionpup    20, 21
-//   --addexclusionread|write|rw       22      the sub-option's word (rw when items
-//                                             are given without one)
+//   --addexclusionread|write|rw       22      the sub-option's word (items given
+//                                             without one are refused)
 //   --excludepaths                    24      absolute paths (+ 28 with --excludesubfolder)
 //   --excludepathwithsubfolder        24, 28  absolute folders, with their subfolders
 //   --excludefiletype                 25      extensions
 //   --delexclusion --index N          29      N as listed by --getoasconfig --exclusionlist
 //
-// Every value is checked here, before the map is handed over, so a refused
-// command line changes nothing.
-#include <unistd.h>
-
+// The fixed value words are checked against the command table before the
+// handler runs, every other value here before the map is handed over, so a
+// refused command line changes nothing.
 #include <boost/filesystem.hpp>
 #include <iostream>
 
@@ -179,8 +178,6 @@ void addFileTypeOptions(const Invocation& in, Options& options) {
         return;
     }
     const std::string word = in.sub(S::CLI_SUB_FILETYPESTOSCAN);
-    if (word != S::PARAM_ALL && word != S::PARAM_DEFAULT_AND_SPECIFIED && word != S::PARAM_ONLY_SPECIFIED)
-        refuse(S::INVALID_FILETYPESTOSCAN_OPTION_MSG);
     if (word == S::PARAM_ALL && anyTypeOption) refuse(S::NO_SUBOPTIONS_ALLOWED_FOR_FILETYPESTOSCAN_MSG);
     options[2] = {word};
     const bool defaults = word == S::PARAM_DEFAULT_AND_SPECIFIED;
@@ -221,6 +218,21 @@ std::vector<std::pair<std::string, std::string>> numberedExclusions(Controller& 
     for (const auto& entry : c.getExclusionList(code))
         for (const auto& pair : entry) list.push_back(pair);
     return list;
+}
+
+// The exclusions as numbered rows: the number, the kind (its word in JSON, the
+// list's label in text), the mode and source words, and the item.
+const std::vector<Column> kExclusionColumns = {
+    {"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}};
+std::vector<std::vector<Cell>> exclusionRows(Controller& c, KOVL::PROFILE_CODE code) {
+    std::vector<std::vector<Cell>> rows;
+    for (const auto& pair : numberedExclusions(c, code))
+        rows.push_back({Cell(long(rows.size() + 1)),
+                        {kKindWords[exclusionKind(pair.first)], exclusionLabel(pair.first)},
+                        std::string(kModeWords[exclusionMode(pair.first)]),
+                        std::string(exclusionSource(pair.first)),
+                        pair.second});
+    return rows;
 }
 
 // Fills the exclusion options; `deleted` tells what --delexclusion deletes.
@@ -332,23 +344,9 @@ const char* scanModeWord(KOVL::ScanMode mode) {
     return mode >= KOVL::SCAN_MODE_NONE && mode <= KOVL::SCAN_MODE_DECIDE ? kWords[mode] : "";
 }
 
-Cell listCell(const std::vector<std::string>& items, const std::string& none) {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
-    return {Json(items), items.empty() ? none : text};
-}
-
 Cell actionCell(int action) {
     const std::string word = actionWord(action);
     return {word.empty() ? Json(nullptr) : Json(word), actionLabel(action)};
-}
-
-std::string joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : S::VALUE_FOR_COMMA_DELIMITER + " ") + item;
-    return text;
 }
 
 }  // namespace
@@ -417,9 +415,6 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
 
     if (in.has(S::CLI_SETOASPROFILECONFIG_SUB_SETMODE)) {
         const std::string word = in.sub(S::CLI_SETOASPROFILECONFIG_SUB_SETMODE);
-        if (word != S::CLI_SETMODE_PARAM_SOR && word != S::CLI_SETMODE_PARAM_SOW &&
-            word != S::CLI_SETMODE_PARAM_KORVEL && word != S::CLI_SETMODE_PARAM_NOSCAN)
-            refuse(S::INVALID_SETMODE_OPTION_MSG);
         if (word == S::CLI_SETMODE_PARAM_NOSCAN && code != KOVL::LOW_RISK_PROFILE)
             refuse(S::NOSCAN_ALLOWED_ONLY_FOR_LOWRISK_PROFILE_MSG);
         options[1] = {word};
@@ -427,16 +422,9 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
     addFileTypeOptions(in, options);
     for (const SwitchOption& row : kSwitches)
         if (in.has(*row.word))
-            options[row.option] = {enableWord(in.sub(*row.word), *row.invalid) ? S::PARAM_ENABLE
-                                                                               : S::PARAM_DISABLE};
-    for (const ActionOption& row : actionOptions()) {
-        if (!in.has(*row.word)) continue;
-        const std::string word = in.sub(*row.word);
-        if (std::none_of(row.words.begin(), row.words.end(),
-                         [&](const std::string* w) { return *w == word; }))
-            refuse(*row.invalid);
-        options[row.option] = {word};
-    }
+            options[row.option] = {enableWord(in.sub(*row.word)) ? S::PARAM_ENABLE : S::PARAM_DISABLE};
+    for (const ActionOption& row : actionOptions())
+        if (in.has(*row.word)) options[row.option] = {in.sub(*row.word)};
     checkProfileActionPair(c, code, in, S::CLI_SUB_PRIMARYACTION, S::CLI_SUB_SECONDARYACTION,
                            "DNDOASProfile.InfectionPrimaryAction", false);
     checkProfileActionPair(c, code, in, S::CLI_SUB_PRIMARYACTIONPUP, S::CLI_SUB_SECONDARYACTIONPUP,
@@ -455,21 +443,15 @@ Status setOASProfileConfig(Context& ctx, const Invocation& in) {
 
 // Text: the number, the list's label and the item. JSON: the label's parts as words.
 Status printExclusionList(Context& ctx, KOVL::PROFILE_CODE code) {
-    std::vector<std::vector<Cell>> rows;
-    for (const auto& pair : numberedExclusions(ctx.controller, code)) {
-        const Cell index(static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1));
-        if (ctx.json)
-            rows.push_back({index, std::string(kKindWords[exclusionKind(pair.first)]),
-                            std::string(kModeWords[exclusionMode(pair.first)]),
-                            std::string(exclusionSource(pair.first)), pair.second});
-        else
-            rows.push_back({index, exclusionLabel(pair.first), pair.second});
-    }
+    std::vector<std::vector<Cell>> rows = exclusionRows(ctx.controller, code);
+    if (!ctx.json)
+        for (std::vector<Cell>& row : rows) row = {row[0], row[1], row[4]};
     const std::string& none = code == KOVL::STANDARD_PROFILE
                                   ? S::NO_EXCLUSIONS_TO_SHOW_MSG_FOR_STANDARD_PROFILE
                                   : S::NO_EXCLUSIONS_TO_SHOW_MSG;
-    std::vector<Column> columns = {{"index", "#"}, {"kind", "Exclusion"}, {"item", "Item"}};
-    if (ctx.json) columns = {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}};
+    const std::vector<Column> columns =
+        ctx.json ? kExclusionColumns
+                 : std::vector<Column>{{"index", "#"}, {"kind", "Exclusion"}, {"item", "Item"}};
     View().table("exclusions", columns, rows, none).print(ctx.out, ctx.json);
     return kOk;
 }
@@ -493,7 +475,6 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
                                            : types == KOVL::DEFAULT_AND_SPECIFIED
                                                ? c.getFileTypesToScanDefaultAndSpecified(code)
                                                : c.getFileTypesToScanOnlySpecified(code);
-    const auto on = [](bool value) { return Cell(value, enabledLabel(value)); };
     const KOVL::ScanMode mode = c.getScanMode(code);
     View view;
     view.field("profile", "Profile", in.sub(S::CLI_SUB_PROFILE))
@@ -504,33 +485,27 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
                                                       : Cell(S::PARAM_ONLY_SPECIFIED, S::SPECIFIED))
         .field("fileTypes", S::FILE_TYPE_EXTENSION_TO_BE_SCANNED,
                types == KOVL::ALL_FILES ? Cell(Json::array(), S::NOT_APPLICABLE) : listCell(added, ""))
-        .field("scanNoExtension", S::SCAN_NO_EXTENSIONS, on(c.getScanNoExtension(code)))
-        .field("scanMacros", S::SCAN_MACROS, on(macros))
+        .field("scanNoExtension", S::SCAN_NO_EXTENSIONS, enabledCell(c.getScanNoExtension(code)))
+        .field("scanMacros", S::SCAN_MACROS, enabledCell(macros))
         .field("onScanError", S::SCAN_ERROR, actionCell(p.scan_error_action))
         .field("onScanTimeout", S::SCAN_TIMEOUT, actionCell(p.scan_timeout_action))
-        .field("networkScan", S::SCAN_NETWORK, on(c.isNetworkFilesystemScanEnable(code)))
-        .field("scanArchive", S::SCAN_ARCHIVES, on(p.scan_archive_enabled))
-        .field("scanMime", S::SCAN_MIME, on(p.scan_mail_enabled))
-        .field("scanPups", S::DETECT_UNWANTED_PROGRAMS, on(p.detect_unwanted_programs_enabled))
-        .field("scanUnknownPrograms", S::DETECT_UNKNOWN_PROGRAMS, on(p.detect_unknown_programs_enabled))
-        .field("scanUnknownMacros", S::DETECT_UNKNOWNMACROS, on(p.detect_unknown_macros_enabled))
-        .field("detectJokes", S::DETECT_JOKES, on(p.detect_jokes_enabled))
+        .field("networkScan", S::SCAN_NETWORK, enabledCell(c.isNetworkFilesystemScanEnable(code)))
+        .field("scanArchive", S::SCAN_ARCHIVES, enabledCell(p.scan_archive_enabled))
+        .field("scanMime", S::SCAN_MIME, enabledCell(p.scan_mail_enabled))
+        .field("scanPups", S::DETECT_UNWANTED_PROGRAMS, enabledCell(p.detect_unwanted_programs_enabled))
+        .field("scanUnknownPrograms", S::DETECT_UNKNOWN_PROGRAMS,
+               enabledCell(p.detect_unknown_programs_enabled))
+        .field("scanUnknownMacros", S::DETECT_UNKNOWNMACROS, enabledCell(p.detect_unknown_macros_enabled))
+        .field("detectJokes", S::DETECT_JOKES, enabledCell(p.detect_jokes_enabled))
         .field("primaryAction", S::PRIMARY_ACTION, actionCell(p.infection_primary_action))
         .field("secondaryAction", S::SECONDARY_ACTION, actionCell(p.infection_secondary_action))
         .field("primaryActionPup", S::PRIMARY_ACTION_PUP, actionCell(p.pup_primary_action))
         .field("secondaryActionPup", S::SECONDARY_ACTION_PUP, actionCell(p.pup_secondary_action));
     if (code != KOVL::STANDARD_PROFILE)
         view.field("processes", S::PROCESS_LIST, listCell(c.getProcess(code), S::NOT_DEFINED));
-    std::vector<std::vector<Cell>> rows;
-    for (const auto& pair : numberedExclusions(c, code))
-        rows.push_back({static_cast<long>(rows.size() + 1),
-                        {kKindWords[exclusionKind(pair.first)], exclusionLabel(pair.first)},
-                        std::string(kModeWords[exclusionMode(pair.first)]),
-                        std::string(exclusionSource(pair.first)),
-                        pair.second});
+    const std::vector<std::vector<Cell>> rows = exclusionRows(c, code);
     if (ctx.json) {
-        view.table("exclusions", {{"index", ""}, {"kind", ""}, {"mode", ""}, {"source", ""}, {"item", ""}},
-                   rows, "");
+        view.table("exclusions", kExclusionColumns, rows, "");
     } else {
         // Exclusions grouped under their list's label, in the numbered order.
         std::vector<std::pair<std::string, std::vector<std::string>>> groups;
@@ -538,7 +513,7 @@ Status getOASProfileConfig(Context& ctx, const Invocation& in) {
             if (groups.empty() || groups.back().first != row[1].text) groups.push_back({row[1].text, {}});
             groups.back().second.push_back(row[4].text);
         }
-        for (const auto& group : groups) view.field("", group.first, joined(group.second));
+        for (const auto& group : groups) view.field("", group.first, listCell(group.second, "").text);
     }
     view.print(ctx.out, ctx.json);
     return kOk;

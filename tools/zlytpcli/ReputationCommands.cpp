@@ -92,7 +92,7 @@ std::vector<SubOption> telemetrySubOptions() {
 }
 
 Status setORQ(Context& ctx, const Invocation& in) {
-    const bool on = enableWord(in.value(), S::INVALID_ORQ_ARGUMENT_MSG);
+    const bool on = enableWord(in.value());
     return report(ctx, ctx.controller.setORQStatus(on), S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
 }
 
@@ -104,13 +104,12 @@ Status orqTelemetry(Context& ctx, const Invocation& in) {
     if (set && get) refuse(S::ONE_SUBOPTION_ALLOWED_MSG);
     Controller& c = ctx.controller;
     if (set) {
-        const bool on =
-            enableWord(in.sub(S::CLI_ORQTELEMETRY_SUB_SETSTATUS), S::INVALID_SETSTATUS_ARGUMENT_MSG);
+        const bool on = enableWord(in.sub(S::CLI_ORQTELEMETRY_SUB_SETSTATUS));
         return report(ctx, c.setORQFeedbackStatus(on), S::ORQ_CONFIGURATION_COULD_NOT_BE_SET_MSG);
     }
     bool on = false;
     if (c.getORQFeedbackStatus(on) != KOVL::AM_SUCCESS) refuse(S::VALUE_COULD_NOT_BE_SET_MSG, kFailed);
-    View().field("orqTelemetry", S::ORQ_TELEMETRY, {on, enabledLabel(on)}).print(ctx.out, ctx.json);
+    View().field("orqTelemetry", S::ORQ_TELEMETRY, enabledCell(on)).print(ctx.out, ctx.json);
     return kOk;
 }
 
@@ -137,8 +136,7 @@ Status proxyServerConfig(Context& ctx, const Invocation& in) {
         refuse(S::SUBOPTIONS_URL_AND_PORT_MANDATORY_WHEN_TYPE_IS_CUSTOMPROXY_MSG);
     if (user && !auth) refuse(S::SUBOPTIONS_HTTPAUTH_IS_MANDATORY_WITH_USERNAME_MSG);
     if (password && !auth) refuse(S::SUBOPTIONS_HTTPAUTH_IS_MANDATORY_WITH_PASSWORD_MSG);
-    const bool authOn = auth && enableWord(in.sub(S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH),
-                                           S::INVALID_PROXYSERVERCONFIG_SUB_HTTPAUTH_ARGUMENT_MSG);
+    const bool authOn = auth && enableWord(in.sub(S::CLI_PROXYSERVERCONFIG_SUB_HTTPAUTH));
     if (authOn && (!user || !password))
         refuse(S::SUBOPTIONS_USERNAME_AND_PASSWORD_MANDATORY_WITH_HTTPAUTH_MSG);
     if (auth && !authOn && (user || password))
@@ -185,7 +183,7 @@ Status showProxyServerConfig(Context& ctx, const Invocation&) {
     }
     if (type.enabled)
         view.field("httpAuthentication", S::SHOWPROXYCONFIG_HTTP_AUTHENTICATION,
-                   {config.proxyHttpAuthIsEnabled, enabledLabel(config.proxyHttpAuthIsEnabled)});
+                   enabledCell(config.proxyHttpAuthIsEnabled));
     if (type.enabled && config.proxyHttpAuthIsEnabled)
         view.field("username", S::SHOWPROXYCONFIG_USERNAME, config.proxyHttpAuthUserName);
     view.print(ctx.out, ctx.json);

@@ -145,6 +145,14 @@ const char* lookup(const std::vector<std::pair<const std::string*, const char*>>
     return nullptr;
 }
 
+// A stored value of a word table (actions, file-type choices, levels) as its word.
+std::string wordOf(const std::vector<std::pair<const std::string*, const char*>>& table,
+                   const std::string& stored) {
+    for (const auto& row : table)
+        if (stored == row.second) return *row.first;
+    return "";
+}
+
 // The checked words of one sub-option, as the option map carries them.
 std::vector<std::string> checkedValues(const TaskOption& row, const Invocation& in) {
     const std::string word = in.sub(*row.word);
@@ -161,17 +169,12 @@ std::vector<std::string> checkedValues(const TaskOption& row, const Invocation& 
             return paths;
         }
         case Value::Switch:
-            return {enableWord(word, *row.invalid) ? S::PARAM_ENABLE : S::PARAM_DISABLE};
+            return {enableWord(word) ? S::PARAM_ENABLE : S::PARAM_DISABLE};
         case Value::Number:
             return {std::to_string(number(word, row.low, row.high, *row.invalid, *row.word))};
         case Value::FileTypes:
-            if (!lookup(kFileTypes, word)) refuse(*row.invalid);
-            return {word};
         case Value::Action:
-            if (!lookup(kActions, word)) refuse(*row.invalid);
-            return {word};
         case Value::Sensitivity:
-            if (!lookup(kLevels, word)) refuse(*row.invalid);
             return {word};
     }
     return {word};
@@ -351,9 +354,7 @@ Status addTask(Context& ctx, const Invocation& in, KOVL::TASK_KIND kind) {
         const auto action = [&](int option, const char* key) {
             if (options.count(option)) return options[option].front();
             const auto found = defaults.find(KOVL::taskSectionName(KOVL::ODS_TASK) + "." + key);
-            for (const auto& row : kActions)
-                if (found != defaults.end() && found->second == row.second) return *row.first;
-            return std::string();
+            return found == defaults.end() ? std::string() : wordOf(kActions, found->second);
         };
         checkActionPair(action(119, "InfectionPrimaryAction"), action(120, "InfectionSecondaryAction"),
                         options.count(120) != 0, false, false);
@@ -464,10 +465,7 @@ Cell scheduleCell(const std::string& stored) {
     return {json, text + " at " + parts.back()};
 }
 
-Cell flagCell(const Task& task, const char* key) {
-    const bool on = task.value(key) == "1";
-    return {on, enabledLabel(on)};
-}
+Cell flagCell(const Task& task, const char* key) { return enabledCell(task.value(key) == "1"); }
 
 Cell countCell(const Task& task, const char* key, const std::string& unit = "") {
     const std::string text = task.value(key);
@@ -491,17 +489,7 @@ Cell itemsCell(const Task& task, const char* key, const std::string& none) {
         if (comma == std::string::npos) break;
         start = comma + S::VALUE_FOR_COMMA_DELIMITER.size();
     }
-    std::string shown;
-    for (const std::string& item : items) shown += (shown.empty() ? "" : ", ") + item;
-    return {Json(items), items.empty() ? none : shown};
-}
-
-// A stored value of a word table (actions, file-type choices, levels) as its word.
-std::string wordOf(const std::vector<std::pair<const std::string*, const char*>>& table,
-                   const std::string& stored) {
-    for (const auto& row : table)
-        if (stored == row.second) return *row.first;
-    return "";
+    return listCell(items, none);
 }
 
 std::string capitalised(std::string word) {
@@ -526,7 +514,7 @@ const char* kindLabel(KOVL::TASK_KIND kind) { return kind == KOVL::ODS_TASK ? "O
 Status listTasks(Context& ctx, const Invocation&) {
     std::vector<std::vector<Cell>> rows;
     for (const Task& task : allTasks(ctx.controller))
-        rows.push_back({{static_cast<long>(rows.size() + 1), std::to_string(rows.size() + 1)},
+        rows.push_back({Cell(long(rows.size() + 1)),
                         task.value("TaskName"),
                         {kindWord(task.kind), kindLabel(task.kind)},
                         scheduleCell(task.value("TaskSchedule")),
@@ -583,14 +571,10 @@ Status showTask(Context& ctx, const Invocation& in) {
                itemsCell(task, "FoldersAndSubFoldersExclusion.Folder", "None"))
         .field("excludeFileTypes", "Excluded file types",
                itemsCell(task, "FileTypesToExclude.FileType", "None"));
-    const std::string level = wordOf(kLevels, task.value("ORQSensitivityLevel"));
-    const std::string* const labels[] = {
-        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_LOW, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_LOW,
-        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_MEDIUM, &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_HIGH,
-        &S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_VERY_HIGH};
-    std::string levelLabel = S::CLI_OUTPUT_ORQ_SENSITIVITY_LEVEL_UNKNOWN;
-    for (std::size_t i = 0; i < kLevels.size(); ++i)
-        if (*kLevels[i].first == level) levelLabel = *labels[i];
+    const std::string storedLevel = task.value("ORQSensitivityLevel");
+    const std::string level = wordOf(kLevels, storedLevel);
+    // A word was found only for a stored level of exactly "1" to "5".
+    const std::string& levelLabel = sensitivityLabel(level.empty() ? 0 : std::stoi(storedLevel));
     view.group("howToScan", "How to scan")
         .field("scanArchive", "Archives", flagCell(task, "ScanArchiveEnabled"))
         .field("scanMime", "MIME-encoded files", flagCell(task, "ScanMailEnabled"))

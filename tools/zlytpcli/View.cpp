@@ -5,11 +5,17 @@
 
 namespace zlytpcli {
 
+namespace {
+
+// The labels of the tool's key/value rows end in ": "; the vocabulary's labels
+// come with ": ", " - " or nothing, and are shown alike.
 std::string bareLabel(const std::string& label) {
     std::string bare = label;
     while (!bare.empty() && (bare.back() == ' ' || bare.back() == ':' || bare.back() == '-')) bare.pop_back();
     return bare;
 }
+
+}  // namespace
 
 View& View::field(const std::string& key, const std::string& label, const Cell& value) {
     items_.push_back({Item::Field, key, bareLabel(label), value.value, value.text, {}, {}});

@@ -55,8 +55,4 @@ private:
     std::vector<Item> items_;
 };
 
-// The labels of the tool's key/value rows end in ": "; the vocabulary's labels
-// come with ": ", " - " or nothing, and are shown alike.
-std::string bareLabel(const std::string& label);
-
 }  // namespace zlytpcli
